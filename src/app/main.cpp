@@ -1,0 +1,17 @@
+#include "mainwindow.h"
+#include "store.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    ensure_image();
+    int exitCode;
+    {
+        QApplication app(argc, argv);
+        MainWindow window;
+        window.show();
+        exitCode = app.exec();
+    }
+    return exitCode;
+}

@@ -1,0 +1,75 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "globaldialog.h"
+#include "presetsdialog.h"
+#include "store.h"
+#include "utilitydialog.h"
+#include "window_icon.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+    setWindowIcon(editor_window_icon());
+
+    const QString home = QDir::homePath();
+    set_paths_for_home(home);
+    ui->selectedFileName->setText(file_paths().configuration);
+
+    // One level at a time; a folder that cannot be made shows up later as a
+    // file that cannot be written.
+    for (const char *folder : {"/Stompwerk/", "/Stompwerk/Vektor/", "/Stompwerk/Kestrel/"}) {
+        const QString path = home + QLatin1String(folder);
+        if (!QDir(path).exists())
+            QDir().mkdir(path);
+    }
+
+    if (!QFileInfo(file_paths().configuration).isFile())
+        init_default_image();
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+void MainWindow::on_pushButton_clicked()
+{
+    load_image();
+    globaldialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.storeToImage(config_image());
+    save_image();
+}
+
+void MainWindow::on_pushButton_2_clicked()
+{
+    load_image();
+    presetsdialog dialog(this, config_image());
+    if (dialog.exec() == QDialog::Accepted) {
+        dialog.storeFormIntoImage();
+        save_image();
+    }
+}
+
+void MainWindow::on_pushButton_3_clicked()
+{
+    utilitydialog dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::on_buttonFilename_clicked()
+{
+    // A cancelled dialog empties the path on purpose: the next load finds no
+    // file and keeps the image, the next save writes nothing.
+    const QString path = QFileDialog::getOpenFileName(this, tr("Select configuration file"));
+    ui->selectedFileName->setText(path);
+    file_paths().configuration = path;
+}

@@ -1,0 +1,132 @@
+#include "fields.h"
+
+#include "image_layout.h"
+
+#include <cstdio>
+#include <cstring>
+
+int fit_value(int v, int max)
+{
+    return v < 0 ? 0 : v % (max + 1);
+}
+
+QString name_text(const unsigned char *field)
+{
+    const void *nul = std::memchr(field, 0, layout::kNameLength);
+    const int length = nul ? int(static_cast<const unsigned char *>(nul) - field) : layout::kNameLength;
+    return QString::fromLatin1(reinterpret_cast<const char *>(field), length);
+}
+
+QString read_name(unsigned char *field)
+{
+    field[layout::kNameLength] = 0;
+    return name_text(field);
+}
+
+void write_name(unsigned char *field, const QString &text)
+{
+    const QByteArray bytes = text.left(layout::kNameLength).toLatin1();
+    const int n = qMin(bytes.size(), layout::kNameLength);
+    std::memset(field, 0, layout::kNameLength);
+    std::memcpy(field, bytes.constData(), size_t(n));
+}
+
+int bytes_to_hex(char *text, const unsigned char *data, int n)
+{
+    static const char digits[] = "0123456789abcdef";
+    int length = 0;
+    for (int i = 0; i < n; ++i) {
+        if (i > 0)
+            text[length++] = ' ';
+        text[length++] = digits[data[i] >> 4];
+        text[length++] = digits[data[i] & 0x0F];
+    }
+    text[length] = '\0';
+    return length;
+}
+
+namespace {
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+void hex_to_bytes(unsigned char *data, const char *text, int n)
+{
+    std::memset(data, 0, size_t(qMax(n, 0)));
+    const char *p = text;
+    for (int i = 0; i < n; ++i) {
+        while (*p == ' ')
+            ++p;
+        if (*p == '\0')
+            return;
+        // A token is one character, or two when the second is not a space.
+        char token[2] = {*p++, '\0'};
+        if (*p != ' ' && *p != '\0')
+            token[1] = *p++;
+        int value = 0;
+        for (char c : token) {
+            const int digit = hexDigit(c);
+            if (digit < 0)
+                break;
+            value = value * 16 + digit;
+        }
+        data[i] = static_cast<unsigned char>(value & 0xFF);
+    }
+}
+
+QString hex_text(const unsigned char *data, int n)
+{
+    QByteArray text(3 * qMax(n, 1), '\0');
+    const int length = bytes_to_hex(text.data(), data, n);
+    return QString::fromLatin1(text.constData(), length);
+}
+
+void store_hex_text(unsigned char *data, const QString &text, int n)
+{
+    hex_to_bytes(data, text.toLatin1().constData(), n);
+}
+
+int preset_number(int i)
+{
+    return i % 9 + (i / 9) * 10 + 1;
+}
+
+QString preset_entry_text(const unsigned char *image, int i)
+{
+    char number[64];
+    std::snprintf(number, sizeof number, "%03d - ", preset_number(i));
+    return QString::fromLatin1(number) + name_text(image + layout::presetOffset(i) + layout::preset::kName);
+}
+
+QString device_entry_text(const unsigned char *image, int d)
+{
+    char number[64];
+    std::snprintf(number, sizeof number, "%02d - ", d + 1);
+    return QString::fromLatin1(number) + name_text(image + layout::deviceOffset(d) + layout::device::kName);
+}
+
+int read_word(const unsigned char *at)
+{
+    return at[0] | (at[1] << 8);
+}
+
+int read_signed_word(const unsigned char *at)
+{
+    return static_cast<qint16>(read_word(at));
+}
+
+void write_word(unsigned char *at, int value)
+{
+    at[0] = static_cast<unsigned char>(value & 0xFF);
+    at[1] = static_cast<unsigned char>((value >> 8) & 0xFF);
+}

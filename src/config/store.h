@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+// The process-wide configuration store: the one configuration image, the
+// Kestrel (sibling) image and the five file paths. Everything else borrows
+// them; nothing here is ever released.
+
+struct FilePaths {
+    QString configuration;  // memory.bin; the only path "Open file..." changes
+    QString sibling;        // the Kestrel's memory.bin
+    QString dump;           // memory.syx
+    QString firmwareSysex;  // update.syx
+    QString firmwareBinary; // update.bin
+};
+
+// Paths are held whole, whatever their length.
+FilePaths &file_paths();
+void set_paths_for_home(const QString &home);
+
+// Allocates the zeroed image on first use and returns it.
+unsigned char *ensure_image();
+inline unsigned char *config_image() { return ensure_image(); }
+
+// Reads up to one image of bytes from the configuration file over the start
+// of the image. Returns the count read, or -1 when the file could not be
+// opened, in which case the image is left exactly as it was.
+int load_image();
+
+// Writes the whole image to the configuration file, all or nothing: a failed
+// write leaves the previous file as it was. Returns true when written.
+bool save_image();
+
+// Builds the factory image in memory and saves it.
+bool init_default_image();
+
+// Reloads the file, copies preset record `from` over `to` (0..269) and saves.
+bool copy_preset(int from, int to);
+
+// Reads the Kestrel memory file into the sibling image, allocating it on first
+// success. Returns the count read, or -1 (and touches nothing) when the file
+// cannot be opened.
+int load_sibling_image();
+// The sibling image, or nullptr while no Kestrel file has been read.
+unsigned char *sibling_image();
+
+// Reads up to `max` bytes; returns the count read, or -1 when the file cannot
+// be opened.
+int read_file_bytes(unsigned char *buffer, const QString &path, int max);
+
+// Replaces `path` with `length` bytes, all or nothing. Returns 1 when written
+// whole, 0 when the write failed (the old file stays), -1 when the file could
+// not be opened for writing.
+int write_file_bytes(const unsigned char *data, const QString &path, int length);

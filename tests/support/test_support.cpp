@@ -1,0 +1,85 @@
+#include "test_support.h"
+
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QTimer>
+
+TempHome::TempHome()
+    : previousHome(qgetenv("HOME"))
+{
+    qputenv("HOME", dir.path().toLocal8Bit());
+}
+
+TempHome::~TempHome()
+{
+    qputenv("HOME", previousHome);
+}
+
+std::shared_ptr<bool> whenModal(const std::function<void(QWidget *)> &action, int timeoutMs)
+{
+    auto done = std::make_shared<bool>(false);
+    auto *poll = new QTimer;
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(poll, &QTimer::timeout, [=] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) {
+            if (clock->elapsed() > timeoutMs) {
+                qWarning("no modal widget appeared within %d ms", timeoutMs);
+                poll->deleteLater();
+                poll->stop();
+            }
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        *done = true;
+        action(modal);
+    });
+    poll->start(5);
+    return done;
+}
+
+std::shared_ptr<bool> answerMessageBox(QMessageBox::StandardButton button)
+{
+    return whenModal<QMessageBox>([button](QMessageBox *box) {
+        if (QAbstractButton *b = box->button(button))
+            b->click();
+        else
+            box->done(button);
+    });
+}
+
+std::shared_ptr<bool> closeModalDialog(QDialog::DialogCode result)
+{
+    return whenModal<QDialog>([result](QDialog *dialog) { dialog->done(result); });
+}
+
+std::shared_ptr<bool> answerFileDialog(const QString &path)
+{
+    return whenModal<QFileDialog>([path](QFileDialog *dialog) {
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+QByteArray readWholeFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+bool writeWholeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
+}
