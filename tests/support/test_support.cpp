@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QTimer>
 
 TempHome::TempHome()
@@ -65,8 +67,18 @@ std::shared_ptr<bool> answerFileDialog(const QString &path)
             dialog->reject();
             return;
         }
-        dialog->selectFile(path);
+        // Typed as a user would: the dialog's file list fills in the
+        // background, so selecting in it is not reliable.
+        dialog->setDirectory(QFileInfo(path).absolutePath());
+        if (auto *edit = dialog->findChild<QLineEdit *>("fileNameEdit"))
+            edit->setText(path);
+        else
+            dialog->selectFile(path);
         QMetaObject::invokeMethod(dialog, "accept");
+        if (dialog->isVisible()) {
+            qWarning("the file dialog did not take %s", qPrintable(path));
+            dialog->reject();
+        }
     });
 }
 

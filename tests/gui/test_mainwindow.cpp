@@ -1,0 +1,213 @@
+// The main window: first start, the choice of the configuration file, and
+// the load/run/save sequence around the editors.
+
+#include "default_image.h"
+#include "image_layout.h"
+#include "mainwindow.h"
+#include "store.h"
+#include "test_support.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+QByteArray factoryImage()
+{
+    std::vector<unsigned char> image(layout::kImageSize);
+    fill_default_image(image.data());
+    return QByteArray(reinterpret_cast<char *>(image.data()), layout::kImageSize);
+}
+
+QByteArray imageBytes()
+{
+    return QByteArray(reinterpret_cast<const char *>(config_image()), layout::kImageSize);
+}
+
+QString labelText(MainWindow &window)
+{
+    return window.findChild<QLabel *>("selectedFileName")->text();
+}
+
+void click(MainWindow &window, const char *button)
+{
+    window.findChild<QPushButton *>(button)->click();
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempHome> home;
+
+private slots:
+    void init()
+    {
+        home = std::make_unique<TempHome>();
+        std::memset(config_image(), 0, size_t(layout::kImageSize));
+    }
+    void cleanup() { home.reset(); }
+
+    void firstStartMakesFoldersAndDefaultFile()
+    {
+        MainWindow window;
+        for (const char *folder : {"/Stompwerk", "/Stompwerk/Vektor", "/Stompwerk/Kestrel"})
+            QVERIFY2(QFileInfo(home->path() + folder).isDir(), folder);
+        QCOMPARE(labelText(window), home->configPath());
+        QCOMPARE(file_paths().configuration, home->configPath());
+        QCOMPARE(file_paths().dump, home->path() + "/Stompwerk/Vektor/memory.syx");
+        QCOMPARE(file_paths().sibling, home->path() + "/Stompwerk/Kestrel/memory.bin");
+        QCOMPARE(file_paths().firmwareSysex, home->path() + "/Stompwerk/Vektor/update.syx");
+        QCOMPARE(file_paths().firmwareBinary, home->path() + "/Stompwerk/Vektor/update.bin");
+        const QByteArray file = readWholeFile(home->configPath());
+        QCOMPARE(file.size(), 93719);
+        QVERIFY(file == factoryImage());
+        QCOMPARE(window.windowTitle(), QString("Vektor Editor v1.5.1"));
+    }
+
+    void existingFileIsKept()
+    {
+        QDir().mkpath(home->path() + "/Stompwerk/Vektor");
+        const QByteArray mine(500, 'm');
+        writeWholeFile(home->configPath(), mine);
+        MainWindow window;
+        QCOMPARE(readWholeFile(home->configPath()), mine);
+        QCOMPARE(imageBytes(), QByteArray(layout::kImageSize, '\0')); // not read at start
+    }
+
+    void folderInPlaceOfTheFile()
+    {
+        QVERIFY(QDir().mkpath(home->configPath()));
+        MainWindow window;
+        QVERIFY(QFileInfo(home->configPath()).isDir());
+        // Global with a folder as configuration: nothing loads, nothing is written.
+        closeModalDialog(QDialog::Accepted);
+        click(window, "pushButton");
+        QVERIFY(QFileInfo(home->configPath()).isDir());
+    }
+
+    void windowIconWithAndWithoutLocalFile()
+    {
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(home->path()); // no favicon.ico here
+        {
+            MainWindow window;
+            QVERIFY(!window.windowIcon().isNull());
+            QVERIFY(!window.windowIcon().availableSizes().isEmpty());
+        }
+        QFile::copy(":/favicon.ico", home->path() + "/favicon.ico");
+        {
+            MainWindow window;
+            QVERIFY(!window.windowIcon().availableSizes().isEmpty());
+        }
+        QDir::setCurrent(previous);
+    }
+
+    void openFileChoosesWithoutLoading()
+    {
+        MainWindow window;
+        std::memset(config_image(), 0, size_t(layout::kImageSize));
+        const QString other = home->path() + "/other.bin";
+        writeWholeFile(other, QByteArray(layout::kImageSize, char(0x42)));
+        const auto answered = answerFileDialog(other);
+        click(window, "buttonFilename");
+        QVERIFY(*answered);
+        QCOMPARE(labelText(window), other);
+        QCOMPARE(file_paths().configuration, other);
+        QCOMPARE(imageBytes(), QByteArray(layout::kImageSize, '\0'));
+
+        // The next Global loads it.
+        closeModalDialog(QDialog::Rejected);
+        click(window, "pushButton");
+        QCOMPARE(imageBytes(), QByteArray(layout::kImageSize, char(0x42)));
+    }
+
+    void cancelledOpenFileEmptiesThePath()
+    {
+        MainWindow window;
+        load_image();
+        const QByteArray before = imageBytes();
+        const auto answered = answerFileDialog(QString());
+        click(window, "buttonFilename");
+        QVERIFY(*answered);
+        QCOMPARE(labelText(window), QString());
+        QCOMPARE(file_paths().configuration, QString());
+
+        // Global and Presets then show the image as it was and save nothing.
+        closeModalDialog(QDialog::Accepted);
+        click(window, "pushButton");
+        closeModalDialog(QDialog::Accepted);
+        click(window, "pushButton_2");
+        QCOMPARE(imageBytes(), before);
+        QCOMPARE(readWholeFile(home->configPath()), before);
+    }
+
+    void longChosenPathIsHeldWhole()
+    {
+        MainWindow window;
+        QString deep = home->path();
+        while (deep.toLocal8Bit().size() < 600)
+            deep += "/setlists-for-the-summer-tour";
+        QDir().mkpath(deep);
+        const QString chosen = deep + "/memory.bin";
+        writeWholeFile(chosen, QByteArray(100, char(0x07)));
+        answerFileDialog(chosen);
+        click(window, "buttonFilename");
+        QCOMPARE(file_paths().configuration, chosen);
+        closeModalDialog(QDialog::Accepted);
+        click(window, "pushButton");
+        QCOMPARE(readWholeFile(chosen).size(), 93719);
+        QCOMPARE(readWholeFile(chosen).left(100), QByteArray(100, char(0x07)));
+    }
+
+    // Global and Presets reload the file before the dialog opens and write the
+    // whole image only when the dialog is accepted.
+    void editorsReloadAndWriteOnlyOnAccept_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("result");
+        QTest::newRow("Global OK") << "pushButton" << int(QDialog::Accepted);
+        QTest::newRow("Global Cancel") << "pushButton" << int(QDialog::Rejected);
+        QTest::newRow("Presets Save") << "pushButton_2" << int(QDialog::Accepted);
+        QTest::newRow("Presets Cancel") << "pushButton_2" << int(QDialog::Rejected);
+    }
+    void editorsReloadAndWriteOnlyOnAccept()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, result);
+        MainWindow window;
+        // A short file makes a write visible: saving always writes a whole image.
+        const QByteArray shortFile(100, char(0x33));
+        writeWholeFile(home->configPath(), shortFile);
+        std::memset(config_image(), 0x5A, size_t(layout::kImageSize)); // unsaved changes in memory
+
+        const auto closed = closeModalDialog(QDialog::DialogCode(result));
+        click(window, qPrintable(button));
+        QVERIFY(*closed);
+        QCOMPARE(imageBytes().left(100), shortFile); // reloaded before the run
+        if (result == QDialog::Accepted)
+            QCOMPARE(readWholeFile(home->configPath()), imageBytes());
+        else
+            QCOMPARE(readWholeFile(home->configPath()), shortFile);
+    }
+
+    void utilityNeitherLoadsNorSaves()
+    {
+        MainWindow window;
+        const QByteArray file = readWholeFile(home->configPath());
+        std::memset(config_image(), 0x5A, size_t(layout::kImageSize));
+        closeModalDialog(QDialog::Rejected);
+        click(window, "pushButton_3");
+        QCOMPARE(imageBytes(), QByteArray(layout::kImageSize, char(0x5A)));
+        QCOMPARE(readWholeFile(home->configPath()), file);
+    }
+};
+
+VEKTOR_TEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"
