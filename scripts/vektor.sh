@@ -8,7 +8,9 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${VEKTOR_BUILD_DIR:-$here/build}
 
 packages=(build-essential cmake pkg-config qtbase5-dev qtbase5-dev-tools librtmidi-dev)
-[ "${1:-}" = test ] && packages+=(jackd2)
+# The tests also need a MIDI system that runs without sound hardware, and
+# clang for the fuzz targets.
+[ "${1:-}" = test ] && packages+=(jackd2 clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
@@ -23,23 +25,38 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-configure_and_build() {
-    cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE="${1:-RelWithDebInfo}"
-    cmake --build "$build" -j"$(nproc)"
+configure_and_build() { # build-dir, then cmake options
+    local dir=$1
+    shift
+    cmake -S "$here" -B "$dir" "$@"
+    cmake --build "$dir" -j"$(nproc)"
+}
+
+run_tests() { # build-dir, then ctest options
+    local dir=$1
+    shift
+    (cd "$dir" && ctest --output-on-failure -j"$(nproc)" "$@")
 }
 
 case "${1:-}" in
 start)
     install_missing
-    configure_and_build
+    configure_and_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cd "$here" # the window icon is read from the working directory
     exec "$build/vektor-editor"
     ;;
 test)
     install_missing
-    configure_and_build
-    cd "$build"
-    ctest --output-on-failure -j"$(nproc)"
+    echo "== The test suite"
+    configure_and_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    run_tests "$build"
+    echo "== The test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
+    configure_and_build "$build-asan" -DCMAKE_BUILD_TYPE=Debug -DVEKTOR_SANITIZE=address,undefined
+    run_tests "$build-asan"
+    echo "== Fuzz targets: the seed corpus and a bounded fuzz run"
+    CC=clang CXX=clang++ configure_and_build "$build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVEKTOR_FUZZ=ON -DVEKTOR_SANITIZE=address,undefined
+    run_tests "$build-fuzz" -L fuzz
     ;;
 *)
     echo "usage: $0 start|test" >&2

@@ -1,0 +1,67 @@
+// Writes the seed corpora: real dumps and configuration files made by the
+// editor's own code, so every fuzz run starts from inputs the controller sees.
+
+#include "default_image.h"
+#include "dump_codec.h"
+#include "image_layout.h"
+#include "store.h"
+
+#include <QDir>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+void put(const QString &dir, const QString &name, const QByteArray &bytes)
+{
+    QDir().mkpath(dir);
+    write_file_bytes(reinterpret_cast<const unsigned char *>(bytes.constData()), dir + "/" + name, bytes.size());
+}
+
+QByteArray readAll(const QString &path)
+{
+    std::vector<unsigned char> buffer(dump::kMaxDumpBytes);
+    const int n = read_file_bytes(buffer.data(), path, dump::kMaxDumpBytes);
+    return QByteArray(reinterpret_cast<const char *>(buffer.data()), qMax(n, 0));
+}
+
+QByteArray dumpOf(const QString &scratch, const QByteArray &source)
+{
+    put(scratch, "source.bin", source);
+    binary_to_sysex(scratch + "/source.bin", scratch + "/source.syx");
+    return readAll(scratch + "/source.syx");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc < 2)
+        return 2;
+    const QString root = QString::fromLocal8Bit(argv[1]);
+    const QString scratch = root + "/scratch";
+    std::vector<unsigned char> image(layout::kImageSize);
+    fill_default_image(image.data());
+    const QByteArray factory(reinterpret_cast<const char *>(image.data()), layout::kImageSize);
+
+    // The codec's trace is not wanted here.
+    if (!std::freopen("/dev/null", "w", stdout))
+        return 1;
+    const QString dumps = root + "/fuzz_dump_decode";
+    put(dumps, "factory.syx", dumpOf(scratch, factory));
+    put(dumps, "abc.syx", dumpOf(scratch, "abc"));
+    put(dumps, "empty.syx", dumpOf(scratch, QByteArray()));
+    put(dumps, "two-packets.syx", dumpOf(scratch, factory.mid(15232, 200)));
+
+    const QString hex = root + "/fuzz_hex_to_bytes";
+    put(hex, "custom.txt", "83 45 7f 00 00 00 00 00");
+    put(hex, "packed.txt", "f07f");
+    put(hex, "junk.txt", "zz 12 123");
+
+    const QString config = root + "/fuzz_configuration_file";
+    put(config, "factory.bin", factory);
+    put(config, "short.bin", factory.left(100));
+    QDir(scratch).removeRecursively();
+    return 0;
+}
