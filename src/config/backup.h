@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Keeps the configuration file as it is now beside it, as "<name>.bak" (one
+// generation), before an operation replaces it wholesale. Returns true when
+// there was nothing to keep or the copy was written whole.
+bool backup_configuration_file();
+
+QString configuration_backup_path();
