@@ -2,9 +2,14 @@
 #include "ui_globaldialog.h"
 
 #include "fields.h"
+#include "globalslots.h"
 #include "globalvaluelists.h"
 #include "image_layout.h"
 #include "store.h"
+
+#include <QStandardItemModel>
+
+#include <vector>
 
 namespace {
 
@@ -87,6 +92,7 @@ globaldialog::globaldialog(QWidget *parent)
     , ui(new Ui::globaldialog)
 {
     ui->setupUi(this);
+    connect_slots_by_object_name(this);
     collectWidgets();
     fillValueLists();
     loadFromImage(config_image());
@@ -125,30 +131,53 @@ void globaldialog::collectWidgets()
 
 void globaldialog::fillValueLists()
 {
-    // Giving an empty combo box its list selects entry 0 and runs the box's
-    // slot, so every row starts with the rule of function 0 in force.
+    // Appending the first entry to an empty combo box, like giving it a list,
+    // selects entry 0 and runs the box's slot, so every row starts with the
+    // rule of function 0 in force.
     using namespace globallists;
-    const auto list = [this](const QStringList &texts, const QVector<int> &itemData = {}) {
-        return new ValueListModel(texts, itemData, this);
+    const auto column = [this](QComboBox *ButtonRow::*box) {
+        std::vector<QComboBox *> boxes;
+        for (const ButtonRow &row : buttonRows)
+            boxes.push_back(row.*box);
+        return boxes;
     };
-    const auto shareColumn = [this](QComboBox *ButtonRow::*box, ValueListModel *values) {
-        for (ButtonRow &row : buttonRows)
-            (row.*box)->setModel(values);
+    // Short lists are cheapest as items of each box's own, added in one go;
+    // the long ones are one shared list, since switching a box to another
+    // list costs about as much as adding a few dozen items.
+    const auto append = [](const std::vector<QComboBox *> &boxes, const QStringList &texts,
+                           const QVector<int> &itemData = {}) {
+        for (QComboBox *box : boxes) {
+            QList<QStandardItem *> items;
+            items.reserve(texts.size());
+            for (int k = 0; k < texts.size(); ++k) {
+                auto *item = new QStandardItem(texts.at(k));
+                item->setData(itemData.isEmpty() ? k : itemData.at(k), Qt::UserRole);
+                items.append(item);
+            }
+            qobject_cast<QStandardItemModel *>(box->model())->invisibleRootItem()->appendRows(items);
+        }
+    };
+    const auto share = [this](const std::vector<QComboBox *> &boxes, const QStringList &texts) {
+        auto *list = new ValueListModel(texts, this);
+        for (QComboBox *box : boxes)
+            box->setModel(list);
     };
 
-    shareColumn(&ButtonRow::function, list(functionNames()));
-    shareColumn(&ButtonRow::action, list(actionNames()));
-    ui->axeFxModelComboBox->setModel(list(axeFxModelNames(), axeFxModelItemData()));
-    ValueListModel *channelList = list(channelNumbers());
-    ui->inputChannelCombo->setModel(channelList);
-    shareColumn(&ButtonRow::channel, channelList);
-    shareColumn(&ButtonRow::loop, list(loopNumbers()));
-    shareColumn(&ButtonRow::relay, list(relayNumbers()));
-    shareColumn(&ButtonRow::favorite, list(favoriteNumbers()));
-    ValueListModel *values = list(midiValues());
+    append(column(&ButtonRow::function), functionNames());
+    append(column(&ButtonRow::action), actionNames());
+    append({ui->axeFxModelComboBox}, axeFxModelNames(), axeFxModelItemData());
+    std::vector<QComboBox *> channelBoxes = column(&ButtonRow::channel);
+    channelBoxes.insert(channelBoxes.begin(), ui->inputChannelCombo);
+    append(channelBoxes, channelNumbers());
+    append(column(&ButtonRow::loop), loopNumbers());
+    append(column(&ButtonRow::relay), relayNumbers());
+    share(column(&ButtonRow::favorite), favoriteNumbers());
+    std::vector<QComboBox *> valueBoxes;
     for (QComboBox *ButtonRow::*box : {&ButtonRow::controlChange, &ButtonRow::onValue,
                                        &ButtonRow::offValue, &ButtonRow::step})
-        shareColumn(box, values);
+        for (QComboBox *each : column(box))
+            valueBoxes.push_back(each);
+    share(valueBoxes, midiValues());
 }
 
 void globaldialog::loadFromImage(unsigned char *image)

@@ -3,10 +3,9 @@
 #include "fields.h"
 #include "image_layout.h"
 
-ValueListModel::ValueListModel(const QStringList &texts, const QVector<int> &itemData, QObject *parent)
+ValueListModel::ValueListModel(const QStringList &texts, QObject *parent)
     : QAbstractListModel(parent)
     , texts(texts)
-    , itemData(itemData)
 {
 }
 
@@ -24,7 +23,7 @@ QVariant ValueListModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return texts.at(index.row());
     case Qt::UserRole:
-        return index.row() < itemData.size() ? itemData.at(index.row()) : index.row();
+        return index.row();
     default:
         return QVariant();
     }
@@ -34,12 +33,22 @@ namespace globallists {
 
 namespace {
 
-QStringList numbered(int count, const char *format, int (*number)(int))
+// Decimal with leading zeros to `width` digits, for numbers below 1000; the
+// lists hold hundreds of these, too many for a formatted print each.
+QString zeroPadded(int value, int width)
+{
+    QChar digits[3];
+    for (int i = width - 1; i >= 0; --i, value /= 10)
+        digits[i] = QLatin1Char(char('0' + value % 10));
+    return QString(digits, width);
+}
+
+QStringList numbered(int count, int width, int (*number)(int))
 {
     QStringList texts;
     texts.reserve(count);
     for (int k = 0; k < count; ++k)
-        texts.append(QString::asprintf(format, number(k)));
+        texts.append(zeroPadded(number(k), width));
     return texts;
 }
 
@@ -74,27 +83,27 @@ QVector<int> axeFxModelItemData()
 
 QStringList favoriteNumbers()
 {
-    return numbered(layout::kPresetCount, "%03d", preset_number);
+    return numbered(layout::kPresetCount, 3, preset_number);
 }
 
 QStringList loopNumbers()
 {
-    return numbered(layout::preset::kLoopCount, "%d", plusOne);
+    return numbered(layout::preset::kLoopCount, 1, plusOne);
 }
 
 QStringList relayNumbers()
 {
-    return numbered(layout::kRelayCount, "%d", plusOne);
+    return numbered(layout::kRelayCount, 1, plusOne);
 }
 
 QStringList channelNumbers()
 {
-    return numbered(layout::kDeviceCount, "%02d", plusOne);
+    return numbered(layout::kDeviceCount, 2, plusOne);
 }
 
 QStringList midiValues()
 {
-    return numbered(128, "%03d", itself);
+    return numbered(128, 3, itself);
 }
 
 } // namespace globallists

@@ -6,19 +6,18 @@
 
 // A read-only list of combo box entries. Many combo boxes of the global
 // dialog show the same long list, so they share one instance instead of
-// each holding thousands of items of its own. An entry's position is its
-// stored value; its item data is the position unless given otherwise.
+// each holding hundreds of items of its own. An entry's position is its
+// stored value and its item data.
 class ValueListModel : public QAbstractListModel
 {
 public:
-    ValueListModel(const QStringList &texts, const QVector<int> &itemData, QObject *parent);
+    ValueListModel(const QStringList &texts, QObject *parent);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
     QStringList texts;
-    QVector<int> itemData;
 };
 
 // The value lists of the global dialog; entry k stands for stored value k.
