@@ -81,9 +81,10 @@ QVector<int> axeFxModelItemData()
     return {3, 0, 1};
 }
 
-QStringList favoriteNumbers()
+const QStringList &favoriteNumbers()
 {
-    return numbered(layout::kPresetCount, 3, preset_number);
+    static const QStringList texts = numbered(layout::kPresetCount, 3, preset_number);
+    return texts;
 }
 
 QStringList loopNumbers()
@@ -101,9 +102,10 @@ QStringList channelNumbers()
     return numbered(layout::kDeviceCount, 2, plusOne);
 }
 
-QStringList midiValues()
+const QStringList &midiValues()
 {
-    return numbered(128, 3, itself);
+    static const QStringList texts = numbered(128, 3, itself);
+    return texts;
 }
 
 } // namespace globallists

@@ -26,9 +26,10 @@ QStringList functionNames();  // 14 button functions, "preset" .. "edit"
 QStringList actionNames();    // "momentary", "alternate"
 QStringList axeFxModelNames(); // "Axe-Fx II", "Axe-Fx Standard", "Axe-Fx Ultra"
 QVector<int> axeFxModelItemData();
-QStringList favoriteNumbers(); // "001" .. "299", the preset numbers of records 0..269
+// The two long lists are built once per run.
+const QStringList &favoriteNumbers(); // "001" .. "299", the preset numbers of records 0..269
 QStringList loopNumbers();     // "1" .. "8"
 QStringList relayNumbers();    // "1", "2"
 QStringList channelNumbers();  // "01" .. "16"
-QStringList midiValues();      // "000" .. "127"
+const QStringList &midiValues();      // "000" .. "127"
 } // namespace globallists
