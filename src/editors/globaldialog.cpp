@@ -8,6 +8,7 @@
 #include "store.h"
 
 #include <QStandardItemModel>
+#include <QStyle>
 
 #include <vector>
 
@@ -65,6 +66,18 @@ unsigned char lowByte(int value)
     return static_cast<unsigned char>(value & 0xFF);
 }
 
+// Widens a line edit to show `sample` whole in the edit's own font; a form
+// can only give widths in pixels, which larger fonts outgrow.
+void reserveRoomFor(QLineEdit *edit, const QString &sample)
+{
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const QMargins margins = edit->textMargins() + edit->contentsMargins();
+    const int textPadding = 2 * 2 + 1; // the edit's own margin on each side, and the cursor
+    const QFontMetrics metrics = edit->fontMetrics();
+    edit->setMinimumWidth(metrics.horizontalAdvance(sample + QLatin1Char(' ')) + 2 * frame
+                          + margins.left() + margins.right() + textPadding);
+}
+
 template <typename T>
 using Getter = T (globaldialog::*)() const;
 
@@ -94,8 +107,12 @@ globaldialog::globaldialog(QWidget *parent)
     ui->setupUi(this);
     connect_slots_by_object_name(this);
     collectWidgets();
+    sizeFieldsToTheirText();
     fillValueLists();
     loadFromImage(config_image());
+    // A dialog left to size itself keeps within two thirds of the screen,
+    // too narrow for the button rows: open at the size the form asks for.
+    resize(sizeHint());
 }
 
 globaldialog::~globaldialog()
@@ -127,6 +144,18 @@ void globaldialog::collectWidgets()
                 GLOBAL_RECORD(channel, 13), GLOBAL_RECORD(channel, 14), GLOBAL_RECORD(channel, 15),
                 GLOBAL_RECORD(channel, 16)};
 #undef GLOBAL_RECORD
+}
+
+void globaldialog::sizeFieldsToTheirText()
+{
+    const QString message = QStringLiteral("00 00 00 00 00 00 00 00");
+    for (const ButtonRow &row : buttonRows) {
+        reserveRoomFor(row.offCustom, message);
+        reserveRoomFor(row.onCustom, message);
+    }
+    for (QLineEdit *calibration : {ui->expressionPedal1MinLineEdit, ui->expressionPedal1MaxLineEdit,
+                                   ui->expressionPedal2MinLineEdit, ui->expressionPedal2MaxLineEdit})
+        reserveRoomFor(calibration, QStringLiteral("65535"));
 }
 
 void globaldialog::fillValueLists()

@@ -69,7 +69,7 @@ private slots:
 #undef GLOBAL_SLOT_Text
 
 private:
-    // The widgets of one button row, in the order the enable rule sets them.
+    // The widgets of one button row, left to right.
     struct ButtonRow {
         QComboBox *function;
         QComboBox *action;
@@ -86,19 +86,20 @@ private:
         QComboBox *step;
     };
 
-    void collectWidgets();
-    void fillValueLists();
-    void loadFromImage(unsigned char *image);
-    void applyEnableRule(int button, int function);
-
-    Ui::globaldialog *ui;
-    std::array<ButtonRow, 9> buttonRows;
     // An expression pedal or a device channel.
     struct NamedRecord {
         QCheckBox *enabled;
         QLineEdit *name;
     };
 
+    void collectWidgets();
+    void sizeFieldsToTheirText();
+    void fillValueLists();
+    void loadFromImage(unsigned char *image);
+    void applyEnableRule(int button, int function);
+
+    Ui::globaldialog *ui;
+    std::array<ButtonRow, 9> buttonRows;
     std::array<NamedRecord, 2> pedals;
     std::array<NamedRecord, 16> channels;
 

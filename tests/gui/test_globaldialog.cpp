@@ -9,10 +9,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaProperty>
 #include <QSignalSpy>
+#include <QStyleOptionComboBox>
 
 #include <cstring>
 
@@ -116,6 +118,9 @@ private slots:
     void propertiesMatchTheTable();
     void signalsAreDeclaredInOrder();
     void writeAccessorIgnoresUnchangedValues();
+    void everyWidgetWritesItsProperty_data();
+    void everyWidgetWritesItsProperty();
+    void formFitsEveryWidget();
     void formShowsTheValueLists();
     void defaultImageLoads();
     void calibrationIsDisplayOnly();
@@ -185,6 +190,109 @@ void TestGlobalDialog::writeAccessorIgnoresUnchangedValues()
     lineEdit(dialog, "channel7NameLineEdit")->setText("Synth");
     QCOMPARE(nameSpy.count(), 1);
     QCOMPARE(dialog.channel7Name(), QString("Synth"));
+}
+
+void TestGlobalDialog::everyWidgetWritesItsProperty_data()
+{
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QString>("widget");
+    const QMap<QByteArray, QString> general = {
+        {"midiChannel", "inputChannelCombo"}, {"softThruEnabled", "softThruEnabledCheckBox"},
+        {"sysexId", "sysexIdCombo"}, {"sysexRemoteId", "sysexRemoteIdComboBox"},
+        {"axeFxEnabled", "axeFxEnabledCheckBox"}, {"axeFxModel", "axeFxModelComboBox"},
+        {"sysexDumpFullSpeed", "fullSpeedDumpCheckBox"}};
+    for (const ExpectedProperty &property : expectedProperties()) {
+        QString widget = general.value(property.name);
+        if (widget.isEmpty()) {
+            const char *kind = property.type == qMetaTypeId<QString>() ? "LineEdit"
+                : property.type == qMetaTypeId<Qt::CheckState>()     ? "CheckBox"
+                                                                     : "ComboBox";
+            widget = QString::fromLatin1(property.name + kind);
+        }
+        QTest::newRow(property.name.constData()) << property.name << widget;
+    }
+}
+
+void TestGlobalDialog::everyWidgetWritesItsProperty()
+{
+    QFETCH(QByteArray, property);
+    QFETCH(QString, widget);
+    globaldialog dialog(nullptr);
+    const QMetaProperty meta = dialog.metaObject()->property(dialog.metaObject()->indexOfProperty(property));
+    QSignalSpy changed(&dialog, meta.notifySignal());
+    QWidget *target = dialog.findChild<QWidget *>(widget);
+    QVERIFY2(target, qPrintable(widget));
+    QVariant expected;
+    if (auto *box = qobject_cast<QComboBox *>(target)) {
+        box->setCurrentIndex((box->currentIndex() + 1) % box->count());
+        expected = box->currentIndex();
+    } else if (auto *check = qobject_cast<QCheckBox *>(target)) {
+        check->click();
+        expected = int(check->checkState());
+    } else if (auto *edit = qobject_cast<QLineEdit *>(target)) {
+        edit->setText(edit->text().left(10) + "x");
+        expected = edit->text();
+    }
+    QCOMPARE(changed.count(), 1);
+    const QVariant value = dialog.property(property.constData());
+    if (expected.type() == QVariant::String)
+        QCOMPARE(value.toString(), expected.toString());
+    else
+        QCOMPARE(value.toInt(), expected.toInt());
+}
+
+void TestGlobalDialog::formFitsEveryWidget()
+{
+    QByteArray image = defaultImage();
+    image[kAxeFxModel] = 1; // "Axe-Fx Standard", the longest model
+    putImage(image);
+    globaldialog dialog(nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.width() >= dialog.minimumSizeHint().width());
+    QVERIFY(dialog.height() >= dialog.minimumSizeHint().height());
+
+    QList<QWidget *> widgets;
+    for (QWidget *w : dialog.findChildren<QWidget *>()) {
+        const bool leaf = qobject_cast<QLabel *>(w) || qobject_cast<QComboBox *>(w)
+            || qobject_cast<QLineEdit *>(w) || qobject_cast<QCheckBox *>(w)
+            || qobject_cast<QDialogButtonBox *>(w);
+        if (leaf && !w->objectName().isEmpty() && w->isVisible())
+            widgets.append(w);
+    }
+    QCOMPARE(widgets.size(), 221); // every named label, list, field, box and the button box
+    const auto area = [&dialog](QWidget *w) { return QRect(w->mapTo(&dialog, QPoint(0, 0)), w->size()); };
+    for (int i = 0; i < widgets.size(); ++i) {
+        QVERIFY2(dialog.rect().contains(area(widgets[i])), qPrintable(widgets[i]->objectName()));
+        for (int j = i + 1; j < widgets.size(); ++j)
+            QVERIFY2(!area(widgets[i]).intersects(area(widgets[j])),
+                     qPrintable(widgets[i]->objectName() + " overlaps " + widgets[j]->objectName()));
+    }
+
+    for (QWidget *w : widgets) {
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                     qPrintable(label->objectName()));
+        } else if (auto *box = qobject_cast<QComboBox *>(w)) {
+            QStyleOptionComboBox option;
+            option.initFrom(box);
+            option.editable = false;
+            const int room = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, box).width();
+            for (int k = 0; k < box->count(); ++k)
+                QVERIFY2(box->fontMetrics().horizontalAdvance(box->itemText(k)) <= room,
+                         qPrintable(box->objectName() + ": " + box->itemText(k)));
+        } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+            // Messages and calibration values show whole; names may scroll.
+            const QString widest = edit->objectName().contains("Custom") ? "83 4d 7f 00 00 00 00 00"
+                                 : edit->objectName().contains("Calibration") ? "65535"
+                                                                              : "Device 15";
+            QVERIFY2(edit->fontMetrics().horizontalAdvance(widest) + 8 <= edit->contentsRect().width(),
+                     qPrintable(edit->objectName() + QString(" %1 in %2 font %3").arg(edit->fontMetrics().horizontalAdvance(widest)).arg(edit->contentsRect().width()).arg(edit->font().toString())));
+        } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
+            QVERIFY2(check->width() >= check->sizeHint().width(), qPrintable(check->objectName()));
+        }
+    }
 }
 
 void TestGlobalDialog::formShowsTheValueLists()
