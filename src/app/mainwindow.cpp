@@ -6,6 +6,7 @@
 #include "store.h"
 #include "utilitydialog.h"
 #include "window_icon.h"
+#include "configuration_file_check.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -70,6 +71,8 @@ void MainWindow::on_buttonFilename_clicked()
     // A cancelled dialog empties the path on purpose: the next load finds no
     // file and keeps the image, the next save writes nothing.
     const QString path = QFileDialog::getOpenFileName(this, tr("Select configuration file"));
+    if (!path.isEmpty() && !confirmUnusualConfigurationFile(this, path))
+        return;
     ui->selectedFileName->setText(path);
     file_paths().configuration = path;
 }

@@ -171,7 +171,7 @@ private slots:
             deep += "/setlists-for-the-summer-tour";
         QDir().mkpath(deep);
         const QString chosen = deep + "/memory.bin";
-        writeWholeFile(chosen, QByteArray(100, char(0x07)));
+        writeWholeFile(chosen, QByteArray(layout::kImageSize, char(0x07)));
         answerFileDialog(chosen);
         click(window, "buttonFilename");
         QCOMPARE(file_paths().configuration, chosen);
