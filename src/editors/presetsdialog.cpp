@@ -268,19 +268,24 @@ void presetsdialog::on_presetComboBox_currentIndexChanged(int index)
 {
     if (m_currentPreset == -1 || index < 0 || index >= layout::kPresetCount)
         return;
+    bool keepImage = false;
     if (!presetMatchesForm()) {
         const QMessageBox::StandardButton answer =
             QMessageBox::warning(this, QStringLiteral("Preset"), tr("¿Save preset changes?"),
                                  QMessageBox::Yes | QMessageBox::No);
         if (answer == QMessageBox::Yes) {
             storeFormIntoImage();
-            save_image();
+            // Should the file refuse the write, reloading it would throw away
+            // what the user just chose to keep; the edits stay in memory for
+            // the next Save instead.
+            keepImage = !save_image();
             refreshPresetSelectorTexts();
             ui->presetComboBox->setCurrentIndex(index);
         }
     }
     m_currentPreset = index;
-    load_image();
+    if (!keepImage)
+        load_image();
     loadPresetIntoForm(index);
 }
 

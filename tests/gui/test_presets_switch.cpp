@@ -13,6 +13,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 QComboBox *selector(presetsdialog &dialog)
@@ -79,6 +82,7 @@ private slots:
     void subDialogEditsAreDroppedBySilentSwitch();
     void subDialogEditsAreSavedByYes();
     void subDialogEditsAreDroppedByNo();
+    void yesKeepsTheEditsWhenTheFileRefusesTheWrite();
 };
 
 void TestPresetsSwitch::switchWithoutEditIsSilent()
@@ -241,6 +245,37 @@ void TestPresetsSwitch::subDialogEditsAreDroppedByNo()
     QVERIFY(*prompt);
     QCOMPARE(home.fileBytes(), file);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(config_image()), layout::kImageSize), file);
+}
+
+void TestPresetsSwitch::yesKeepsTheEditsWhenTheFileRefusesTheWrite()
+{
+    PresetsHome home;
+    const QByteArray file = home.fileBytes();
+    presetsdialog dialog(nullptr, config_image());
+    editInSubDialog<ControlChangeDialog>(dialog, "pushButton_ControlChanges", "controlChange2NumberComboBox", 7);
+    QTest::keyClicks(nameField(dialog), "!");
+
+    // A file size limit makes the write fail while the file stays readable.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous;
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit small = previous;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    auto prompt = answerPrompt(QMessageBox::Yes);
+    selector(dialog)->setCurrentIndex(1);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    QVERIFY(*prompt);
+
+    QCOMPARE(home.fileBytes(), file);
+    QCOMPARE(presetRecordBytes(0).left(12), QByteArray("Preset 001!\0", 12));
+    QCOMPARE(int(presetRecord(0)[97 + 4 + 2]), 7);
+    QCOMPARE(selector(dialog)->itemText(0), QString("001 - Preset 001!"));
+    QCOMPARE(dialog.currentPreset(), 1);
+
+    // Once the file takes writes again, Save keeps everything.
+    QVERIFY(save_image());
+    QCOMPARE(presetRecordBytes(home.fileBytes(), 0).left(12), QByteArray("Preset 001!\0", 12));
 }
 
 VEKTOR_TEST_MAIN(TestPresetsSwitch)
