@@ -27,11 +27,11 @@ const std::vector<Check> &checks()
 {
     static const std::vector<Check> table = [] {
         std::vector<Check> t;
-        auto rows = [&t](int field, SecondLine firstRowLine, int specialRow, SecondLine specialLine) {
+        auto rows = [&t](int field, SecondLine firstRowLine, int rawStateRow, SecondLine rawStateLine) {
             for (int c = 0; c < preset::kProgramChangeCount; ++c) {
                 SecondLine line = c == 0 ? firstRowLine : SecondLine::None;
-                if (c == specialRow)
-                    line = specialLine;
+                if (c == rawStateRow)
+                    line = rawStateLine;
                 t.push_back({preset::programChangeOffset(c) + field, line, c});
             }
         };
@@ -92,16 +92,6 @@ QByteArray formName(const PresetFormValues &v)
 }
 
 } // namespace
-
-int presetFormByteCount()
-{
-    return int(checks().size()) - 1;
-}
-
-int presetFormByteOffset(int n)
-{
-    return checks().at(size_t(n) + 1).offset;
-}
 
 void storePresetForm(const PresetFormValues &values, unsigned char *record)
 {

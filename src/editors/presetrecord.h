@@ -34,7 +34,3 @@ void storePresetForm(const PresetFormValues &values, unsigned char *record);
 // Runs the 98 checks in order, printing a "Diff: N" line (and for some a
 // second line with both values) for each that differs. True when none does.
 bool presetFormMatchesRecord(const PresetFormValues &values, const unsigned char *record);
-
-// Record offsets the form writes besides the name, in check order.
-int presetFormByteCount();
-int presetFormByteOffset(int n);

@@ -81,7 +81,6 @@ public:
     // write; prints a "Diff" line for every difference.
     bool presetMatchesForm() const;
     int currentPreset() const { return m_currentPreset; }
-    void loadPresetIntoForm(int index);
 
     PRESET_PROPERTIES(PRESET_DECLARE_ACCESSORS)
 
@@ -114,6 +113,8 @@ private:
         QComboBox *controlChange;
     };
 
+    // Shows record `index`, which the caller has made the current preset.
+    void loadPresetIntoForm(int index);
     void collectWidgets();
     void fillLists();
     void fillPresetSelector();
