@@ -1,0 +1,86 @@
+#include "controlchangedialog.h"
+#include "ui_controlchangedialog.h"
+
+#include "fields.h"
+#include "image_layout.h"
+#include "presetlists.h"
+#include "store.h"
+
+namespace {
+
+// Combo box names per entry byte, in record order.
+const char *const kFieldNames[ControlChangeDialog::kEntryBytes] = {"Enabled", "Device", "Number", "Value"};
+static_assert(layout::controlchange::kEnabled == 0 && layout::controlchange::kDevice == 1
+                  && layout::controlchange::kNumber == 2 && layout::controlchange::kValue == 3,
+              "combo boxes follow the entry's byte order");
+
+} // namespace
+
+ControlChangeDialog::ControlChangeDialog(QWidget *parent, int presetIndex)
+    : QDialog(parent)
+    , ui(new Ui::ControlChangeDialog)
+    , image(config_image())
+{
+    Q_ASSERT(presetIndex >= 0 && presetIndex < layout::kPresetCount);
+    ui->setupUi(this);
+    for (int k = 0; k < kEntries; ++k)
+        for (int byte = 0; byte < kEntryBytes; ++byte)
+            m_boxes[size_t(k)][size_t(byte)] = findChild<QComboBox *>(
+                QStringLiteral("controlChange%1%2ComboBox").arg(k + 1).arg(QLatin1String(kFieldNames[byte])));
+
+    QList<QComboBox *> enableLists, numberLists, deviceLists;
+    for (const auto &entry : m_boxes) {
+        enableLists << entry[layout::controlchange::kEnabled];
+        deviceLists << entry[layout::controlchange::kDevice];
+        numberLists << entry[layout::controlchange::kNumber] << entry[layout::controlchange::kValue];
+    }
+    showChoiceList(enableLists, makeChoiceList(offOnTexts(), this));
+    showChoiceList(numberLists, makeChoiceList(numberListTexts(), this));
+    showChoiceList(deviceLists, makeChoiceList(deviceListTexts(image), this));
+
+    m_presetIndex = presetIndex;
+    loadControlChanges();
+}
+
+ControlChangeDialog::~ControlChangeDialog()
+{
+    delete ui;
+}
+
+void ControlChangeDialog::loadControlChanges()
+{
+    ui->presetNumberLabel->setText(preset_entry_text(image, m_presetIndex));
+    const unsigned char *record = image + layout::presetOffset(m_presetIndex);
+    for (int k = 0; k < kEntries; ++k) {
+        const unsigned char *entry = record + layout::preset::controlChangeOffset(k);
+        // Positions as stored: a byte outside a list leaves it unselected.
+        for (int byte = 0; byte < kEntryBytes; ++byte)
+            m_boxes[size_t(k)][size_t(byte)]->setCurrentIndex(static_cast<signed char>(entry[byte]));
+    }
+}
+
+void ControlChangeDialog::storeControlChanges() const
+{
+    unsigned char *record = image + layout::presetOffset(m_presetIndex);
+    for (int k = 0; k < kEntries; ++k) {
+        unsigned char *entry = record + layout::preset::controlChangeOffset(k);
+        for (int byte = 0; byte < kEntryBytes; ++byte)
+            entry[byte] = static_cast<unsigned char>(m_values[k][byte]);
+    }
+}
+
+#define CC_DEFINE_SETTER_AND_SLOT(name, Name, K, byte) \
+    void ControlChangeDialog::set##Name(qint8 value) \
+    { \
+        if (m_values[K - 1][byte] == value) \
+            return; \
+        m_values[K - 1][byte] = value; \
+        update(); \
+        emit name##Changed(); \
+    } \
+    void ControlChangeDialog::on_##name##_currentIndexChanged(int index) \
+    { \
+        set##Name(static_cast<qint8>(index)); \
+    }
+
+CC_FOR_ENTRY_PROPERTIES(CC_DEFINE_SETTER_AND_SLOT)

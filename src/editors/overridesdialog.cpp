@@ -1,0 +1,94 @@
+#include "overridesdialog.h"
+#include "ui_overridesdialog.h"
+
+#include "fields.h"
+#include "image_layout.h"
+#include "presetlists.h"
+#include "store.h"
+
+namespace {
+
+using namespace layout::override_;
+
+struct Column {
+    const char *name;
+    int byte;
+};
+
+// Combo boxes of a row in the order the form loads them.
+const Column kColumns[overridesdialog::kEditedBytes] = {
+    {"Override", kOverride}, {"State", kState},       {"Device", kDevice},
+    {"ControlChange", kControlChange}, {"OnValue", kOnValue}, {"OffValue", kOffValue},
+};
+
+} // namespace
+
+overridesdialog::overridesdialog(QWidget *parent, int presetIndex)
+    : QDialog(parent)
+    , ui(new Ui::overridesdialog)
+    , image(config_image())
+{
+    Q_ASSERT(presetIndex >= 0 && presetIndex < layout::kPresetCount);
+    ui->setupUi(this);
+    for (int b = 0; b < kButtons; ++b)
+        for (const Column &column : kColumns)
+            m_boxes[size_t(b)][size_t(column.byte)] = findChild<QComboBox *>(
+                QStringLiteral("button%1%2ComboBox").arg(b + 1).arg(QLatin1String(column.name)));
+
+    QList<QComboBox *> offOnLists, numberLists, deviceLists;
+    for (const auto &row : m_boxes) {
+        offOnLists << row[kOverride] << row[kState];
+        numberLists << row[kControlChange] << row[kOnValue] << row[kOffValue];
+        deviceLists << row[kDevice];
+    }
+    showChoiceList(offOnLists, makeChoiceList(offOnTexts(), this));
+    showChoiceList(numberLists, makeChoiceList(numberListTexts(), this));
+    showChoiceList(deviceLists, makeChoiceList(deviceListTexts(image), this));
+
+    m_presetIndex = presetIndex;
+    loadOverridesIntoForm();
+}
+
+overridesdialog::~overridesdialog()
+{
+    delete ui;
+}
+
+void overridesdialog::loadOverridesIntoForm()
+{
+    ui->presetNumberLabel->setText(preset_entry_text(image, m_presetIndex));
+    const unsigned char *record = image + layout::presetOffset(m_presetIndex);
+    for (int b = 0; b < kButtons; ++b) {
+        const unsigned char *entry = record + layout::preset::overrideOffset(b);
+        // Positions as stored: a byte outside a list leaves it unselected.
+        for (const Column &column : kColumns)
+            m_boxes[size_t(b)][size_t(column.byte)]->setCurrentIndex(
+                static_cast<signed char>(entry[column.byte]));
+    }
+}
+
+void overridesdialog::storeOverridesIntoImage() const
+{
+    unsigned char *record = image + layout::presetOffset(m_presetIndex);
+    for (int b = 0; b < kButtons; ++b) {
+        unsigned char *entry = record + layout::preset::overrideOffset(b);
+        for (int byte = 0; byte < kEditedBytes; ++byte)
+            entry[byte] = static_cast<unsigned char>(m_values[b][byte]);
+    }
+}
+
+#define OVR_DEFINE_SETTER_AND_SLOT(name, Name, N, byte) \
+    void overridesdialog::set##Name(qint8 value) \
+    { \
+        if (m_values[N - 1][byte] == value) \
+            return; \
+        m_values[N - 1][byte] = value; \
+        update(); \
+        emit name##Changed(); \
+    } \
+    void overridesdialog::on_##name##_currentIndexChanged(int index) \
+    { \
+        set##Name(static_cast<qint8>(index)); \
+    }
+
+OVERRIDE_PROPERTIES(OVR_DEFINE_SETTER_AND_SLOT)

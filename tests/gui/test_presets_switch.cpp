@@ -1,0 +1,282 @@
+// Picking another preset while the preset dialog is open: the comparison,
+// the "Save preset changes?" prompt and the reload from the file.
+
+#include "presets_support.h"
+#include "controlchangedialog.h"
+#include "overridesdialog.h"
+#include "presetsdialog.h"
+#include "image_layout.h"
+#include "store.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QComboBox *selector(presetsdialog &dialog)
+{
+    return dialog.findChild<QComboBox *>("presetComboBox");
+}
+
+QLineEdit *nameField(presetsdialog &dialog)
+{
+    return dialog.findChild<QLineEdit *>("presetname");
+}
+
+// Answers a prompt that should not come with No, after a short wait, so a
+// wrong prompt fails the test instead of blocking it.
+std::shared_ptr<bool> refuseUnexpectedPrompt()
+{
+    return whenModal<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::No)->click(); }, 300);
+}
+
+void waitOutUnexpectedPrompt()
+{
+    QTest::ignoreMessage(QtWarningMsg, "no modal widget appeared within 300 ms");
+    QTest::qWait(350);
+}
+
+// Checks the prompt itself, then answers it.
+std::shared_ptr<bool> answerPrompt(QMessageBox::StandardButton answer)
+{
+    return whenModal<QMessageBox>([answer](QMessageBox *box) {
+        const bool looksRight = box->windowTitle() == "Preset"
+                                && box->text() == QString::fromUtf8("\xc2\xbfSave preset changes?")
+                                && box->icon() == QMessageBox::Warning
+                                && box->standardButtons() == (QMessageBox::Yes | QMessageBox::No);
+        if (!looksRight)
+            qWarning("unexpected prompt: %s / %s", qPrintable(box->windowTitle()), qPrintable(box->text()));
+        box->button(looksRight ? answer : QMessageBox::No)->click();
+    });
+}
+
+// Opens a sub-dialog through its button and changes one list in it.
+template <typename Dialog>
+void editInSubDialog(presetsdialog &dialog, const char *button, const char *list, int index)
+{
+    auto done = whenModal<Dialog>([list, index](Dialog *sub) {
+        sub->template findChild<QComboBox *>(list)->setCurrentIndex(index);
+        sub->reject();
+    });
+    dialog.findChild<QPushButton *>(button)->click();
+    QVERIFY(*done);
+}
+
+} // namespace
+
+class TestPresetsSwitch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void switchWithoutEditIsSilent();
+    void nameEditAndYesSavesAndRenamesTheEntry();
+    void nameEditAndNoDropsTheEdit();
+    void storedBytesTheFormCannotShowPrompt_data();
+    void storedBytesTheFormCannotShowPrompt();
+    void subDialogEditsAreDroppedBySilentSwitch();
+    void subDialogEditsAreSavedByYes();
+    void subDialogEditsAreDroppedByNo();
+    void yesKeepsTheEditsWhenTheFileRefusesTheWrite();
+};
+
+void TestPresetsSwitch::switchWithoutEditIsSilent()
+{
+    PresetsHome home;
+    const QByteArray file = home.fileBytes();
+    presetsdialog dialog(nullptr, config_image());
+
+    auto prompt = refuseUnexpectedPrompt();
+    StdoutCapture capture;
+    selector(dialog)->setCurrentIndex(5);
+    QCOMPARE(capture.finish(), QByteArray());
+    waitOutUnexpectedPrompt();
+    QVERIFY(!*prompt);
+
+    QCOMPARE(dialog.currentPreset(), 5);
+    QCOMPARE(nameField(dialog)->text(), QString("Preset 006"));
+    QCOMPARE(dialog.findChild<QComboBox *>("presetProgramChangeNumber1ComboBox")->currentIndex(), 5);
+    QCOMPARE(home.fileBytes(), file);
+}
+
+void TestPresetsSwitch::nameEditAndYesSavesAndRenamesTheEntry()
+{
+    PresetsHome home;
+    const QByteArray file = home.fileBytes();
+    presetsdialog dialog(nullptr, config_image());
+    QTest::keyClicks(nameField(dialog), "X");
+
+    auto prompt = answerPrompt(QMessageBox::Yes);
+    StdoutCapture capture;
+    selector(dialog)->setCurrentIndex(3);
+    QCOMPARE(capture.finish(), QByteArray("Diff: 0\nConf: 'Preset 001X'\nForm: 'Preset 001X'\n"));
+    QVERIFY(*prompt);
+
+    QByteArray expected = file;
+    expected.replace(layout::presetOffset(0), 12, QByteArray("Preset 001X\0", 12));
+    QCOMPARE(home.fileBytes(), expected);
+    QCOMPARE(selector(dialog)->itemText(0), QString("001 - Preset 001X"));
+    QCOMPARE(selector(dialog)->currentIndex(), 3);
+    QCOMPARE(dialog.currentPreset(), 3);
+    QCOMPARE(nameField(dialog)->text(), QString("Preset 004"));
+}
+
+void TestPresetsSwitch::nameEditAndNoDropsTheEdit()
+{
+    PresetsHome home;
+    const QByteArray file = home.fileBytes();
+    presetsdialog dialog(nullptr, config_image());
+    QTest::keyClicks(nameField(dialog), "X");
+
+    auto prompt = answerPrompt(QMessageBox::No);
+    StdoutCapture capture;
+    selector(dialog)->setCurrentIndex(3);
+    QCOMPARE(capture.finish(), QByteArray("Diff: 0\n"));
+    QVERIFY(*prompt);
+
+    QCOMPARE(home.fileBytes(), file);
+    QCOMPARE(selector(dialog)->itemText(0), QString("001 - Preset 001"));
+    QCOMPARE(dialog.currentPreset(), 3);
+
+    // Back on preset 0 the old name shows, and nothing differs any more.
+    auto again = refuseUnexpectedPrompt();
+    selector(dialog)->setCurrentIndex(0);
+    waitOutUnexpectedPrompt();
+    QVERIFY(!*again);
+    QCOMPARE(nameField(dialog)->text(), QString("Preset 001"));
+}
+
+void TestPresetsSwitch::storedBytesTheFormCannotShowPrompt_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QByteArray>("diff");
+    QTest::addColumn<int>("storedAfterYes");
+
+    QTest::newRow("number 200") << 18 << 200 << QByteArray("Diff: 80\n") << 0;
+    QTest::newRow("output unchanged") << 287 << 2 << QByteArray("Diff: 63\n") << 1;
+    QTest::newRow("loop 5") << 279 << 5 << QByteArray("Diff: 23\n5, 255\n") << 255;
+    QTest::newRow("pedal channel 100") << 183 << 100 << QByteArray("Diff: 18\n") << 4;
+}
+
+void TestPresetsSwitch::storedBytesTheFormCannotShowPrompt()
+{
+    QFETCH(int, offset);
+    QFETCH(int, stored);
+    QFETCH(QByteArray, diff);
+    QFETCH(int, storedAfterYes);
+
+    PresetsHome home;
+    presetRecord(0)[offset] = static_cast<unsigned char>(stored);
+    home.saveImage();
+    QByteArray expected = home.fileBytes();
+    expected[layout::presetOffset(0) + offset] = char(storedAfterYes);
+
+    StdoutCapture construction;
+    presetsdialog dialog(nullptr, config_image());
+    QCOMPARE(construction.finish(), "Loading data into form...\n" + diff);
+
+    auto prompt = answerPrompt(QMessageBox::Yes);
+    StdoutCapture capture;
+    selector(dialog)->setCurrentIndex(1);
+    QCOMPARE(capture.finish(), diff + "Conf: 'Preset 001'\nForm: 'Preset 001'\n");
+    QVERIFY(*prompt);
+    QCOMPARE(home.fileBytes(), expected);
+}
+
+void TestPresetsSwitch::subDialogEditsAreDroppedBySilentSwitch()
+{
+    PresetsHome home;
+    const QByteArray file = home.fileBytes();
+    presetsdialog dialog(nullptr, config_image());
+
+    editInSubDialog<ControlChangeDialog>(dialog, "pushButton_ControlChanges", "controlChange1ValueComboBox", 99);
+    QCOMPARE(int(presetRecord(0)[97 + 3]), 99);
+    editInSubDialog<overridesdialog>(dialog, "pushButton_Overrides", "button9StateComboBox", 1);
+    QCOMPARE(int(presetRecord(0)[187 + 80 + 5]), 1);
+
+    // Sub-dialog edits are not compared: no prompt, and the reload drops them.
+    auto prompt = refuseUnexpectedPrompt();
+    selector(dialog)->setCurrentIndex(2);
+    waitOutUnexpectedPrompt();
+    QVERIFY(!*prompt);
+    QCOMPARE(home.fileBytes(), file);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(config_image()), layout::kImageSize), file);
+}
+
+void TestPresetsSwitch::subDialogEditsAreSavedByYes()
+{
+    PresetsHome home;
+    QByteArray expected = home.fileBytes();
+    presetsdialog dialog(nullptr, config_image());
+    selector(dialog)->setCurrentIndex(9);
+
+    editInSubDialog<ControlChangeDialog>(dialog, "pushButton_ControlChanges", "controlChange20DeviceComboBox", 15);
+    editInSubDialog<overridesdialog>(dialog, "pushButton_Overrides", "button1OverrideComboBox", 1);
+    dialog.findChild<QComboBox *>("presetLoop2EnabledComboBox")->setCurrentIndex(1);
+
+    auto prompt = answerPrompt(QMessageBox::Yes);
+    selector(dialog)->setCurrentIndex(0);
+    QVERIFY(*prompt);
+
+    const int record = layout::presetOffset(9);
+    expected[record + 173 + 1] = 15;
+    expected[record + 187] = 1;
+    expected[record + 280] = 1;
+    QCOMPARE(home.fileBytes(), expected);
+}
+
+void TestPresetsSwitch::subDialogEditsAreDroppedByNo()
+{
+    PresetsHome home;
+    const QByteArray file = home.fileBytes();
+    presetsdialog dialog(nullptr, config_image());
+
+    editInSubDialog<overridesdialog>(dialog, "pushButton_Overrides", "button4OnValueComboBox", 5);
+    QTest::keyClicks(nameField(dialog), "!");
+
+    auto prompt = answerPrompt(QMessageBox::No);
+    selector(dialog)->setCurrentIndex(4);
+    QVERIFY(*prompt);
+    QCOMPARE(home.fileBytes(), file);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(config_image()), layout::kImageSize), file);
+}
+
+void TestPresetsSwitch::yesKeepsTheEditsWhenTheFileRefusesTheWrite()
+{
+    PresetsHome home;
+    const QByteArray file = home.fileBytes();
+    presetsdialog dialog(nullptr, config_image());
+    editInSubDialog<ControlChangeDialog>(dialog, "pushButton_ControlChanges", "controlChange2NumberComboBox", 7);
+    QTest::keyClicks(nameField(dialog), "!");
+
+    // A file size limit makes the write fail while the file stays readable.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous;
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit small = previous;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    auto prompt = answerPrompt(QMessageBox::Yes);
+    selector(dialog)->setCurrentIndex(1);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    QVERIFY(*prompt);
+
+    QCOMPARE(home.fileBytes(), file);
+    QCOMPARE(presetRecordBytes(0).left(12), QByteArray("Preset 001!\0", 12));
+    QCOMPARE(int(presetRecord(0)[97 + 4 + 2]), 7);
+    QCOMPARE(selector(dialog)->itemText(0), QString("001 - Preset 001!"));
+    QCOMPARE(dialog.currentPreset(), 1);
+
+    // Once the file takes writes again, Save keeps everything.
+    QVERIFY(save_image());
+    QCOMPARE(presetRecordBytes(home.fileBytes(), 0).left(12), QByteArray("Preset 001!\0", 12));
+}
+
+VEKTOR_TEST_MAIN(TestPresetsSwitch)
+#include "test_presets_switch.moc"

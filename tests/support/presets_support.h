@@ -1,0 +1,43 @@
+#pragma once
+
+#include "test_support.h"
+
+#include <QByteArray>
+
+#include <cstdio>
+#include <memory>
+
+// Collects what the editor prints on standard output between construction
+// and finish(). finish() restores the real output first, so a failing check
+// after it still reports normally.
+class StdoutCapture
+{
+public:
+    StdoutCapture();
+    ~StdoutCapture();
+    QByteArray finish();
+
+private:
+    std::FILE *file = nullptr;
+    int savedStdout = -1;
+};
+
+// A HOME with the editor's folders and a factory configuration file, the
+// store's paths pointing at it and the factory image in memory.
+class PresetsHome
+{
+public:
+    PresetsHome();
+    QString configPath() const { return home.configPath(); }
+    // Writes the image in memory to the configuration file.
+    void saveImage() const;
+    QByteArray fileBytes() const;
+
+private:
+    TempHome home;
+};
+
+// The 290 bytes of preset record `i` of the image in memory / of a file image.
+QByteArray presetRecordBytes(int i);
+QByteArray presetRecordBytes(const QByteArray &image, int i);
+unsigned char *presetRecord(int i);
