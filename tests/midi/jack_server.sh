@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Starts or stops the private JACK server of a test run, in dummy mode (no
+# sound hardware needed):
+#   jack_server.sh start STATE_DIR    jack_server.sh stop STATE_DIR
+# The server's name comes from JACK_DEFAULT_SERVER, which the tests share.
+set -euo pipefail
+
+action=${1:?start or stop}
+state=${2:?state directory}
+pidfile=$state/jackd.pid
+: "${JACK_DEFAULT_SERVER:?the server name}"
+
+stop_server() {
+    [ -f "$pidfile" ] || return 0
+    local pid
+    pid=$(cat "$pidfile")
+    if kill -0 "$pid" 2>/dev/null; then
+        kill "$pid"
+        for _ in $(seq 50); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -0 "$pid" 2>/dev/null && kill -9 "$pid"
+    fi
+    rm -f "$pidfile"
+}
+
+case $action in
+start)
+    mkdir -p "$state"
+    stop_server # a server left over from an interrupted run
+    # Detached, with its output in a file: the test runner waits for every
+    # process that still holds its pipes.
+    JACK_NO_AUDIO_RESERVATION=1 setsid jackd --no-realtime -d dummy -r 48000 -p 256 \
+        </dev/null >"$state/jackd.log" 2>&1 &
+    echo $! >"$pidfile"
+    if ! jack_wait --wait --timeout 20 >/dev/null 2>&1; then
+        echo "JACK server $JACK_DEFAULT_SERVER did not start:" >&2
+        cat "$state/jackd.log" >&2
+        stop_server
+        exit 1
+    fi
+    echo "JACK server $JACK_DEFAULT_SERVER is running"
+    ;;
+stop)
+    stop_server
+    ;;
+*)
+    echo "usage: $0 start|stop STATE_DIR" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,127 @@
+#pragma once
+
+// The far end of the editor's MIDI cable in tests and benchmarks: a JACK
+// client that offers virtual ports, records what arrives on its inputs and
+// plays messages out of its outputs. Header-only so that benchmarks can use
+// it without a library of their own.
+
+#include <rtmidi/RtMidi.h>
+
+#include <QByteArray>
+#include <QString>
+
+#include <chrono>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+using PeerClock = std::chrono::steady_clock;
+
+struct PeerMessage {
+    std::vector<unsigned char> bytes;
+    PeerClock::time_point arrival;
+};
+
+// One virtual input port, named "<client>:<port>" in the editor's lists.
+class PeerInput
+{
+public:
+    PeerInput(const std::string &client, const std::string &port)
+        : name(client + ":" + port)
+        , midi(RtMidi::UNIX_JACK, client)
+    {
+        midi.ignoreTypes(false, true, true);
+        midi.setCallback(&PeerInput::onMessage, this);
+        midi.openVirtualPort(port);
+    }
+
+    QString portName() const { return QString::fromStdString(name); }
+
+    std::vector<PeerMessage> messages() const
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return received;
+    }
+    int messageCount() const
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return int(received.size());
+    }
+    QByteArray bytes() const
+    {
+        QByteArray all;
+        for (const PeerMessage &m : messages())
+            all.append(reinterpret_cast<const char *>(m.bytes.data()), int(m.bytes.size()));
+        return all;
+    }
+
+private:
+    static void onMessage(double, std::vector<unsigned char> *message, void *self)
+    {
+        auto *input = static_cast<PeerInput *>(self);
+        std::lock_guard<std::mutex> lock(input->mutex);
+        input->received.push_back({*message, PeerClock::now()});
+    }
+
+    mutable std::mutex mutex;
+    std::vector<PeerMessage> received;
+    std::string name;
+    RtMidiIn midi; // last, so it closes before what its callback uses goes
+};
+
+// One virtual output port; plays a list of messages on a thread of its own so
+// the editor's event loop keeps running meanwhile.
+class PeerOutput
+{
+public:
+    PeerOutput(const std::string &client, const std::string &port)
+        : midi(RtMidi::UNIX_JACK, client)
+        , name(client + ":" + port)
+    {
+        midi.openVirtualPort(port);
+    }
+    ~PeerOutput() { waitUntilPlayed(); }
+
+    QString portName() const { return QString::fromStdString(name); }
+
+    void play(std::vector<std::vector<unsigned char>> messages, std::chrono::microseconds pause)
+    {
+        waitUntilPlayed();
+        player = std::thread([this, messages = std::move(messages), pause] {
+            for (const std::vector<unsigned char> &message : messages) {
+                std::this_thread::sleep_for(pause);
+                midi.sendMessage(&message);
+            }
+        });
+    }
+    void waitUntilPlayed()
+    {
+        if (player.joinable())
+            player.join();
+    }
+
+private:
+    RtMidiOut midi;
+    std::string name;
+    std::thread player;
+};
+
+// The complete F0...F7 messages of a dump, in order.
+inline std::vector<std::vector<unsigned char>> split_sysex_messages(const QByteArray &data)
+{
+    std::vector<std::vector<unsigned char>> messages;
+    std::vector<unsigned char> current;
+    for (char c : data) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte == 0xF0)
+            current.clear();
+        current.push_back(byte);
+        if (byte == 0xF7 && current.front() == 0xF0) {
+            messages.push_back(current);
+            current.clear();
+        }
+    }
+    return messages;
+}
