@@ -19,6 +19,15 @@
 
 using PeerClock = std::chrono::steady_clock;
 
+// The test server runs periods of 256 frames at 48 kHz: a message reaches the
+// peer at the next period boundary, so arrival times are that coarse.
+constexpr double kJackPeriodMs = 256.0 * 1000.0 / 48000.0;
+
+inline double millisecondsBetween(PeerClock::time_point from, PeerClock::time_point to)
+{
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
 struct PeerMessage {
     std::vector<unsigned char> bytes;
     PeerClock::time_point arrival;

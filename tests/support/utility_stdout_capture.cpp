@@ -25,5 +25,14 @@ QByteArray StdoutCapture::text()
 {
     std::fflush(stdout);
     QFile reader(file.fileName());
-    return reader.open(QIODevice::ReadOnly) ? reader.readAll() : QByteArray();
+    if (!reader.open(QIODevice::ReadOnly))
+        return QByteArray();
+    // Qt Test logs its own messages to standard output as well: leave them out.
+    QByteArray editor;
+    for (const QByteArray &line : reader.readAll().split('\n')) {
+        if (!line.startsWith("QWARN  :") && !line.startsWith("QDEBUG :") && !line.startsWith("QINFO  :"))
+            editor += line + '\n';
+    }
+    editor.chop(1);
+    return editor;
 }

@@ -11,7 +11,7 @@ class StdoutCapture
 public:
     StdoutCapture();
     ~StdoutCapture();
-    // Everything written since construction.
+    // Everything written since construction, except Qt Test's own log lines.
     QByteArray text();
 
 private:
