@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <mutex>
@@ -27,6 +28,10 @@ inline double millisecondsBetween(PeerClock::time_point from, PeerClock::time_po
 {
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
+
+// What a late JACK period (a busy machine) may take off one gap as seen at
+// the peer, on top of the period itself.
+constexpr double kArrivalSlackMs = 3 * kJackPeriodMs;
 
 struct PeerMessage {
     std::vector<unsigned char> bytes;
@@ -116,6 +121,30 @@ private:
     std::string name;
     std::thread player;
 };
+
+// Checks that messages were sent at least `pauseMs` apart, judged from their
+// arrival: no gap and no stretch of gaps shorter than the pause by more than
+// the slack of late periods, and a typical (median) gap no shorter than the
+// pause by more than one period. Returns what is wrong, or an empty text.
+inline QString pacingFault(const std::vector<PeerMessage> &arrived, double pauseMs)
+{
+    if (arrived.size() < 2)
+        return QString();
+    std::vector<double> gaps;
+    for (size_t i = 1; i < arrived.size(); ++i)
+        gaps.push_back(millisecondsBetween(arrived[i - 1].arrival, arrived[i].arrival));
+    const double span = millisecondsBetween(arrived.front().arrival, arrived.back().arrival);
+    std::vector<double> sorted = gaps;
+    std::sort(sorted.begin(), sorted.end());
+    const double median = sorted[sorted.size() / 2];
+    if (sorted.front() < pauseMs - kArrivalSlackMs)
+        return QString("a gap of %1 ms").arg(sorted.front());
+    if (span < gaps.size() * pauseMs - kArrivalSlackMs)
+        return QString("%1 gaps in %2 ms").arg(gaps.size()).arg(span);
+    if (gaps.size() > 2 && median < pauseMs - kJackPeriodMs)
+        return QString("a median gap of %1 ms").arg(median);
+    return QString();
+}
 
 // The complete F0...F7 messages of a dump, in order.
 inline std::vector<std::vector<unsigned char>> split_sysex_messages(const QByteArray &data)
