@@ -62,6 +62,10 @@ int send_dump_messages(RtMidiOut &out, const unsigned char *data, int size, QPro
             message.push_back(byte);
         }
     }
+    // The MIDI system delivers from a queue of its own: closing the port right
+    // after the last message could drop it before it has left.
+    if (sent > 0)
+        wait_with_events(sending::kPauseBeforeMessageMs);
     std::fflush(stdout);
     return sent;
 }

@@ -15,6 +15,7 @@ void wait_with_events(int ms);
 // Plays the complete F0...F7 messages of a dump out of `out`, in file order.
 // Before each message: pending events are processed, `progress` is set to the
 // position of its F7 in percent, and the pause runs. Bytes outside messages
-// are never sent. Returns the number of messages sent; errors of the MIDI
-// library arrive as RtMidiError exceptions.
+// are never sent. After the last message it waits one pause more, so that
+// message has left before the caller closes the port. Returns the number of
+// messages sent; errors of the MIDI library arrive as RtMidiError exceptions.
 int send_dump_messages(RtMidiOut &out, const unsigned char *data, int size, QProgressBar *progress);

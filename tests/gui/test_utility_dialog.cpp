@@ -48,8 +48,6 @@ class TestUtilityDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void formTexts_data();
-    void formTexts();
     void startState();
     void presetLists();
     void copyPresetRewritesOneRecord();
@@ -59,32 +57,6 @@ private slots:
     void sendWithoutSourceSendsNothing_data();
     void sendWithoutSourceSendsNothing();
 };
-
-void TestUtilityDialog::formTexts_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("factory reset") << "factoryResetPushButton" << "Factory Reset";
-    QTest::newRow("kestrel") << "pushButton_Convert" << "Import Kestrel SysEx";
-    QTest::newRow("vektor") << "pushButton_CopySysExToBinary" << "Import Vektor SysEx";
-    QTest::newRow("copy") << "copyPresetPushButton" << "Copy Preset >>";
-    QTest::newRow("send") << "pushButton_SendSysEx" << "Send SysEx";
-    QTest::newRow("receive") << "pushButton_ReceiveDump" << "Receive Dump";
-    QTest::newRow("firmware") << "pushButton_UpdateFirmware" << "Update Firmware";
-    QTest::newRow("stop") << "pushButtonStopReception" << "Stop";
-}
-
-void TestUtilityDialog::formTexts()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    TempHome home;
-    prepare_editor_home(home);
-    utilitydialog dialog(nullptr);
-    auto *button = dialog.findChild<QPushButton *>(name);
-    QVERIFY(button);
-    QCOMPARE(button->text(), text);
-}
 
 void TestUtilityDialog::startState()
 {

@@ -29,21 +29,29 @@ case $action in
 start)
     mkdir -p "$state"
     stop_server # a server left over from an interrupted run
-    # Detached, with its output in a file: the test runner waits for every
-    # process that still holds its pipes.
-    JACK_NO_AUDIO_RESERVATION=1 setsid jackd --no-realtime -d dummy -r 48000 -p 256 \
-        </dev/null >"$state/jackd.log" 2>&1 &
-    echo $! >"$pidfile"
-    if ! jack_wait --wait --timeout 20 >/dev/null 2>&1; then
-        echo "JACK server $JACK_DEFAULT_SERVER did not start:" >&2
+    # Real-time scheduling where the machine allows it: on a busy machine the
+    # clients then still finish every period, and no MIDI event is lost to a
+    # skipped one. Without the right to it, the server runs as a plain process.
+    for scheduling in --realtime --no-realtime; do
+        # Detached, with its output in a file: the test runner waits for every
+        # process that still holds its pipes.
+        JACK_NO_AUDIO_RESERVATION=1 setsid jackd "$scheduling" -d dummy -r 48000 -p 256 \
+            </dev/null >"$state/jackd.log" 2>&1 &
+        echo $! >"$pidfile"
+        if jack_wait --wait --timeout 20 >/dev/null 2>&1 && kill -0 "$(cat "$pidfile")" 2>/dev/null; then
+            echo "JACK server $JACK_DEFAULT_SERVER is running ($scheduling)"
+            exit 0
+        fi
+        echo "JACK server $JACK_DEFAULT_SERVER did not start with $scheduling:" >&2
         cat "$state/jackd.log" >&2
         stop_server
-        exit 1
-    fi
-    echo "JACK server $JACK_DEFAULT_SERVER is running"
+    done
+    exit 1
     ;;
 stop)
     stop_server
+    # Skipped periods lose MIDI events: worth knowing when a MIDI test failed.
+    echo "JACK server $JACK_DEFAULT_SERVER stopped after $(grep -c 'XRun' "$state/jackd.log" 2>/dev/null || true) xrun reports"
     ;;
 *)
     echo "usage: $0 start|stop STATE_DIR" >&2

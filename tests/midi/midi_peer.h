@@ -18,6 +18,8 @@
 #include <thread>
 #include <vector>
 
+#include <unistd.h>
+
 using PeerClock = std::chrono::steady_clock;
 
 // The test server runs periods of 256 frames at 48 kHz: a message reaches the
@@ -29,8 +31,8 @@ inline double millisecondsBetween(PeerClock::time_point from, PeerClock::time_po
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
-// What a late JACK period (a busy machine) may take off one gap as seen at
-// the peer, on top of the period itself.
+// How much earlier than sent a message may seem to arrive: its predecessor
+// may have been held back by late periods of a busy server (xruns).
 constexpr double kArrivalSlackMs = 3 * kJackPeriodMs;
 
 struct PeerMessage {
@@ -38,13 +40,20 @@ struct PeerMessage {
     PeerClock::time_point arrival;
 };
 
-// One virtual input port, named "<client>:<port>" in the editor's lists.
+// A client name of this process alone: a client left behind by another run
+// would make the server rename ours.
+inline std::string uniqueClient(const std::string &client)
+{
+    return client + "-" + std::to_string(::getpid());
+}
+
+// One virtual input port, named "<client>-<pid>:<port>" in the editor's lists.
 class PeerInput
 {
 public:
     PeerInput(const std::string &client, const std::string &port)
-        : name(client + ":" + port)
-        , midi(RtMidi::UNIX_JACK, client)
+        : name(uniqueClient(client) + ":" + port)
+        , midi(RtMidi::UNIX_JACK, uniqueClient(client))
     {
         midi.ignoreTypes(false, true, true);
         midi.setCallback(&PeerInput::onMessage, this);
@@ -91,8 +100,8 @@ class PeerOutput
 {
 public:
     PeerOutput(const std::string &client, const std::string &port)
-        : midi(RtMidi::UNIX_JACK, client)
-        , name(client + ":" + port)
+        : midi(RtMidi::UNIX_JACK, uniqueClient(client))
+        , name(uniqueClient(client) + ":" + port)
     {
         midi.openVirtualPort(port);
     }
@@ -122,10 +131,12 @@ private:
     std::thread player;
 };
 
-// Checks that messages were sent at least `pauseMs` apart, judged from their
-// arrival: no gap and no stretch of gaps shorter than the pause by more than
-// the slack of late periods, and a typical (median) gap no shorter than the
-// pause by more than one period. Returns what is wrong, or an empty text.
+// Checks, from their arrival at the peer, that messages were sent at least
+// `pauseMs` apart. A busy server can hold one message back by up to a hundred
+// milliseconds, which shortens the gap after it, so single gaps are only
+// checked for a pause left out altogether; the whole run and the typical
+// (median) gap must keep the pause within the server's granularity.
+// Returns what is wrong, or an empty text.
 inline QString pacingFault(const std::vector<PeerMessage> &arrived, double pauseMs)
 {
     if (arrived.size() < 2)
@@ -137,8 +148,8 @@ inline QString pacingFault(const std::vector<PeerMessage> &arrived, double pause
     std::vector<double> sorted = gaps;
     std::sort(sorted.begin(), sorted.end());
     const double median = sorted[sorted.size() / 2];
-    if (sorted.front() < pauseMs - kArrivalSlackMs)
-        return QString("a gap of %1 ms").arg(sorted.front());
+    if (sorted.front() < pauseMs / 4)
+        return QString("a message sent %1 ms after the one before").arg(sorted.front());
     if (span < gaps.size() * pauseMs - kArrivalSlackMs)
         return QString("%1 gaps in %2 ms").arg(gaps.size()).arg(span);
     if (gaps.size() > 2 && median < pauseMs - kJackPeriodMs)
