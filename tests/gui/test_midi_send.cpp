@@ -87,14 +87,21 @@ void TestMidiSend::sendsWholeMessagesPaced()
         answer(w);
         portChosen = PeerClock::now();
     }});
+    // The window keeps running through the pauses: a 10 ms timer ticks on.
+    QTimer heartbeat;
+    int beats = 0;
+    connect(&heartbeat, &QTimer::timeout, [&] { ++beats; });
+    heartbeat.start(10);
     QByteArray trace;
     {
         StdoutCapture capture;
         click(dialog, "pushButton_SendSysEx");
         trace = capture.text();
     }
+    heartbeat.stop();
     QVERIFY(ports->shown);
     QCOMPARE(ports->outputs, QStringList{peer.portName()});
+    QVERIFY2(beats >= 20, qPrintable(QString("%1 ticks in four pauses").arg(beats)));
 
     const QByteArray dump = readWholeFile(paths.dump);
     QCOMPARE(dump.size(), 44);

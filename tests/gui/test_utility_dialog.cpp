@@ -56,6 +56,7 @@ private slots:
     void importVektorSysEx();
     void sendWithoutSourceSendsNothing_data();
     void sendWithoutSourceSendsNothing();
+    void firmwareTooLargeForOneDumpIsNotSent();
 };
 
 void TestUtilityDialog::startState()
@@ -222,6 +223,23 @@ void TestUtilityDialog::sendWithoutSourceSendsNothing()
     QCOMPARE(box->text, QString("Couldn't read %1: nothing was sent.").arg(source));
     QVERIFY(!QFile::exists(dumpFile));
     QVERIFY(dialog.findChildren<QDialog *>("midiportsdialog").isEmpty());
+}
+
+// A dump carries at most 131,072 source bytes: a longer firmware would reach
+// the controller cut short.
+void TestUtilityDialog::firmwareTooLargeForOneDumpIsNotSent()
+{
+    TempHome home;
+    prepare_editor_home(home);
+    const FilePaths &paths = file_paths();
+    QVERIFY(writeWholeFile(paths.firmwareBinary, QByteArray(dump::kMaxSourceBytes + 1, 'x')));
+    utilitydialog dialog(nullptr);
+    auto box = acceptNextMessageBox();
+    click(dialog, "pushButton_UpdateFirmware");
+    QVERIFY(box->shown);
+    QCOMPARE(box->text, QString("%1 is larger than 131072 bytes, more than one dump can carry: nothing was sent.")
+                            .arg(paths.firmwareBinary));
+    QVERIFY(!QFile::exists(paths.firmwareSysex));
 }
 
 VEKTOR_TEST_MAIN(TestUtilityDialog)
