@@ -25,6 +25,17 @@ stop_server() {
     rm -f "$pidfile"
 }
 
+# Up to 20 s for the server to answer; false at once if it has quit.
+server_comes_up() {
+    local pid=$1
+    for _ in $(seq 200); do
+        kill -0 "$pid" 2>/dev/null || return 1
+        [ "$(jack_wait --check 2>/dev/null)" = running ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 case $action in
 start)
     mkdir -p "$state"
@@ -38,7 +49,7 @@ start)
         JACK_NO_AUDIO_RESERVATION=1 setsid jackd "$scheduling" -d dummy -r 48000 -p 256 \
             </dev/null >"$state/jackd.log" 2>&1 &
         echo $! >"$pidfile"
-        if jack_wait --wait --timeout 20 >/dev/null 2>&1 && kill -0 "$(cat "$pidfile")" 2>/dev/null; then
+        if server_comes_up "$(cat "$pidfile")"; then
             echo "JACK server $JACK_DEFAULT_SERVER is running ($scheduling)"
             exit 0
         fi
