@@ -2,11 +2,20 @@
 
 #include <QDialog>
 
+#include <cstdint>
+#include <memory>
+
+class QTimer;
+class RtMidiIn;
+class RtMidiOut;
+class midiportsdialog;
+
 namespace Ui {
 class utilitydialog;
 }
 
-// Whole-memory operations and MIDI transfers.
+// Whole-memory operations (factory reset, preset copy, imports) and the MIDI
+// transfers: sending a dump or a firmware image, and recording a dump.
 class utilitydialog : public QDialog
 {
     Q_OBJECT
@@ -15,6 +24,36 @@ public:
     explicit utilitydialog(QWidget *parent = nullptr);
     ~utilitydialog() override;
 
+private slots:
+    void on_copyPresetPushButton_clicked();
+    void on_factoryResetPushButton_clicked();
+    void on_pushButton_CopyBinaryToSysEx_clicked();
+    void on_pushButton_CopySysExToBinary_clicked();
+    void on_pushButton_SendSysEx_clicked();
+    void on_pushButton_ReceiveDump_clicked();
+    void on_pushButtonStopReception_clicked();
+    void update();
+    void on_pushButton_UpdateFirmware_clicked();
+    void on_pushButton_Convert_clicked();
+
 private:
+    void fillPresetLists(const unsigned char *image);
+    void showPresetsOfFile();
+    bool midiAvailable();
+    void warn(const QString &title, const QString &text);
+    // Lists the ports of one direction in `ports`; false when there are none.
+    bool listOutputPorts(midiportsdialog &ports);
+    bool listInputPorts(midiportsdialog &ports);
+    void startReception(midiportsdialog &ports);
+    void encodeAndSend(const QString &sourcePath, const QString &dumpPath, const QString &title);
+    void sendSysExFile(const QString &path);
+    void playDumpFile(const QString &path);
+    bool reportDecodeFailure(int result, const QString &title, const QString &dumpPath);
+
     Ui::utilitydialog *ui;
+    std::uint8_t inputPortIndex = 255;
+    std::uint8_t outputPortIndex = 255;
+    std::unique_ptr<RtMidiOut> midiOut;
+    std::unique_ptr<RtMidiIn> midiIn;
+    QTimer *receptionTimer = nullptr;
 };

@@ -1,0 +1,155 @@
+#include "kestrel_import.h"
+
+#include "image_layout.h"
+#include "kestrel_layout.h"
+
+#include <QByteArray>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// A name up to its first NUL, at most 16 bytes, whatever follows it.
+QByteArray nameBytes(const unsigned char *name)
+{
+    int length = 0;
+    while (length < kestrel::kNameLength && name[length] != 0)
+        ++length;
+    return QByteArray(reinterpret_cast<const char *>(name), length);
+}
+
+// The name's text, zero-padded to 16 bytes; the terminator is forced to 0.
+void copyName(unsigned char *to, const unsigned char *from)
+{
+    const QByteArray name = nameBytes(from);
+    std::memset(to, 0, layout::kNameLength);
+    std::memcpy(to, name.constData(), size_t(name.size()));
+    to[layout::kNameLength] = 0;
+}
+
+void writeFormattedName(unsigned char *to, const char *format, int value)
+{
+    char text[layout::kNameFieldSize];
+    const int length = std::snprintf(text, sizeof text, format, value);
+    std::memcpy(to, text, size_t(length) + 1);
+}
+
+void printSectionSizes()
+{
+    std::printf("KESTREL_PROGRAM_CHANGE2: %d bytes\n", kestrel::kProgramChangeSize);
+    std::printf("KESTREL_CONTROL_CHANGE2: %d bytes\n", kestrel::kControlChangeSize);
+    std::printf("KESTREL_EXPRESSION_PEDAL: %d bytes\n", kestrel::kPresetPedalSize);
+    std::printf("KESTREL_CC_BUTTON_CONF: %d bytes\n", kestrel::kOverrideSize);
+    std::printf("KESTREL_PRESET: %d bytes\n", kestrel::kPresetSize);
+    std::printf("KESTREL_BUTTON: %d bytes\n", kestrel::kButtonSize);
+    std::printf("KESTREL_CHANNEL: %d bytes\n", kestrel::kChannelSize);
+    std::printf("KESTREL_DISPLAY: %d bytes\n", kestrel::kDisplaySize);
+    std::printf("KESTREL_EXPRESSION_PEDAL_CONF: %d bytes\n", kestrel::kPedalConfigSize);
+    std::printf("KESTREL_OUT: %d bytes\n", kestrel::kOutSize);
+    std::printf("KESTREL_IN: %d bytes\n", kestrel::kInSize);
+    std::printf("KESTREL_SYSEX2: %d bytes\n", kestrel::kSysexSize);
+    std::printf("KESTREL_GLOBAL: %d bytes\n", kestrel::kGlobalSize);
+    std::printf("KESTREL_CONFIGURATION: %d bytes\n", kestrel::kImageSize);
+    std::printf("KESTREL_PRESETS_COUNT: %d\n", kestrel::kPresetCount);
+}
+
+void importButtons(const unsigned char *kestrel, unsigned char *image)
+{
+    namespace button = layout::button;
+    for (int n = 0; n < kestrel::kImportedButtonCount; ++n) {
+        const int offset = kestrel::buttonOffset(n);
+        std::printf("Button %d\nOffset: %d\n", n, offset);
+        const unsigned char *from = kestrel + offset;
+        unsigned char *to = image + layout::buttonOffset(n);
+        to[button::kFunction] = from[button::kFunction];
+        to[button::kAction] = from[button::kAction];
+        to[button::kFavorite] = from[button::kFavorite];
+        to[button::kFavorite + 1] = from[button::kFavorite + 1];
+        std::memcpy(to + 37, from + 37, 13); // control change, channel, values, step, loop, relay...
+        copyName(to + button::kName, from + button::kName);
+        // Custom messages are MIDI data: a zero byte is a valid value inside
+        // them, so all eight bytes are carried as they are.
+        std::memcpy(to + button::kOffCustom, from + button::kOffCustom, layout::kRawMessageSize);
+        std::memcpy(to + button::kOnCustom, from + button::kOnCustom, layout::kRawMessageSize);
+        to[button::kSiblingIndex] = static_cast<unsigned char>(n);
+        to[button::kSiblingIndex + 1] = 0;
+        to[button::kTrailer] = 29;
+    }
+}
+
+void importChannels(const unsigned char *kestrel, unsigned char *image)
+{
+    for (int c = 0; c < kestrel::kChannelCount; ++c) {
+        const int offset = kestrel::channelOffset(c);
+        const unsigned char *from = kestrel + offset;
+        std::printf("Channel %d: %s\nOffset: %d\n", c, nameBytes(from + kestrel::channel::kName).constData(),
+                    offset);
+        unsigned char *to = image + layout::deviceOffset(c);
+        copyName(to + layout::device::kName, from + kestrel::channel::kName);
+        to[layout::device::kEnabled] = from[kestrel::channel::kEnabled];
+        to[layout::device::kExtra] = 2;
+    }
+}
+
+void importGlobals(const unsigned char *kestrel, unsigned char *image)
+{
+    const unsigned char *display = kestrel + kestrel::kDisplayStart;
+    copyName(image + layout::kExtraDeviceSlotStart, display + kestrel::display::kName);
+    image[layout::kExtraDeviceSlotStart + 17] = display[kestrel::display::kFlag];
+
+    for (int p = 0; p < kestrel::kPedalConfigCount; ++p) {
+        const unsigned char *from = kestrel + kestrel::pedalConfigOffset(p);
+        unsigned char *to = image + layout::pedalOffset(p);
+        copyName(to + layout::pedal::kName, from + kestrel::pedalconfig::kName);
+        to[layout::pedal::kEnabled] = from[kestrel::pedalconfig::kEnabled];
+        std::memcpy(to + layout::pedal::kMin, from + kestrel::pedalconfig::kMin, 2);
+        std::memcpy(to + layout::pedal::kMax, from + kestrel::pedalconfig::kMax, 2);
+    }
+
+    image[layout::kSoftThruEnabled] = kestrel[kestrel::kOut];
+    image[layout::kMidiChannel] = kestrel[kestrel::kIn];
+    std::memcpy(image + layout::kSysexId, kestrel + kestrel::kSysexStart, kestrel::kSysexSize);
+
+    for (int r = 0; r < layout::kRelayCount; ++r) {
+        unsigned char *relay = image + layout::relayOffset(r);
+        writeFormattedName(relay + layout::relay::kName, "Relay %d", r);
+        relay[layout::relay::kFlag] = static_cast<unsigned char>(r);
+        relay[layout::relay::kFlag + 1] = 0;
+    }
+}
+
+void importPresets(const unsigned char *kestrel, unsigned char *image)
+{
+    namespace vp = layout::preset;
+    namespace kp = kestrel::preset;
+    for (int k = 0; k < kestrel::kPresetCount; ++k) {
+        const unsigned char *from = kestrel + kestrel::presetOffset(k);
+        unsigned char *to = image + layout::presetOffset(k);
+        std::printf("Preset %d: %s\n", k, nameBytes(from + kp::kName).constData());
+        std::memcpy(to + vp::kOverrides, from + kp::kOverrides, vp::kOverrideCount * vp::kOverrideSize);
+        std::memcpy(to + vp::kControlChanges, from + kp::kControlChanges,
+                    vp::kControlChangeCount * vp::kControlChangeSize);
+        std::memcpy(to + vp::kPedals, from + kp::kPedals, 2 * vp::kPedalEntrySize);
+        std::memcpy(to + vp::kProgramChanges, from + kp::kProgramChanges,
+                    vp::kProgramChangeCount * vp::kProgramChangeSize);
+        std::memcpy(to + vp::kLoops, from + kp::kLoops, vp::kLoopCount);
+        copyName(to + vp::kName, from + kp::kName);
+        to[vp::kRelays] = from[kp::kRelays];
+        to[vp::kRelays + 1] = from[kp::kRelays + 1];
+        to[vp::kOutput] = from[kp::kOutput];
+    }
+}
+
+} // namespace
+
+void import_kestrel_image(const unsigned char *kestrel, unsigned char *image)
+{
+    printSectionSizes();
+    importButtons(kestrel, image);
+    writeFormattedName(image + layout::kBankNameAreaStart, "Bank %d", 0);
+    importChannels(kestrel, image);
+    importGlobals(kestrel, image);
+    importPresets(kestrel, image);
+    std::fflush(stdout);
+}

@@ -1,0 +1,34 @@
+#include "midiportsdialog.h"
+#include "ui_midiportsdialog.h"
+
+midiportsdialog::midiportsdialog(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::midiportsdialog)
+{
+    ui->setupUi(this);
+}
+
+midiportsdialog::~midiportsdialog()
+{
+    delete ui;
+}
+
+void midiportsdialog::addInputPort(const QString &name)
+{
+    ui->inputPortsComboBox->addItem(name);
+}
+
+void midiportsdialog::addOutputPort(const QString &name)
+{
+    ui->outputPortsComboBox->addItem(name);
+}
+
+int midiportsdialog::currentInputIndex() const
+{
+    return ui->inputPortsComboBox->currentIndex();
+}
+
+int midiportsdialog::currentOutputIndex() const
+{
+    return ui->outputPortsComboBox->currentIndex();
+}

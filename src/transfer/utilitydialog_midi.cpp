@@ -1,0 +1,242 @@
+// The utility dialog's MIDI transfers: sending a dump or a firmware image to
+// the controller, and recording a dump that the controller sends.
+
+#include "utilitydialog.h"
+#include "ui_utilitydialog.h"
+
+#include "dump_codec.h"
+#include "midiportsdialog.h"
+#include "reception_buffer.h"
+#include "store.h"
+#include "sysex_sender.h"
+
+#include <QFileInfo>
+
+#include <rtmidi/RtMidi.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const char *const kOutputsTitle = "MIDI Outputs";
+const char *const kInputsTitle = "MIDI Inputs";
+
+QString portName(const std::string &name)
+{
+    return QString::fromLatin1(name.c_str());
+}
+
+void printError(const RtMidiError &error)
+{
+    std::printf("%s\n", error.getMessage().c_str());
+    std::fflush(stdout);
+}
+
+} // namespace
+
+bool utilitydialog::midiAvailable()
+{
+    if (midiOut && midiIn)
+        return true;
+    warn(QStringLiteral("MIDI"),
+         tr("No MIDI system could be opened on this computer, so there are no MIDI ports to use.\n"));
+    return false;
+}
+
+bool utilitydialog::listOutputPorts(midiportsdialog &ports)
+{
+    const unsigned count = midiOut->getPortCount();
+    for (unsigned i = 0; i < count; ++i)
+        ports.addOutputPort(portName(midiOut->getPortName(i)));
+    if (count == 0)
+        warn(kOutputsTitle, tr("There are no MIDI output ports available.\n"));
+    return count > 0;
+}
+
+bool utilitydialog::listInputPorts(midiportsdialog &ports)
+{
+    const unsigned count = midiIn->getPortCount();
+    for (unsigned i = 0; i < count; ++i)
+        ports.addInputPort(portName(midiIn->getPortName(i)));
+    if (count == 0)
+        warn(kInputsTitle, tr("There are no MIDI input ports available.\n"));
+    return count > 0;
+}
+
+// --- Sending ------------------------------------------------------------------
+
+void utilitydialog::on_pushButton_SendSysEx_clicked()
+{
+    encodeAndSend(file_paths().configuration, file_paths().dump, QStringLiteral("Send SysEx"));
+}
+
+void utilitydialog::on_pushButton_UpdateFirmware_clicked()
+{
+    encodeAndSend(file_paths().firmwareBinary, file_paths().firmwareSysex, QStringLiteral("Update Firmware"));
+}
+
+// Only a dump made from the whole source now may go out: a stale dump file
+// left from an earlier run must never reach the controller.
+void utilitydialog::encodeAndSend(const QString &sourcePath, const QString &dumpPath, const QString &title)
+{
+    if (QFileInfo(sourcePath).size() > dump::kMaxSourceBytes) {
+        warn(title, tr("%1 is larger than %2 bytes, more than one dump can carry: nothing was sent.")
+                        .arg(sourcePath).arg(dump::kMaxSourceBytes));
+        return;
+    }
+    const int result = binary_to_sysex(sourcePath, dumpPath);
+    if (result == dump::kUnreadableSource) {
+        warn(title, tr("Couldn't read %1: nothing was sent.").arg(sourcePath));
+        return;
+    }
+    if (result < 0) {
+        warn(title, tr("Couldn't write %1: nothing was sent.").arg(dumpPath));
+        return;
+    }
+    sendSysExFile(dumpPath);
+}
+
+void utilitydialog::sendSysExFile(const QString &path)
+{
+    inputPortIndex = 255;
+    outputPortIndex = 255;
+    std::printf("Sending file: %s\n", path.toLocal8Bit().constData());
+    std::fflush(stdout);
+    if (!midiAvailable())
+        return;
+
+    midiportsdialog ports(this);
+    try {
+        const bool hasOutput = listOutputPorts(ports);
+        ports.exec(); // Cancel goes on like OK: the port shown is the port used
+        if (!hasOutput)
+            return;
+        outputPortIndex = std::uint8_t(ports.currentOutputIndex());
+        // Another send is still playing through the port.
+        if (midiOut->isPortOpen()) {
+            warn(kOutputsTitle, tr("Output port is in use.\n"));
+            return;
+        }
+        std::printf("Opening port %d\n", outputPortIndex);
+        std::fflush(stdout);
+        midiOut->openPort(outputPortIndex, "RtMidi Output");
+        if (!midiOut->isPortOpen()) {
+            warn(kOutputsTitle, tr("Couldn't open output port.\n"));
+            return;
+        }
+    } catch (RtMidiError &error) {
+        printError(error);
+        warn(kOutputsTitle, QString::fromStdString(error.getMessage()));
+        return;
+    }
+    playDumpFile(path);
+}
+
+// Plays the dump out of the open output port and closes it, also when the
+// MIDI system fails half-way.
+void utilitydialog::playDumpFile(const QString &path)
+{
+    QProgressBar *progress = ui->progressBar_SysEx;
+    try {
+        std::vector<unsigned char> data(dump::kMaxDumpBytes);
+        const int size = read_file_bytes(data.data(), path, dump::kMaxDumpBytes);
+        std::printf("SysEx size %d\n", size);
+        std::printf("Using MIDI out: %s\n", midiOut->getPortName(outputPortIndex).c_str());
+        progress->setMaximum(100);
+        progress->setValue(0);
+        progress->show();
+        send_dump_messages(*midiOut, data.data(), size, progress);
+        progress->setValue(100);
+    } catch (RtMidiError &error) {
+        printError(error);
+        progress->hide();
+        midiOut->closePort();
+        warn(kOutputsTitle, QString::fromStdString(error.getMessage()));
+        return;
+    }
+    progress->hide();
+    midiOut->closePort();
+}
+
+// --- Reception ------------------------------------------------------------------
+
+void utilitydialog::on_pushButton_ReceiveDump_clicked()
+{
+    inputPortIndex = 255;
+    outputPortIndex = 255;
+    reset_reception();
+    if (!midiAvailable())
+        return;
+
+    // Stays a child of this dialog until the dialog goes.
+    auto *ports = new midiportsdialog(this);
+    try {
+        listOutputPorts(*ports);
+        const bool hasInput = listInputPorts(*ports);
+        ports->exec();
+        ui->labelReceivedBytes->show();
+        ui->pushButtonStopReception->show();
+        ui->labelInputPortName->show();
+        if (hasInput)
+            startReception(*ports);
+    } catch (RtMidiError &error) {
+        printError(error);
+        warn(kInputsTitle, QString::fromStdString(error.getMessage()));
+    }
+}
+
+void utilitydialog::startReception(midiportsdialog &ports)
+{
+    inputPortIndex = std::uint8_t(ports.currentInputIndex());
+    ui->labelInputPortName->setText(
+        QStringLiteral("%1 - %2").arg(inputPortIndex).arg(portName(midiIn->getPortName(inputPortIndex))));
+    std::printf("Opening port %d\n", inputPortIndex);
+    std::fflush(stdout);
+    midiIn->openPort(inputPortIndex, "RtMidi Input");
+    midiIn->setCallback(reception_input_callback);
+    midiIn->setErrorCallback(reception_error_callback);
+    midiIn->ignoreTypes(false, true, true);
+}
+
+void utilitydialog::update()
+{
+    ui->labelReceivedBytes->setText(
+        QStringLiteral("<font color='red'>%1 bytes received</font>").arg(received_byte_count()));
+}
+
+void utilitydialog::on_pushButtonStopReception_clicked()
+{
+    // No callback runs once the port is closed: only then are the bytes read.
+    if (midiIn)
+        midiIn->closePort();
+    const QString dumpPath = file_paths().dump;
+    std::printf("Saving to %s\n", dumpPath.toLocal8Bit().constData());
+    std::fflush(stdout);
+    const int count = received_byte_count();
+    const int dropped = dropped_byte_count();
+    const int saved = write_file_bytes(reception_bytes(), dumpPath, count);
+    reset_reception();
+    ui->labelReceivedBytes->hide();
+    ui->pushButtonStopReception->hide();
+    ui->labelInputPortName->hide();
+
+    const QString title = QStringLiteral("Receive Dump");
+    const QString config = file_paths().configuration;
+    if (dropped > 0)
+        warn(title, tr("The recording was cut: it filled all %1 bytes of the reception buffer, "
+                       "and the %2 bytes that came after were dropped.")
+                        .arg(reception::kCapacity).arg(dropped));
+    if (count == 0) {
+        warn(title, tr("Nothing was received: %1 was left unchanged.").arg(config));
+        return;
+    }
+    // A dump file that could not be replaced holds an older recording.
+    if (saved != 1) {
+        warn(title, tr("Couldn't save the recording to %1: %2 was left unchanged.").arg(dumpPath, config));
+        return;
+    }
+    if (reportDecodeFailure(sysex_to_binary(dumpPath, config), title, dumpPath))
+        return;
+    showPresetsOfFile();
+}

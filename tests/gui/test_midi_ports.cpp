@@ -1,0 +1,185 @@
+// Port selection against the ports a JACK peer offers: lists in port order,
+// the chosen position is the port used, Cancel goes on like OK, and no port
+// at all gives the warnings.
+
+#include "midi_peer.h"
+#include "test_support.h"
+#include "utility_stdout_capture.h"
+#include "utility_support.h"
+
+#include "store.h"
+#include "utilitydialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+template <typename Midi>
+QStringList portsOf(Midi &midi)
+{
+    QStringList names;
+    for (unsigned i = 0; i < midi.getPortCount(); ++i)
+        names << QString::fromStdString(midi.getPortName(i));
+    return names;
+}
+
+void click(utilitydialog &dialog, const char *button)
+{
+    dialog.findChild<QPushButton *>(button)->click();
+}
+
+} // namespace
+
+class TestMidiPorts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void outputChosenByPosition_data();
+    void outputChosenByPosition();
+    void inputChosenByPosition();
+    void noPortsWarn();
+};
+
+void TestMidiPorts::outputChosenByPosition_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("first, OK") << 0 << false;
+    QTest::newRow("second, OK") << 1 << false;
+    QTest::newRow("third, OK") << 2 << false;
+    QTest::newRow("third, Cancel") << 2 << true;
+}
+
+void TestMidiPorts::outputChosenByPosition()
+{
+    QFETCH(int, choice);
+    QFETCH(bool, cancel);
+    TempHome home;
+    prepare_editor_home(home);
+    QVERIFY(writeWholeFile(file_paths().configuration, "abc"));
+    PeerInput first("vektor-ports-a", "in");
+    PeerInput second("vektor-ports-b", "in");
+    PeerInput third("vektor-ports-c", "in");
+    RtMidiOut lister(RtMidi::UNIX_JACK, "vektor-ports-lister");
+    const QStringList systemOrder = portsOf(lister);
+    QCOMPARE(systemOrder.size(), 3);
+
+    utilitydialog dialog(nullptr);
+    auto ports = answerPortDialog(-1, choice, cancel ? QDialog::Rejected : QDialog::Accepted);
+    QByteArray trace;
+    {
+        StdoutCapture capture;
+        click(dialog, "pushButton_SendSysEx");
+        trace = capture.text();
+    }
+    QVERIFY(ports->shown);
+    QCOMPARE(ports->outputs, systemOrder);
+    QVERIFY(trace.contains("Opening port " + QByteArray::number(choice) + "\n"));
+    QVERIFY(trace.contains("Using MIDI out: " + systemOrder[choice].toLocal8Bit() + "\n"));
+
+    for (PeerInput *peer : {&first, &second, &third}) {
+        if (peer->portName() == systemOrder[choice])
+            QTRY_COMPARE(peer->messageCount(), 3);
+    }
+    for (PeerInput *peer : {&first, &second, &third}) {
+        if (peer->portName() != systemOrder[choice])
+            QCOMPARE(peer->messageCount(), 0);
+    }
+}
+
+void TestMidiPorts::inputChosenByPosition()
+{
+    TempHome home;
+    prepare_editor_home(home);
+    PeerOutput first("vektor-ports-x", "out");
+    PeerOutput second("vektor-ports-y", "out");
+    PeerOutput third("vektor-ports-z", "out");
+    RtMidiIn lister(RtMidi::UNIX_JACK, "vektor-ports-lister");
+    const QStringList systemOrder = portsOf(lister);
+    QCOMPARE(systemOrder.size(), 3);
+
+    utilitydialog dialog(nullptr);
+    dialog.show();
+    // The peer offers no input of its own: the output warning comes first.
+    auto noOutputs = std::make_shared<SeenBox>();
+    auto ports = std::make_shared<SeenPorts>();
+    handleModalsInTurn({acceptMessageBoxStep(noOutputs), answerPortDialogStep(ports, 2, -1)});
+    click(dialog, "pushButton_ReceiveDump");
+    QVERIFY(noOutputs->shown);
+    QCOMPARE(noOutputs->text, QString("There are no MIDI output ports available.\n"));
+    QVERIFY(ports->shown);
+    QCOMPARE(ports->inputs, systemOrder);
+    QCOMPARE(dialog.findChild<QLabel *>("labelInputPortName")->text(), "2 - " + systemOrder[2]);
+    for (const char *shown : {"labelInputPortName", "labelReceivedBytes", "pushButtonStopReception"})
+        QVERIFY2(dialog.findChild<QWidget *>(shown)->isVisible(), shown);
+
+    // Each peer plays a note of its own; only the chosen port's is recorded.
+    for (PeerOutput *peer : {&first, &second, &third}) {
+        const unsigned char note = peer->portName() == systemOrder[2] ? 0x40 : 0x41;
+        peer->play({{0x90, note, 0x7F}, {0x80, note, 0x00}}, std::chrono::milliseconds(1));
+    }
+    for (PeerOutput *peer : {&first, &second, &third})
+        peer->waitUntilPlayed();
+    QTRY_COMPARE(dialog.findChild<QLabel *>("labelReceivedBytes")->text(),
+                 QString("<font color='red'>6 bytes received</font>"));
+    QTest::qWait(300);
+    QCOMPARE(dialog.findChild<QLabel *>("labelReceivedBytes")->text(),
+             QString("<font color='red'>6 bytes received</font>"));
+
+    auto nothing = acceptNextMessageBox(); // notes alone are no dump
+    click(dialog, "pushButtonStopReception");
+    QVERIFY(nothing->shown);
+    QCOMPARE(readWholeFile(file_paths().dump), QByteArray::fromHex("90407f804000"));
+}
+
+void TestMidiPorts::noPortsWarn()
+{
+    TempHome home;
+    prepare_editor_home(home);
+    QVERIFY(writeWholeFile(file_paths().configuration, "abc"));
+    utilitydialog dialog(nullptr);
+    dialog.show();
+
+    auto outputs = std::make_shared<SeenBox>();
+    auto sendPorts = std::make_shared<SeenPorts>();
+    handleModalsInTurn({acceptMessageBoxStep(outputs), answerPortDialogStep(sendPorts, -1, -1)});
+    QByteArray trace;
+    {
+        StdoutCapture capture;
+        click(dialog, "pushButton_SendSysEx");
+        trace = capture.text();
+    }
+    QCOMPARE(outputs->title, QString("MIDI Outputs"));
+    QCOMPARE(outputs->text, QString("There are no MIDI output ports available.\n"));
+    QVERIFY(sendPorts->shown);
+    QVERIFY(sendPorts->outputs.isEmpty());
+    QVERIFY(!trace.contains("Opening port"));
+
+    auto receiveOutputs = std::make_shared<SeenBox>();
+    auto inputs = std::make_shared<SeenBox>();
+    auto receivePorts = std::make_shared<SeenPorts>();
+    handleModalsInTurn({acceptMessageBoxStep(receiveOutputs), acceptMessageBoxStep(inputs),
+                        answerPortDialogStep(receivePorts, -1, -1)});
+    click(dialog, "pushButton_ReceiveDump");
+    QCOMPARE(receiveOutputs->title, QString("MIDI Outputs"));
+    QCOMPARE(receiveOutputs->text, QString("There are no MIDI output ports available.\n"));
+    QCOMPARE(inputs->title, QString("MIDI Inputs"));
+    QCOMPARE(inputs->text, QString("There are no MIDI input ports available.\n"));
+    QVERIFY(receivePorts->shown);
+    // Shown all the same, with nothing recording.
+    QVERIFY(dialog.findChild<QWidget *>("pushButtonStopReception")->isVisible());
+    QCOMPARE(dialog.findChild<QLabel *>("labelInputPortName")->text(), QString());
+
+    const QByteArray before = readWholeFile(file_paths().configuration);
+    auto empty = acceptNextMessageBox();
+    click(dialog, "pushButtonStopReception");
+    QCOMPARE(empty->title, QString("Receive Dump"));
+    QCOMPARE(empty->text, QString("Nothing was received: %1 was left unchanged.").arg(file_paths().configuration));
+    QCOMPARE(readWholeFile(file_paths().configuration), before);
+    QVERIFY(!dialog.findChild<QWidget *>("pushButtonStopReception")->isVisible());
+}
+
+VEKTOR_TEST_MAIN(TestMidiPorts)
+#include "test_midi_ports.moc"

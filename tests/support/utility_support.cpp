@@ -1,0 +1,94 @@
+#include "utility_support.h"
+
+#include "store.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+
+void prepare_editor_home(const TempHome &home)
+{
+    set_paths_for_home(home.path());
+    QDir().mkpath(home.path() + "/Stompwerk/Vektor");
+    QDir().mkpath(home.path() + "/Stompwerk/Kestrel");
+    init_default_image();
+}
+
+ModalStep acceptMessageBoxStep(const std::shared_ptr<SeenBox> &seen)
+{
+    return [seen](QWidget *widget) {
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        if (!box) {
+            qWarning("expected a message box, got %s", widget->metaObject()->className());
+            if (auto *dialog = qobject_cast<QDialog *>(widget))
+                dialog->done(QDialog::Rejected);
+            return;
+        }
+        seen->shown = true;
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+            ok->click();
+        else
+            box->done(QMessageBox::Ok);
+    };
+}
+
+static QStringList itemsOf(QComboBox *list)
+{
+    QStringList items;
+    for (int i = 0; list && i < list->count(); ++i)
+        items << list->itemText(i);
+    return items;
+}
+
+ModalStep answerPortDialogStep(const std::shared_ptr<SeenPorts> &seen, int inputIndex, int outputIndex,
+                               QDialog::DialogCode result)
+{
+    return [=](QWidget *widget) {
+        auto *dialog = qobject_cast<QDialog *>(widget);
+        if (!dialog || widget->objectName() != QLatin1String("midiportsdialog")) {
+            qWarning("expected the port dialog, got %s", widget->metaObject()->className());
+            if (dialog)
+                dialog->done(QDialog::Rejected);
+            return;
+        }
+        auto *inputs = dialog->findChild<QComboBox *>("inputPortsComboBox");
+        auto *outputs = dialog->findChild<QComboBox *>("outputPortsComboBox");
+        seen->shown = true;
+        seen->inputs = itemsOf(inputs);
+        seen->outputs = itemsOf(outputs);
+        if (inputIndex >= 0)
+            inputs->setCurrentIndex(inputIndex);
+        if (outputIndex >= 0)
+            outputs->setCurrentIndex(outputIndex);
+        dialog->done(result);
+    };
+}
+
+void handleModalsInTurn(std::vector<ModalStep> steps, int timeoutMs)
+{
+    if (steps.empty())
+        return;
+    const ModalStep first = steps.front();
+    steps.erase(steps.begin());
+    whenModal([first, steps, timeoutMs](QWidget *widget) {
+        first(widget);
+        handleModalsInTurn(steps, timeoutMs);
+    }, timeoutMs);
+}
+
+std::shared_ptr<SeenBox> acceptNextMessageBox(int timeoutMs)
+{
+    auto seen = std::make_shared<SeenBox>();
+    handleModalsInTurn({acceptMessageBoxStep(seen)}, timeoutMs);
+    return seen;
+}
+
+std::shared_ptr<SeenPorts> answerPortDialog(int inputIndex, int outputIndex, QDialog::DialogCode result,
+                                            int timeoutMs)
+{
+    auto seen = std::make_shared<SeenPorts>();
+    handleModalsInTurn({answerPortDialogStep(seen, inputIndex, outputIndex, result)}, timeoutMs);
+    return seen;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "test_support.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Helpers for the utility dialog's tests: the editor's folders under a test
+// HOME, message boxes read and answered, the port dialog answered.
+
+// What the main window does at start-up: the five paths for `home`, the
+// folders, and a factory configuration file.
+void prepare_editor_home(const TempHome &home);
+
+struct SeenBox {
+    bool shown = false;
+    QString title;
+    QString text;
+};
+// Reads the next message box and presses its OK button.
+std::shared_ptr<SeenBox> acceptNextMessageBox(int timeoutMs = 10000);
+
+struct SeenPorts {
+    bool shown = false;
+    QStringList inputs;
+    QStringList outputs;
+};
+// Answers the next port dialog: picks the given positions (-1 leaves a list
+// as it is) and closes it with `result`.
+std::shared_ptr<SeenPorts> answerPortDialog(int inputIndex, int outputIndex,
+                                            QDialog::DialogCode result = QDialog::Accepted,
+                                            int timeoutMs = 10000);
+
+// Steps for modal widgets that come one after the other (warnings, then the
+// port dialog): each step handles one widget, in the order given.
+using ModalStep = std::function<void(QWidget *)>;
+ModalStep acceptMessageBoxStep(const std::shared_ptr<SeenBox> &seen);
+ModalStep answerPortDialogStep(const std::shared_ptr<SeenPorts> &seen, int inputIndex, int outputIndex,
+                               QDialog::DialogCode result = QDialog::Accepted);
+void handleModalsInTurn(std::vector<ModalStep> steps, int timeoutMs = 10000);
