@@ -3,7 +3,7 @@
 // else of the configuration file changes.
 
 #include "test_support.h"
-#include "utility_stdout_capture.h"
+#include "stdout_capture.h"
 #include "utility_support.h"
 
 #include "store.h"

@@ -4,7 +4,7 @@
 
 #include "midi_peer.h"
 #include "test_support.h"
-#include "utility_stdout_capture.h"
+#include "stdout_capture.h"
 #include "utility_support.h"
 
 #include "store.h"

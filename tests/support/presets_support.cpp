@@ -8,45 +8,6 @@
 #include <unistd.h>
 
 
-StdoutCapture::StdoutCapture()
-{
-    std::fflush(stdout);
-    file = std::tmpfile();
-    savedStdout = dup(fileno(stdout));
-    dup2(fileno(file), fileno(stdout));
-}
-
-StdoutCapture::~StdoutCapture()
-{
-    finish();
-}
-
-QByteArray StdoutCapture::finish()
-{
-    if (!file)
-        return QByteArray();
-    std::fflush(stdout);
-    dup2(savedStdout, fileno(stdout));
-    close(savedStdout);
-    QByteArray text;
-    std::rewind(file);
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        text.append(buffer, int(n));
-    std::fclose(file);
-    file = nullptr;
-    // The test logger writes its warnings to the same stream; keep only the
-    // editor's own lines.
-    QByteArray own;
-    for (const QByteArray &line : text.split('\n'))
-        if (!line.startsWith("QWARN  :") && !line.startsWith("QDEBUG :") && !line.startsWith("QINFO  :")
-            && !line.startsWith("QSYSTEM:"))
-            own += line + '\n';
-    own.chop(1);
-    return own;
-}
-
 PresetsHome::PresetsHome()
 {
     QDir().mkpath(home.path() + "/Stompwerk/Vektor");

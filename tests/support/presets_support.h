@@ -1,26 +1,12 @@
 #pragma once
 
+#include "stdout_capture.h"
 #include "test_support.h"
 
 #include <QByteArray>
 
 #include <cstdio>
 #include <memory>
-
-// Collects what the editor prints on standard output between construction
-// and finish(). finish() restores the real output first, so a failing check
-// after it still reports normally.
-class StdoutCapture
-{
-public:
-    StdoutCapture();
-    ~StdoutCapture();
-    QByteArray finish();
-
-private:
-    std::FILE *file = nullptr;
-    int savedStdout = -1;
-};
 
 // A HOME with the editor's folders and a factory configuration file, the
 // store's paths pointing at it and the factory image in memory.

@@ -1,5 +1,7 @@
 #include "stdout_capture.h"
 
+#include <QList>
+
 #include <cstdio>
 #include <unistd.h>
 
@@ -25,10 +27,16 @@ QByteArray StdoutCapture::finish()
     close(savedFd);
     savedFd = -1;
     std::rewind(sink);
+    QByteArray text;
     char buffer[65536];
     size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, sink)) > 0)
-        captured.append(buffer, int(n));
+        text.append(buffer, int(n));
     std::fclose(sink);
+    for (const QByteArray &line : text.split('\n'))
+        if (!line.startsWith("QWARN  :") && !line.startsWith("QDEBUG :") && !line.startsWith("QINFO  :")
+            && !line.startsWith("QSYSTEM:"))
+            captured += line + '\n';
+    captured.chop(1);
     return captured;
 }

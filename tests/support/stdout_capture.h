@@ -2,15 +2,19 @@
 
 #include <QByteArray>
 
-// Captures everything the process writes to standard output (printf and
-// friends) while it lives.
+#include <cstdio>
+
+// Captures what the editor writes to standard output (printf and friends)
+// while it lives. Qt Test logs to the same stream; its lines are left out.
 class StdoutCapture
 {
 public:
     StdoutCapture();
     ~StdoutCapture();
-    // Stops capturing and returns what was written.
+    // Stops capturing and returns what was written; later calls return the
+    // same text. Restoring first lets a failing check after it report normally.
     QByteArray finish();
+    QByteArray text() { return finish(); }
 
 private:
     int savedFd = -1;
