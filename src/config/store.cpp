@@ -87,7 +87,10 @@ int load_sibling_image()
         return -1;
     if (!g_sibling)
         g_sibling = new unsigned char[layout::kSiblingImageSize]();
-    return readUpTo(file, g_sibling, layout::kSiblingImageSize);
+    // A shorter file must not leave an earlier file's bytes behind it.
+    const int read = readUpTo(file, g_sibling, layout::kSiblingImageSize);
+    std::memset(g_sibling + read, 0, size_t(layout::kSiblingImageSize - read));
+    return read;
 }
 
 unsigned char *sibling_image()

@@ -38,8 +38,8 @@ bool init_default_image();
 bool copy_preset(int from, int to);
 
 // Reads the Kestrel memory file into the sibling image, allocating it on first
-// success. Returns the count read, or -1 (and touches nothing) when the file
-// cannot be opened.
+// success; bytes past a short file are zero. Returns the count read, or -1
+// (and touches nothing) when the file cannot be opened.
 int load_sibling_image();
 // The sibling image, or nullptr while no Kestrel file has been read.
 unsigned char *sibling_image();

@@ -1,7 +1,9 @@
 #include "utilitydialog.h"
 #include "ui_utilitydialog.h"
 
+#include "backup.h"
 #include "dump_codec.h"
+#include "dump_verify.h"
 #include "fields.h"
 #include "image_layout.h"
 #include "kestrel_import.h"
@@ -9,6 +11,8 @@
 #include "reception_buffer.h"
 #include "store.h"
 
+#include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -93,6 +97,8 @@ void utilitydialog::on_copyPresetPushButton_clicked()
 
 void utilitydialog::on_factoryResetPushButton_clicked()
 {
+    if (!keepBackup(QStringLiteral("Factory Reset")))
+        return;
     init_default_image();
     fillPresetLists(config_image());
 }
@@ -117,11 +123,48 @@ bool utilitydialog::reportDecodeFailure(int result, const QString &title, const 
     }
 }
 
+// Keeps the configuration file as it is beside it before it is replaced
+// wholesale; false (after telling the user) when that is not possible.
+bool utilitydialog::keepBackup(const QString &title)
+{
+    if (backup_configuration_file())
+        return true;
+    warn(title, tr("Couldn't keep a copy of %1 as %2, so it was left unchanged.")
+                    .arg(file_paths().configuration, configuration_backup_path()));
+    return false;
+}
+
+// Decodes `dumpPath` over the configuration file. A dump that disagrees with
+// itself (bad checksums, missing or repeated packets, not a whole memory) is
+// shown to the user first and only written when they say so; the previous
+// file is kept as a backup. False when the file was not replaced.
+bool utilitydialog::replaceConfigurationWithDump(const QString &dumpPath, const QString &title)
+{
+    const DumpReport report = verify_dump_file(dumpPath);
+    if (!report.readable)
+        return !reportDecodeFailure(dump::kUnreadableSource, title, dumpPath);
+    if (report.decodedLength == 0)
+        return !reportDecodeFailure(dump::kNoDataPacket, title, dumpPath);
+    const QStringList problems = report.problems(layout::kImageSize);
+    if (!problems.isEmpty()) {
+        const QString text = tr("%1 does not look like a sound Vektor memory dump:").arg(dumpPath)
+            + QStringLiteral("\n\n- ") + problems.join(QStringLiteral("\n- ")) + QStringLiteral("\n\n")
+            + tr("Replace %1 with what the dump holds anyway? (The current file is kept as %2.)")
+                  .arg(file_paths().configuration, configuration_backup_path());
+        if (QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            != QMessageBox::Yes)
+            return false;
+    }
+    if (!keepBackup(title))
+        return false;
+    return !reportDecodeFailure(sysex_to_binary(dumpPath, file_paths().configuration), title, dumpPath);
+}
+
 void utilitydialog::on_pushButton_CopySysExToBinary_clicked()
 {
     const FilePaths &paths = file_paths();
     const QString title = QStringLiteral("File conversion");
-    if (reportDecodeFailure(sysex_to_binary(paths.dump, paths.configuration), title, paths.dump))
+    if (!replaceConfigurationWithDump(paths.dump, title))
         return;
     warn(title, QStringLiteral("Copied ") + paths.dump + QStringLiteral(" to ") + paths.configuration);
     showPresetsOfFile();
@@ -142,12 +185,33 @@ void utilitydialog::on_pushButton_CopyBinaryToSysEx_clicked()
 
 void utilitydialog::on_pushButton_Convert_clicked()
 {
+    const QString title = QStringLiteral("Import Kestrel SysEx");
+    const QString kestrelPath = file_paths().sibling;
     load_image();
-    if (load_sibling_image() < 0) {
-        warn(QStringLiteral("Import Kestrel SysEx"),
-             tr("Couldn't read the Kestrel memory file %1: nothing was imported.").arg(file_paths().sibling));
+    const int read = load_sibling_image();
+    if (read < 0) {
+        warn(title, tr("Couldn't read the Kestrel memory file %1: nothing was imported.").arg(kestrelPath));
         return;
     }
+    if (read == 0) {
+        warn(title, tr("The Kestrel memory file %1 is empty: nothing was imported.").arg(kestrelPath));
+        return;
+    }
+    // Any other size is most likely not a Kestrel memory: ask before it
+    // replaces the Vektor's.
+    const qint64 size = QFileInfo(kestrelPath).size();
+    if (size != layout::kSiblingImageSize) {
+        const QLocale locale;
+        const QString text = tr("%1 holds %2 bytes; a Kestrel memory holds %3. Import it anyway? "
+                                "(The current %4 is kept as %5.)")
+                                 .arg(kestrelPath, locale.toString(size), locale.toString(layout::kSiblingImageSize),
+                                      file_paths().configuration, configuration_backup_path());
+        if (QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            != QMessageBox::Yes)
+            return;
+    }
+    if (!keepBackup(title))
+        return;
     import_kestrel_image(sibling_image(), config_image());
     save_image();
     fillPresetLists(config_image());

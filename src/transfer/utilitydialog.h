@@ -49,6 +49,8 @@ private:
     void sendSysExFile(const QString &path);
     void playDumpFile(const QString &path);
     bool reportDecodeFailure(int result, const QString &title, const QString &dumpPath);
+    bool keepBackup(const QString &title);
+    bool replaceConfigurationWithDump(const QString &dumpPath, const QString &title);
 
     Ui::utilitydialog *ui;
     std::uint8_t inputPortIndex = 255;

@@ -236,7 +236,7 @@ void utilitydialog::on_pushButtonStopReception_clicked()
         warn(title, tr("Couldn't save the recording to %1: %2 was left unchanged.").arg(dumpPath, config));
         return;
     }
-    if (reportDecodeFailure(sysex_to_binary(dumpPath, config), title, dumpPath))
+    if (!replaceConfigurationWithDump(dumpPath, title))
         return;
     showPresetsOfFile();
 }

@@ -67,13 +67,15 @@ public:
         dialog.findChild<QPushButton *>("pushButton_ReceiveDump")->click();
         started = ports->shown && ports->inputs == QStringList{peer.portName()};
     }
-    // Presses Stop and returns the warning it gave, if any.
-    std::shared_ptr<SeenBox> stop(int expectedBoxes)
+    // Presses Stop and returns the warning it gave, if any. When Stop asks
+    // whether to write a doubtful dump, `answer` is pressed on that last box.
+    std::shared_ptr<SeenBox> stop(int expectedBoxes, QMessageBox::StandardButton answer = QMessageBox::Ok)
     {
         auto last = std::make_shared<SeenBox>();
         std::vector<ModalStep> steps;
         for (int i = 0; i < expectedBoxes; ++i)
-            steps.push_back(acceptMessageBoxStep(i + 1 == expectedBoxes ? last : std::make_shared<SeenBox>()));
+            steps.push_back(i + 1 == expectedBoxes ? answerMessageBoxStep(last, answer)
+                                                   : acceptMessageBoxStep(std::make_shared<SeenBox>()));
         handleModalsInTurn(steps, 3000);
         dialog.findChild<QPushButton *>("pushButtonStopReception")->click();
         return last;
@@ -91,6 +93,7 @@ class TestMidiReception : public QObject
 
 private slots:
     void channelMessagesDoNotReachImage();
+    void stopBeforeTheEndKeepsReceivedPackets_data();
     void stopBeforeTheEndKeepsReceivedPackets();
     void overlongRecordingIsCut();
     void emptyRecordingChangesNothing();
@@ -126,10 +129,21 @@ void TestMidiReception::channelMessagesDoNotReachImage()
     QVERIFY(!reception.dialog.findChild<QWidget *>("labelReceivedBytes")->isVisible());
 }
 
+void TestMidiReception::stopBeforeTheEndKeepsReceivedPackets_data()
+{
+    QTest::addColumn<bool>("writeAnyway");
+    QTest::newRow("written when the user says so") << true;
+    QTest::newRow("kept when the user declines") << false;
+}
+
+// A recording stopped early is not a whole memory: the user is told what is
+// wrong and decides; Yes writes the packets received, No keeps the file.
 void TestMidiReception::stopBeforeTheEndKeepsReceivedPackets()
 {
+    QFETCH(bool, writeAnyway);
     TempHome home;
     prepare_editor_home(home);
+    const QByteArray before = readWholeFile(file_paths().configuration);
     const DumpOfImage d = makeDump(home);
     const Messages firstPart(d.messages.begin(), d.messages.begin() + 1 + 100); // header and 100 packets
     PeerOutput peer("vektor-early-peer", "out");
@@ -139,8 +153,15 @@ void TestMidiReception::stopBeforeTheEndKeepsReceivedPackets()
     peer.waitUntilPlayed();
     QTRY_COMPARE(received_byte_count(), byteCount(firstPart));
 
-    reception.stop(0);
-    QCOMPARE(readWholeFile(file_paths().configuration), d.image.left(100 * 112));
+    auto asked = reception.stop(1, writeAnyway ? QMessageBox::Yes : QMessageBox::No);
+    QVERIFY(asked->shown);
+    QVERIFY2(asked->text.contains("The header announces 93719 bytes, the packets hold 11200."), qPrintable(asked->text));
+    if (writeAnyway) {
+        QCOMPARE(readWholeFile(file_paths().configuration), d.image.left(100 * 112));
+        QCOMPARE(readWholeFile(file_paths().configuration + ".bak"), before);
+    } else {
+        QCOMPARE(readWholeFile(file_paths().configuration), before);
+    }
 }
 
 void TestMidiReception::overlongRecordingIsCut()
@@ -162,11 +183,15 @@ void TestMidiReception::overlongRecordingIsCut()
     QTRY_COMPARE_WITH_TIMEOUT(received_byte_count() + dropped_byte_count(), sent, 10000);
     QCOMPARE(received_byte_count(), reception::kCapacity);
 
-    auto cut = reception.stop(1);
+    auto cut = std::make_shared<SeenBox>();
+    auto asked = std::make_shared<SeenBox>();
+    handleModalsInTurn({acceptMessageBoxStep(cut), answerMessageBoxStep(asked, QMessageBox::Yes)}, 3000);
+    reception.dialog.findChild<QPushButton *>("pushButtonStopReception")->click();
     QCOMPARE(cut->title, QString("Receive Dump"));
     QCOMPARE(cut->text, QString("The recording was cut: it filled all 262144 bytes of the reception buffer, "
                                 "and the %1 bytes that came after were dropped.")
                             .arg(sent - reception::kCapacity));
+    QVERIFY(asked->text.contains("arrived twice") || asked->text.contains("missing"));
     const QByteArray recorded = readWholeFile(file_paths().dump);
     QCOMPARE(recorded.size(), reception::kCapacity);
     QCOMPARE(recorded, (d.dump + d.dump + d.dump).left(reception::kCapacity));

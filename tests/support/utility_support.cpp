@@ -16,7 +16,12 @@ void prepare_editor_home(const TempHome &home)
 
 ModalStep acceptMessageBoxStep(const std::shared_ptr<SeenBox> &seen)
 {
-    return [seen](QWidget *widget) {
+    return answerMessageBoxStep(seen, QMessageBox::Ok);
+}
+
+ModalStep answerMessageBoxStep(const std::shared_ptr<SeenBox> &seen, QMessageBox::StandardButton answer)
+{
+    return [seen, answer](QWidget *widget) {
         auto *box = qobject_cast<QMessageBox *>(widget);
         if (!box) {
             qWarning("expected a message box, got %s", widget->metaObject()->className());
@@ -27,10 +32,10 @@ ModalStep acceptMessageBoxStep(const std::shared_ptr<SeenBox> &seen)
         seen->shown = true;
         seen->title = box->windowTitle();
         seen->text = box->text();
-        if (QAbstractButton *ok = box->button(QMessageBox::Ok))
-            ok->click();
+        if (QAbstractButton *button = box->button(answer))
+            button->click();
         else
-            box->done(QMessageBox::Ok);
+            box->done(answer);
     };
 }
 

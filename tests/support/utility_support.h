@@ -2,6 +2,7 @@
 
 #include "test_support.h"
 
+#include <QMessageBox>
 #include <QString>
 
 #include <functional>
@@ -38,6 +39,8 @@ std::shared_ptr<SeenPorts> answerPortDialog(int inputIndex, int outputIndex,
 // port dialog): each step handles one widget, in the order given.
 using ModalStep = std::function<void(QWidget *)>;
 ModalStep acceptMessageBoxStep(const std::shared_ptr<SeenBox> &seen);
+// Presses `answer` (Yes, No...) on the next message box.
+ModalStep answerMessageBoxStep(const std::shared_ptr<SeenBox> &seen, QMessageBox::StandardButton answer);
 ModalStep answerPortDialogStep(const std::shared_ptr<SeenPorts> &seen, int inputIndex, int outputIndex,
                                QDialog::DialogCode result = QDialog::Accepted);
 void handleModalsInTurn(std::vector<ModalStep> steps, int timeoutMs = 10000);
