@@ -53,6 +53,10 @@ test)
     echo "== The test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
     configure_and_build "$build-asan" -DCMAKE_BUILD_TYPE=Debug -DVEKTOR_SANITIZE=address,undefined
     run_tests "$build-asan"
+    echo "== Dump reception under ThreadSanitizer (MIDI callback thread against the window)"
+    cmake -S "$here" -B "$build-tsan" -DCMAKE_BUILD_TYPE=Debug -DVEKTOR_SANITIZE=thread
+    cmake --build "$build-tsan" -j"$(nproc)" --target test_midi_reception test_midi_reception_packets
+    run_tests "$build-tsan" -R '^(jack_server_start|jack_server_stop|test_midi_reception|test_midi_reception_packets)$'
     echo "== Fuzz targets: the seed corpus and a bounded fuzz run"
     CC=clang CXX=clang++ configure_and_build "$build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DVEKTOR_FUZZ=ON -DVEKTOR_SANITIZE=address,undefined

@@ -65,6 +65,7 @@ void TestMidiRoundTrip::fullImageThereAndBack()
     std::vector<std::vector<unsigned char>> recorded;
     for (const PeerMessage &m : arrived)
         recorded.push_back(m.bytes);
+    QVERIFY(controllerOut.waitUntilConnected());
     controllerOut.play(recorded, std::chrono::milliseconds(1));
     controllerOut.waitUntilPlayed();
     QTRY_COMPARE_WITH_TIMEOUT(received_byte_count(), 114672, 10000);

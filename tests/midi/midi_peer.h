@@ -5,6 +5,7 @@
 // plays messages out of its outputs. Header-only so that benchmarks can use
 // it without a library of their own.
 
+#include <jack/jack.h>
 #include <rtmidi/RtMidi.h>
 
 #include <QByteArray>
@@ -108,6 +109,26 @@ public:
     ~PeerOutput() { waitUntilPlayed(); }
 
     QString portName() const { return QString::fromStdString(name); }
+
+    // A connection made by the other side takes effect a little later in the
+    // server; messages played before that are lost, so wait for it.
+    bool waitUntilConnected(int timeoutMs = 10000) const
+    {
+        jack_client_t *probe = jack_client_open("vektor-test-probe", JackNoStartServer, nullptr);
+        if (!probe)
+            return false;
+        bool connected = false;
+        for (int waited = 0; waited <= timeoutMs && !connected; waited += 10) {
+            jack_port_t *port = jack_port_by_name(probe, name.c_str());
+            connected = port && jack_port_connected(port) > 0;
+            if (!connected)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        jack_client_close(probe);
+        // The server takes the new graph into use at a later period.
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        return connected;
+    }
 
     void play(std::vector<std::vector<unsigned char>> messages, std::chrono::microseconds pause)
     {
