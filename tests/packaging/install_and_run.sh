@@ -58,14 +58,18 @@ case "$mode" in
 chroot)
     echo "== A fresh Debian 12 tree"
     root=$work/root
+    # One more try after a failed download: the mirror, not the package, is
+    # what fails then.
     debootstrap --variant=minbase bookworm "$root" "$mirror" >"$work/debootstrap.log" 2>&1 ||
+        { rm -rf --one-file-system "$root" &&
+            debootstrap --variant=minbase bookworm "$root" "$mirror" >>"$work/debootstrap.log" 2>&1; } ||
         fail "debootstrap: $(tail -20 "$work/debootstrap.log")"
     cp /etc/resolv.conf "$root/etc/resolv.conf"
     cp "$deb" "$root/tmp/"
     in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin "$@"; }
     echo "== Installing the package there (apt resolves its Depends)"
-    { in_root apt-get update -q &&
-        in_root DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+    { in_root apt-get update -q -o Acquire::Retries=3 &&
+        in_root DEBIAN_FRONTEND=noninteractive apt-get install -o Acquire::Retries=3 -y -q --no-install-recommends \
             "/tmp/$(basename "$deb")"; } >"$work/apt.log" 2>&1 || fail "apt-get: $(tail -20 "$work/apt.log")"
     ;;
 host)
