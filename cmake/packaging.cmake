@@ -27,7 +27,6 @@ set(CPACK_PACKAGE_NAME ${VEKTOR_APP_ID})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Vektor Editor developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for the memory of the Vektor MIDI foot controller")
-set(CPACK_PACKAGE_INSTALL_DIRECTORY ${VEKTOR_APP_ID})
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -42,8 +41,8 @@ Dump format). It can also send a firmware update.")
 # image-format plugins it loads at run time come with libqt5gui5, which it
 # links, so nothing has to be added by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The icon cache and menu are refreshed by the triggers of the packages that
-# own them; the icon theme itself comes with any desktop.
+# The hicolor theme's folders and index come with any desktop; menus and icon
+# caches are refreshed by the triggers of the packages that own them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme")
 
 include(CPack)

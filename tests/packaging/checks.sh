@@ -1,7 +1,6 @@
 # shellcheck shell=bash
 # The checks of install_and_run.sh. They read $root (the installed tree, empty
-# for this system), $work (a scratch folder) and in_root (runs a command in
-# that tree with a clean environment).
+# for this system), $work (a scratch folder) and the in_root command prefix.
 # shellcheck disable=SC2154
 
 image_size=93719
@@ -40,7 +39,7 @@ check_installed_files() {
     program=$(desktop_key "$desktop" Exec)
     program=${program%% *}
     # shellcheck disable=SC2016 # $1 is expanded by the inner shell
-    in_root sh -c 'command -v "$1"' sh "$program" >/dev/null ||
+    "${in_root[@]}" sh -c 'command -v "$1"' sh "$program" >/dev/null ||
         fail "the menu entry starts '$program', which is not on the PATH"
     icon=$(desktop_key "$desktop" Icon)
     if [ -z "$icon" ] || [ "${icon#/}" != "$icon" ]; then
@@ -52,16 +51,38 @@ check_installed_files() {
             fail "no ${size}x$size icon '$icon': $(file "$png")"
     done
     local missing
-    missing=$(in_root ldd "/usr/bin/$program" | grep 'not found' || true)
+    missing=$("${in_root[@]}" ldd "/usr/bin/$program" | grep 'not found' || true)
     [ -z "$missing" ] || fail "libraries the package does not bring:
 $missing"
 }
 
+editor_home=
+
+# Editors running the installed program with the test's home, in case one got
+# away from the process that was started.
+leftover_editors() {
+    local proc
+    [ -n "$editor_home" ] || return 0
+    for proc in /proc/[0-9]*; do
+        [ "$(readlink "$proc/exe" 2>/dev/null)" = "$root/usr/bin/vektor-editor" ] &&
+            tr '\0' '\n' <"$proc/environ" 2>/dev/null | grep -qx "HOME=$editor_home" &&
+            echo "${proc#/proc/}"
+    done
+    return 0
+}
+
+# Fails (returns 1) when the editor was still there after the signal.
 stop_editor() {
     [ -n "$editor_pid" ] || return 0
     kill -TERM "$editor_pid" 2>/dev/null || true
     wait "$editor_pid" 2>/dev/null || true
     editor_pid=
+    local left
+    mapfile -t left < <(leftover_editors)
+    [ ${#left[@]} -eq 0 ] && return 0
+    echo "the editor outlived SIGTERM to the process that was started: ${left[*]}" >&2
+    kill -KILL "${left[@]}" 2>/dev/null || true
+    return 1
 }
 
 # First start as an ordinary user with an empty home. The offscreen platform
@@ -74,8 +95,9 @@ check_first_start() {
     mkdir -p "$root$home"
     chown 65534:65534 "$root$home"
     memory=$root$home/Stompwerk/Vektor/memory.bin
+    editor_home=$home
 
-    in_root HOME="$home" QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES=qt.widgets.painting=true \
+    "${in_root[@]}" HOME="$home" QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES=qt.widgets.painting=true \
         setpriv --reuid=65534 --regid=65534 --clear-groups vektor-editor >"$log" 2>&1 &
     editor_pid=$!
     local tries=0
@@ -91,6 +113,6 @@ $(grep -v qt.widgets.painting "$log")"
     done
     sleep 2
     kill -0 "$editor_pid" 2>/dev/null || fail "the editor stopped right after showing its window"
-    stop_editor
+    stop_editor || fail "the editor did not stop"
     echo "memory.bin: $(stat -c %s "$memory") bytes; the main window was shown"
 }

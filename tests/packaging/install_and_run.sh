@@ -36,9 +36,12 @@ fi
 
 work=$(mktemp -d /var/tmp/vektor-packaging.XXXXXX)
 root=
+# Runs a command in the installed tree with a clean environment; an array,
+# not a function, so that a command started with & is the process itself.
+in_root=(/usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin)
 installed_on_host=
 cleanup() {
-    stop_editor
+    stop_editor || true
     if [ -n "$installed_on_host" ]; then
         DEBIAN_FRONTEND=noninteractive apt-get remove -y -q vektor-editor >/dev/null || true
     fi
@@ -66,10 +69,10 @@ chroot)
         fail "debootstrap: $(tail -20 "$work/debootstrap.log")"
     cp /etc/resolv.conf "$root/etc/resolv.conf"
     cp "$deb" "$root/tmp/"
-    in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin "$@"; }
+    in_root=(chroot "$root" "${in_root[@]}")
     echo "== Installing the package there (apt resolves its Depends)"
-    { in_root apt-get update -q -o Acquire::Retries=3 &&
-        in_root DEBIAN_FRONTEND=noninteractive apt-get install -o Acquire::Retries=3 -y -q --no-install-recommends \
+    { "${in_root[@]}" apt-get update -q -o Acquire::Retries=3 &&
+        "${in_root[@]}" DEBIAN_FRONTEND=noninteractive apt-get install -o Acquire::Retries=3 -y -q --no-install-recommends \
             "/tmp/$(basename "$deb")"; } >"$work/apt.log" 2>&1 || fail "apt-get: $(tail -20 "$work/apt.log")"
     ;;
 host)
@@ -78,7 +81,6 @@ host)
     if dpkg-query -W -f='${Status}' vektor-editor 2>/dev/null | grep -q 'install ok installed'; then
         skip "vektor-editor is already installed here; not replacing it"
     fi
-    in_root() { /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin "$@"; }
     installed_on_host=yes
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$deb" \
         >"$work/apt.log" 2>&1 || fail "apt-get: $(tail -20 "$work/apt.log")"
