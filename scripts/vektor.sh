@@ -10,7 +10,7 @@ build=${VEKTOR_BUILD_DIR:-$here/build}
 packages=(build-essential cmake pkg-config qtbase5-dev qtbase5-dev-tools librtmidi-dev)
 # The tests also need a MIDI system that runs without sound hardware, and
 # clang for the fuzz targets.
-[ "${1:-}" = test ] && packages+=(jackd2 clang libclang-rt-14-dev)
+[ "${1:-}" = test ] && packages+=(jackd2 clang libclang-rt-14-dev dpkg-dev file debootstrap desktop-file-utils)
 
 install_missing() {
     local missing=()
