@@ -212,12 +212,14 @@ void utilitydialog::reportCancelledSend(const QString &path, int sent, int total
         warn(title, tr("Sending was cancelled before the first message: nothing reached the controller."));
         return;
     }
-    const QString what = firmware ? tr("the firmware") : tr("the dump");
-    const QString again = firmware ? tr("Update Firmware") : tr("Send SysEx");
-    warn(title, tr("Sending was cancelled after %1 of %2 messages.\n\n"
-                   "The controller has received only part of %3. "
-                   "Press %4 again and let it run to the end.")
-                    .arg(sent).arg(total).arg(what, again));
+    const QString text = firmware
+        ? tr("Sending was cancelled after %1 of %2 messages.\n\n"
+             "The controller has received only part of the firmware. "
+             "Press Update Firmware again and let it run to the end.")
+        : tr("Sending was cancelled after %1 of %2 messages.\n\n"
+             "The controller has received only part of the dump. "
+             "Press Send SysEx again and let it run to the end.");
+    warn(title, text.arg(sent).arg(total));
 }
 
 // --- Reception ------------------------------------------------------------------
