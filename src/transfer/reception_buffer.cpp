@@ -52,6 +52,7 @@ void reception_input_callback(double, std::vector<unsigned char> *message, void 
         else
             ++dropped;
     }
+    // Release: a reader that sees the new count sees the bytes below it.
     g_count.store(count, std::memory_order_release);
     if (dropped)
         g_dropped.fetch_add(dropped, std::memory_order_release);

@@ -6,8 +6,12 @@
 #include <vector>
 
 // Where a dump from the controller lands while it arrives. The MIDI system's
-// thread appends through reception_input_callback; the GUI thread reads the
-// count at any time and the bytes only after closing the input port.
+// thread appends through reception_input_callback and publishes the new count
+// only after the bytes it covers (release; the reader acquires). So the GUI
+// thread may read the count at any time, and the bytes below a count it has
+// read even while the port is open: they are not written again until a reset,
+// which the GUI thread itself makes. It saves the bytes only after closing
+// the input port.
 
 namespace reception {
 constexpr int kCapacity = 262144;

@@ -33,6 +33,7 @@ utilitydialog::utilitydialog(QWidget *parent)
     ui->setupUi(this);
     ui->progressBar_SysEx->setValue(0);
     ui->progressBar_SysEx->hide();
+    ui->pushButton_CancelSend->hide();
 
     load_image();
     fillPresetLists(config_image());
@@ -42,6 +43,7 @@ utilitydialog::utilitydialog(QWidget *parent)
     receptionTimer->start(kReceptionRefreshMs);
 
     ui->labelReceivedBytes->hide();
+    ui->labelReceivedPackets->hide();
     ui->pushButtonStopReception->hide();
     ui->labelInputPortName->hide();
 

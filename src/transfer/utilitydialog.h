@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reception_packets.h"
+
 #include <QDialog>
 
 #include <cstdint>
@@ -24,6 +26,9 @@ public:
     explicit utilitydialog(QWidget *parent = nullptr);
     ~utilitydialog() override;
 
+    // Closing the dialog while a send runs cancels the send.
+    void done(int result) override;
+
 private slots:
     void on_copyPresetPushButton_clicked();
     void on_factoryResetPushButton_clicked();
@@ -35,6 +40,7 @@ private slots:
     void update();
     void on_pushButton_UpdateFirmware_clicked();
     void on_pushButton_Convert_clicked();
+    void on_pushButton_CancelSend_clicked();
 
 private:
     void fillPresetLists(const unsigned char *image);
@@ -51,6 +57,8 @@ private:
     bool reportDecodeFailure(int result, const QString &title, const QString &dumpPath);
     bool keepBackup(const QString &title);
     bool replaceConfigurationWithDump(const QString &dumpPath, const QString &title);
+    void endSend();
+    void reportCancelledSend(const QString &path, int sent, int total);
 
     Ui::utilitydialog *ui;
     std::uint8_t inputPortIndex = 255;
@@ -58,4 +66,7 @@ private:
     std::unique_ptr<RtMidiOut> midiOut;
     std::unique_ptr<RtMidiIn> midiIn;
     QTimer *receptionTimer = nullptr;
+    bool sendRunning = false;
+    bool sendCancelRequested = false; // read by the send between two messages
+    ReceptionPacketTally packetTally;
 };

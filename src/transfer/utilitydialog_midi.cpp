@@ -33,6 +33,19 @@ void printError(const RtMidiError &error)
     std::fflush(stdout);
 }
 
+QString packetsText(const ReceptionPacketTally &tally)
+{
+    const int packets = tally.packets();
+    const int bad = tally.badChecksums();
+    if (packets == 0)
+        return utilitydialog::tr("Dump packets: 0");
+    if (bad == 0)
+        return utilitydialog::tr("Dump packets: %1, checksums OK").arg(packets);
+    if (bad == 1)
+        return utilitydialog::tr("Dump packets: %1, 1 with a bad checksum").arg(packets);
+    return utilitydialog::tr("Dump packets: %1, %2 with bad checksums").arg(packets).arg(bad);
+}
+
 } // namespace
 
 bool utilitydialog::midiAvailable()
@@ -134,29 +147,79 @@ void utilitydialog::sendSysExFile(const QString &path)
 }
 
 // Plays the dump out of the open output port and closes it, also when the
-// MIDI system fails half-way.
+// MIDI system fails half-way or the user cancels.
 void utilitydialog::playDumpFile(const QString &path)
 {
     QProgressBar *progress = ui->progressBar_SysEx;
+    int sent = 0;
+    int total = 0;
     try {
         std::vector<unsigned char> data(dump::kMaxDumpBytes);
         const int size = read_file_bytes(data.data(), path, dump::kMaxDumpBytes);
         std::printf("SysEx size %d\n", size);
         std::printf("Using MIDI out: %s\n", midiOut->getPortName(outputPortIndex).c_str());
+        total = count_dump_messages(data.data(), size);
         progress->setMaximum(100);
         progress->setValue(0);
         progress->show();
-        send_dump_messages(*midiOut, data.data(), size, progress);
-        progress->setValue(100);
+        sendCancelRequested = false;
+        sendRunning = true;
+        ui->pushButton_CancelSend->show();
+        sent = send_dump_messages(*midiOut, data.data(), size, progress, &sendCancelRequested);
+        if (sent == total)
+            progress->setValue(100);
     } catch (RtMidiError &error) {
         printError(error);
-        progress->hide();
-        midiOut->closePort();
+        endSend();
         warn(kOutputsTitle, QString::fromStdString(error.getMessage()));
         return;
     }
-    progress->hide();
+    endSend();
+    if (sent < total)
+        reportCancelledSend(path, sent, total);
+}
+
+// Back to idle, however the send ended.
+void utilitydialog::endSend()
+{
+    sendRunning = false;
+    ui->progressBar_SysEx->hide();
+    ui->progressBar_SysEx->resetFormat();
+    ui->pushButton_CancelSend->hide();
     midiOut->closePort();
+}
+
+void utilitydialog::on_pushButton_CancelSend_clicked()
+{
+    if (sendRunning)
+        sendCancelRequested = true;
+}
+
+// The send runs in event loops nested under the dialog's own run, which can
+// only return once the send has ended: closing the dialog ends it too.
+void utilitydialog::done(int result)
+{
+    if (sendRunning)
+        sendCancelRequested = true;
+    QDialog::done(result);
+}
+
+void utilitydialog::reportCancelledSend(const QString &path, int sent, int total)
+{
+    const bool firmware = path == file_paths().firmwareSysex;
+    const QString title = firmware ? QStringLiteral("Update Firmware") : QStringLiteral("Send SysEx");
+    if (sent == 0) {
+        warn(title, tr("Sending was cancelled before the first message: nothing reached the controller."));
+        return;
+    }
+    const QString text = firmware
+        ? tr("Sending was cancelled after %1 of %2 messages.\n\n"
+             "The controller has received only part of the firmware. "
+             "Press Update Firmware again and let it run to the end.")
+        : tr("Sending was cancelled after %1 of %2 messages.\n\n"
+             "The controller has received only part of the dump. "
+             "Press Send SysEx again and let it run to the end.");
+    warn(title, text.arg(sent).arg(total));
 }
 
 // --- Reception ------------------------------------------------------------------
@@ -166,6 +229,7 @@ void utilitydialog::on_pushButton_ReceiveDump_clicked()
     inputPortIndex = 255;
     outputPortIndex = 255;
     reset_reception();
+    packetTally.reset();
     if (!midiAvailable())
         return;
 
@@ -176,6 +240,7 @@ void utilitydialog::on_pushButton_ReceiveDump_clicked()
         const bool hasInput = listInputPorts(*ports);
         ports->exec();
         ui->labelReceivedBytes->show();
+        ui->labelReceivedPackets->show();
         ui->pushButtonStopReception->show();
         ui->labelInputPortName->show();
         if (hasInput)
@@ -201,8 +266,10 @@ void utilitydialog::startReception(midiportsdialog &ports)
 
 void utilitydialog::update()
 {
-    ui->labelReceivedBytes->setText(
-        QStringLiteral("<font color='red'>%1 bytes received</font>").arg(received_byte_count()));
+    const int count = received_byte_count();
+    ui->labelReceivedBytes->setText(QStringLiteral("<font color='red'>%1 bytes received</font>").arg(count));
+    packetTally.scan(reception_bytes(), count);
+    ui->labelReceivedPackets->setText(packetsText(packetTally));
 }
 
 void utilitydialog::on_pushButtonStopReception_clicked()
@@ -217,7 +284,9 @@ void utilitydialog::on_pushButtonStopReception_clicked()
     const int dropped = dropped_byte_count();
     const int saved = write_file_bytes(reception_bytes(), dumpPath, count);
     reset_reception();
+    packetTally.reset();
     ui->labelReceivedBytes->hide();
+    ui->labelReceivedPackets->hide();
     ui->pushButtonStopReception->hide();
     ui->labelInputPortName->hide();
 

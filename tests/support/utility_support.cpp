@@ -97,3 +97,16 @@ std::shared_ptr<SeenPorts> answerPortDialog(int inputIndex, int outputIndex, QDi
     handleModalsInTurn({answerPortDialogStep(seen, inputIndex, outputIndex, result)}, timeoutMs);
     return seen;
 }
+
+MessageBoxWatch::MessageBoxWatch()
+{
+    QObject::connect(&poll, &QTimer::timeout, [this] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        auto seen = std::make_shared<SeenBox>();
+        acceptMessageBoxStep(seen)(box);
+        boxes << *seen;
+    });
+    poll.start(5);
+}

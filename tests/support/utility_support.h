@@ -3,7 +3,9 @@
 #include "test_support.h"
 
 #include <QMessageBox>
+#include <QList>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -44,3 +46,19 @@ ModalStep answerMessageBoxStep(const std::shared_ptr<SeenBox> &seen, QMessageBox
 ModalStep answerPortDialogStep(const std::shared_ptr<SeenPorts> &seen, int inputIndex, int outputIndex,
                                QDialog::DialogCode result = QDialog::Accepted);
 void handleModalsInTurn(std::vector<ModalStep> steps, int timeoutMs = 10000);
+
+// Answers with OK every message box that shows while it lives, and keeps what
+// each said: for runs where a box may or may not come (a box that comes when
+// none should is then a failed check, not a hang).
+class MessageBoxWatch
+{
+public:
+    MessageBoxWatch();
+    MessageBoxWatch(const MessageBoxWatch &) = delete;
+    MessageBoxWatch &operator=(const MessageBoxWatch &) = delete;
+
+    QList<SeenBox> boxes;
+
+private:
+    QTimer poll;
+};
