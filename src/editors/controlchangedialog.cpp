@@ -4,7 +4,9 @@
 #include "fields.h"
 #include "image_layout.h"
 #include "presetlists.h"
+#include "slotconnection.h"
 #include "store.h"
+#include "valuelistmodel.h"
 
 namespace {
 
@@ -23,6 +25,7 @@ ControlChangeDialog::ControlChangeDialog(QWidget *parent, int presetIndex)
 {
     Q_ASSERT(presetIndex >= 0 && presetIndex < layout::kPresetCount);
     ui->setupUi(this);
+    connect_slots_by_object_name(this);
     for (int k = 0; k < kEntries; ++k)
         for (int byte = 0; byte < kEntryBytes; ++byte)
             m_boxes[size_t(k)][size_t(byte)] = findChild<QComboBox *>(

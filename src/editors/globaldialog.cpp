@@ -2,10 +2,11 @@
 #include "ui_globaldialog.h"
 
 #include "fields.h"
-#include "globalslots.h"
 #include "globalvaluelists.h"
 #include "image_layout.h"
+#include "slotconnection.h"
 #include "store.h"
+#include "valuelistmodel.h"
 
 #include <QStandardItemModel>
 #include <QStyle>
@@ -206,7 +207,7 @@ void globaldialog::fillValueLists()
                                        &ButtonRow::offValue, &ButtonRow::step})
         for (QComboBox *each : column(box))
             valueBoxes.push_back(each);
-    share(valueBoxes, midiValues());
+    share(valueBoxes, numberListTexts());
 }
 
 void globaldialog::loadFromImage(unsigned char *image)

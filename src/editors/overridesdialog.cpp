@@ -4,7 +4,9 @@
 #include "fields.h"
 #include "image_layout.h"
 #include "presetlists.h"
+#include "slotconnection.h"
 #include "store.h"
+#include "valuelistmodel.h"
 
 namespace {
 
@@ -30,6 +32,7 @@ overridesdialog::overridesdialog(QWidget *parent, int presetIndex)
 {
     Q_ASSERT(presetIndex >= 0 && presetIndex < layout::kPresetCount);
     ui->setupUi(this);
+    connect_slots_by_object_name(this);
     for (int b = 0; b < kButtons; ++b)
         for (const Column &column : kColumns)
             m_boxes[size_t(b)][size_t(column.byte)] = findChild<QComboBox *>(

@@ -6,7 +6,9 @@
 #include "image_layout.h"
 #include "overridesdialog.h"
 #include "presetlists.h"
+#include "slotconnection.h"
 #include "store.h"
+#include "valuelistmodel.h"
 
 #include <QMessageBox>
 
@@ -27,6 +29,7 @@ presetsdialog::presetsdialog(QWidget *parent, unsigned char *image)
     , image(image)
 {
     ui->setupUi(this);
+    connect_slots_by_object_name(this);
     collectWidgets();
     fillLists();
     load_image();
