@@ -37,9 +37,12 @@ ControlChangeDialog::ControlChangeDialog(QWidget *parent, int presetIndex)
         deviceLists << entry[layout::controlchange::kDevice];
         numberLists << entry[layout::controlchange::kNumber] << entry[layout::controlchange::kValue];
     }
-    showChoiceList(enableLists, makeChoiceList(offOnTexts(), this));
+    for (QComboBox *box : enableLists)
+        appendItems(box, offOnTexts());
     showChoiceList(numberLists, makeChoiceList(numberListTexts(), this));
-    showChoiceList(deviceLists, makeChoiceList(deviceListTexts(image), this));
+    const QStringList devices = deviceListTexts(image);
+    for (QComboBox *box : deviceLists)
+        appendItems(box, devices);
 
     m_presetIndex = presetIndex;
     loadControlChanges();

@@ -8,7 +8,6 @@
 #include "store.h"
 #include "valuelistmodel.h"
 
-#include <QStandardItemModel>
 #include <QStyle>
 
 #include <vector>
@@ -176,16 +175,8 @@ void globaldialog::fillValueLists()
     // list costs about as much as adding a few dozen items.
     const auto append = [](const std::vector<QComboBox *> &boxes, const QStringList &texts,
                            const QVector<int> &itemData = {}) {
-        for (QComboBox *box : boxes) {
-            QList<QStandardItem *> items;
-            items.reserve(texts.size());
-            for (int k = 0; k < texts.size(); ++k) {
-                auto *item = new QStandardItem(texts.at(k));
-                item->setData(itemData.isEmpty() ? k : itemData.at(k), Qt::UserRole);
-                items.append(item);
-            }
-            qobject_cast<QStandardItemModel *>(box->model())->invisibleRootItem()->appendRows(items);
-        }
+        for (QComboBox *box : boxes)
+            appendItems(box, texts, itemData);
     };
     const auto share = [this](const std::vector<QComboBox *> &boxes, const QStringList &texts) {
         auto *list = new ValueListModel(texts, this);

@@ -44,7 +44,8 @@ overridesdialog::overridesdialog(QWidget *parent, int presetIndex)
         numberLists << row[kControlChange] << row[kOnValue] << row[kOffValue];
         deviceLists << row[kDevice];
     }
-    showChoiceList(offOnLists, makeChoiceList(offOnTexts(), this));
+    for (QComboBox *box : offOnLists)
+        appendItems(box, offOnTexts());
     showChoiceList(numberLists, makeChoiceList(numberListTexts(), this));
     showChoiceList(deviceLists, makeChoiceList(deviceListTexts(image), this));
 

@@ -74,11 +74,8 @@ void presetsdialog::fillLists()
     for (QComboBox *loop : m_loops)
         switches << loop;
     for (QComboBox *box : switches)
-        for (int position = 0; position < switching.size(); ++position)
-            box->addItem(switching.at(position), position);
-    const QStringList output = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("unchanged")};
-    for (int position = 0; position < output.size(); ++position)
-        ui->presetOutputComboBox->addItem(output.at(position), position);
+        appendItems(box, switching);
+    appendItems(ui->presetOutputComboBox, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("unchanged")});
 
     QList<QComboBox *> numberLists;
     for (const ProgramChangeRow &row : m_rows)

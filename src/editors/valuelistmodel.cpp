@@ -1,5 +1,8 @@
 #include "valuelistmodel.h"
 
+#include <QComboBox>
+#include <QStandardItemModel>
+
 ValueListModel::ValueListModel(const QStringList &texts, QObject *parent)
     : QAbstractListModel(parent)
     , texts(texts)
@@ -56,4 +59,16 @@ const QStringList &numberListTexts()
 {
     static const QStringList texts = zeroPaddedNumbers(128, 3, [](int k) { return k; });
     return texts;
+}
+
+void appendItems(QComboBox *box, const QStringList &texts, const QVector<int> &itemData)
+{
+    QList<QStandardItem *> items;
+    items.reserve(texts.size());
+    for (int k = 0; k < texts.size(); ++k) {
+        auto *item = new QStandardItem(texts.at(k));
+        item->setData(itemData.isEmpty() ? k : itemData.at(k), Qt::UserRole);
+        items.append(item);
+    }
+    qobject_cast<QStandardItemModel *>(box->model())->invisibleRootItem()->appendRows(items);
 }

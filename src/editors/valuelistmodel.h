@@ -2,6 +2,9 @@
 
 #include <QAbstractListModel>
 #include <QStringList>
+#include <QVector>
+
+class QComboBox;
 
 // A list of combo box entries. Many combo boxes show the same long list, so
 // they share one instance instead of each holding hundreds of items of its
@@ -27,3 +30,9 @@ QStringList zeroPaddedNumbers(int count, int width, int (*number)(int));
 
 // "000" .. "127", built once per run.
 const QStringList &numberListTexts();
+
+// Appends `texts` to the combo box's own list in one go, entry k carrying
+// itemData[k], or k when itemData is empty. For a short list this is
+// cheaper than giving the box a shared one, and one insertion raises one
+// change of the current entry, not one signal per entry.
+void appendItems(QComboBox *box, const QStringList &texts, const QVector<int> &itemData = {});
