@@ -8,15 +8,9 @@
 #include "store.h"
 #include "valuelistmodel.h"
 
-namespace {
-
-// Combo box names per entry byte, in record order.
-const char *const kFieldNames[ControlChangeDialog::kEntryBytes] = {"Enabled", "Device", "Number", "Value"};
 static_assert(layout::controlchange::kEnabled == 0 && layout::controlchange::kDevice == 1
                   && layout::controlchange::kNumber == 2 && layout::controlchange::kValue == 3,
               "combo boxes follow the entry's byte order");
-
-} // namespace
 
 ControlChangeDialog::ControlChangeDialog(QWidget *parent, int presetIndex)
     : QDialog(parent)
@@ -26,10 +20,11 @@ ControlChangeDialog::ControlChangeDialog(QWidget *parent, int presetIndex)
     Q_ASSERT(presetIndex >= 0 && presetIndex < layout::kPresetCount);
     ui->setupUi(this);
     connect_slots_by_object_name(this);
-    for (int k = 0; k < kEntries; ++k)
-        for (int byte = 0; byte < kEntryBytes; ++byte)
-            m_boxes[size_t(k)][size_t(byte)] = findChild<QComboBox *>(
-                QStringLiteral("controlChange%1%2ComboBox").arg(k + 1).arg(QLatin1String(kFieldNames[byte])));
+#define CC_COLLECT_ENTRY(_, K) \
+    m_boxes[K - 1] = {ui->controlChange##K##EnabledComboBox, ui->controlChange##K##DeviceComboBox, \
+                      ui->controlChange##K##NumberComboBox, ui->controlChange##K##ValueComboBox};
+    CONTROL_CHANGE_ENTRIES(CC_COLLECT_ENTRY, _)
+#undef CC_COLLECT_ENTRY
 
     QList<QComboBox *> enableLists, numberLists, deviceLists;
     for (const auto &entry : m_boxes) {
@@ -40,9 +35,7 @@ ControlChangeDialog::ControlChangeDialog(QWidget *parent, int presetIndex)
     for (QComboBox *box : enableLists)
         appendItems(box, offOnTexts());
     showChoiceList(numberLists, makeChoiceList(numberListTexts(), this));
-    const QStringList devices = deviceListTexts(image);
-    for (QComboBox *box : deviceLists)
-        appendItems(box, devices);
+    showChoiceList(deviceLists, makeChoiceList(deviceListTexts(image), this));
 
     m_presetIndex = presetIndex;
     loadControlChanges();
