@@ -8,9 +8,9 @@ class QComboBox;
 
 // A list of combo box entries. Many combo boxes show the same long list, so
 // they share one instance instead of each holding hundreds of items of its
-// own; giving a box a list costs about as much as adding a few of its
-// entries. An entry's position is its stored value and its item data. Texts
-// can be replaced (as QComboBox::setItemText does); rows are fixed.
+// own; giving a box a list costs about as much as adding a few dozen items.
+// An entry's position is its stored value and its item data. Texts can be
+// replaced (as QComboBox::setItemText does); rows are fixed.
 class ValueListModel : public QAbstractListModel
 {
 public:
