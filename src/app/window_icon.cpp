@@ -1,6 +1,8 @@
 #include "window_icon.h"
 
 #include <QFileInfo>
+#include <QIconEngine>
+#include <QPainter>
 
 static void initResources()
 {
@@ -8,14 +10,77 @@ static void initResources()
     Q_INIT_RESOURCE(resources);
 }
 
+namespace {
+
+// Decodes the icon file the first time a size or a pixmap is asked for.
+// Reading an icon file decodes every image in it, the largest a 256-pixel
+// PNG, which is a tenth of the start-up; a platform that never shows the
+// window icon then never pays for it. The file is the local one when it
+// yields an image, else the built-in one, decided at that first use.
+class DeferredIconEngine : public QIconEngine
+{
+public:
+    explicit DeferredIconEngine(const QString &localFile)
+        : localFile(localFile)
+    {
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) const override
+    {
+        return icon().availableSizes(mode, state);
+    }
+
+    QIconEngine *clone() const override { return new DeferredIconEngine(*this); }
+
+    void virtual_hook(int id, void *data) override
+    {
+        // Never null: the built-in icon is part of the program. Answered
+        // without decoding, since setting the window icon asks at once.
+        if (id == QIconEngine::IsNullHook)
+            *static_cast<bool *>(data) = false;
+        else
+            QIconEngine::virtual_hook(id, data);
+    }
+
+private:
+    const QIcon &icon() const
+    {
+        if (!decoded) {
+            decoded = true;
+            if (!localFile.isEmpty())
+                loaded = QIcon(localFile);
+            if (loaded.availableSizes().isEmpty())
+                loaded = QIcon(QStringLiteral(":/favicon.ico"));
+        }
+        return loaded;
+    }
+
+    QString localFile; // absolute path, or empty when there was no such file
+    mutable bool decoded = false;
+    mutable QIcon loaded;
+};
+
+} // namespace
+
 QIcon editor_window_icon()
 {
     initResources();
-    const QString local = QStringLiteral("favicon.ico");
-    if (QFileInfo(local).isFile()) {
-        QIcon icon(local);
-        if (!icon.availableSizes().isEmpty())
-            return icon;
-    }
-    return QIcon(QStringLiteral(":/favicon.ico"));
+    // The file is looked up now, so a later change of folder does not matter.
+    const QFileInfo local(QStringLiteral("favicon.ico"));
+    return QIcon(new DeferredIconEngine(local.isFile() ? local.absoluteFilePath() : QString()));
 }

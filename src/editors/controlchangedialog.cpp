@@ -4,17 +4,13 @@
 #include "fields.h"
 #include "image_layout.h"
 #include "presetlists.h"
+#include "slotconnection.h"
 #include "store.h"
+#include "valuelistmodel.h"
 
-namespace {
-
-// Combo box names per entry byte, in record order.
-const char *const kFieldNames[ControlChangeDialog::kEntryBytes] = {"Enabled", "Device", "Number", "Value"};
 static_assert(layout::controlchange::kEnabled == 0 && layout::controlchange::kDevice == 1
                   && layout::controlchange::kNumber == 2 && layout::controlchange::kValue == 3,
               "combo boxes follow the entry's byte order");
-
-} // namespace
 
 ControlChangeDialog::ControlChangeDialog(QWidget *parent, int presetIndex)
     : QDialog(parent)
@@ -23,10 +19,12 @@ ControlChangeDialog::ControlChangeDialog(QWidget *parent, int presetIndex)
 {
     Q_ASSERT(presetIndex >= 0 && presetIndex < layout::kPresetCount);
     ui->setupUi(this);
-    for (int k = 0; k < kEntries; ++k)
-        for (int byte = 0; byte < kEntryBytes; ++byte)
-            m_boxes[size_t(k)][size_t(byte)] = findChild<QComboBox *>(
-                QStringLiteral("controlChange%1%2ComboBox").arg(k + 1).arg(QLatin1String(kFieldNames[byte])));
+    connect_slots_by_object_name(this);
+#define CC_COLLECT_ENTRY(_, K) \
+    m_boxes[K - 1] = {ui->controlChange##K##EnabledComboBox, ui->controlChange##K##DeviceComboBox, \
+                      ui->controlChange##K##NumberComboBox, ui->controlChange##K##ValueComboBox};
+    CONTROL_CHANGE_ENTRIES(CC_COLLECT_ENTRY, _)
+#undef CC_COLLECT_ENTRY
 
     QList<QComboBox *> enableLists, numberLists, deviceLists;
     for (const auto &entry : m_boxes) {
@@ -34,7 +32,8 @@ ControlChangeDialog::ControlChangeDialog(QWidget *parent, int presetIndex)
         deviceLists << entry[layout::controlchange::kDevice];
         numberLists << entry[layout::controlchange::kNumber] << entry[layout::controlchange::kValue];
     }
-    showChoiceList(enableLists, makeChoiceList(offOnTexts(), this));
+    for (QComboBox *box : enableLists)
+        appendItems(box, offOnTexts());
     showChoiceList(numberLists, makeChoiceList(numberListTexts(), this));
     showChoiceList(deviceLists, makeChoiceList(deviceListTexts(image), this));
 

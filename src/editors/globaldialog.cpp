@@ -2,12 +2,12 @@
 #include "ui_globaldialog.h"
 
 #include "fields.h"
-#include "globalslots.h"
 #include "globalvaluelists.h"
 #include "image_layout.h"
+#include "slotconnection.h"
 #include "store.h"
+#include "valuelistmodel.h"
 
-#include <QStandardItemModel>
 #include <QStyle>
 
 #include <vector>
@@ -175,16 +175,8 @@ void globaldialog::fillValueLists()
     // list costs about as much as adding a few dozen items.
     const auto append = [](const std::vector<QComboBox *> &boxes, const QStringList &texts,
                            const QVector<int> &itemData = {}) {
-        for (QComboBox *box : boxes) {
-            QList<QStandardItem *> items;
-            items.reserve(texts.size());
-            for (int k = 0; k < texts.size(); ++k) {
-                auto *item = new QStandardItem(texts.at(k));
-                item->setData(itemData.isEmpty() ? k : itemData.at(k), Qt::UserRole);
-                items.append(item);
-            }
-            qobject_cast<QStandardItemModel *>(box->model())->invisibleRootItem()->appendRows(items);
-        }
+        for (QComboBox *box : boxes)
+            appendItems(box, texts, itemData);
     };
     const auto share = [this](const std::vector<QComboBox *> &boxes, const QStringList &texts) {
         auto *list = new ValueListModel(texts, this);
@@ -206,7 +198,7 @@ void globaldialog::fillValueLists()
                                        &ButtonRow::offValue, &ButtonRow::step})
         for (QComboBox *each : column(box))
             valueBoxes.push_back(each);
-    share(valueBoxes, midiValues());
+    share(valueBoxes, numberListTexts());
 }
 
 void globaldialog::loadFromImage(unsigned char *image)

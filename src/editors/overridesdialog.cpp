@@ -4,22 +4,16 @@
 #include "fields.h"
 #include "image_layout.h"
 #include "presetlists.h"
+#include "slotconnection.h"
 #include "store.h"
+#include "valuelistmodel.h"
 
 namespace {
 
 using namespace layout::override_;
 
-struct Column {
-    const char *name;
-    int byte;
-};
-
-// Combo boxes of a row in the order the form loads them.
-const Column kColumns[overridesdialog::kEditedBytes] = {
-    {"Override", kOverride}, {"State", kState},       {"Device", kDevice},
-    {"ControlChange", kControlChange}, {"OnValue", kOnValue}, {"OffValue", kOffValue},
-};
+// Bytes of an entry in the order the form loads their combo boxes.
+const int kLoadOrder[overridesdialog::kEditedBytes] = {kOverride, kState, kDevice, kControlChange, kOnValue, kOffValue};
 
 } // namespace
 
@@ -30,10 +24,16 @@ overridesdialog::overridesdialog(QWidget *parent, int presetIndex)
 {
     Q_ASSERT(presetIndex >= 0 && presetIndex < layout::kPresetCount);
     ui->setupUi(this);
-    for (int b = 0; b < kButtons; ++b)
-        for (const Column &column : kColumns)
-            m_boxes[size_t(b)][size_t(column.byte)] = findChild<QComboBox *>(
-                QStringLiteral("button%1%2ComboBox").arg(b + 1).arg(QLatin1String(column.name)));
+    connect_slots_by_object_name(this);
+#define OVR_COLLECT_ROW(_, N) \
+    m_boxes[N - 1][kOverride] = ui->button##N##OverrideComboBox; \
+    m_boxes[N - 1][kState] = ui->button##N##StateComboBox; \
+    m_boxes[N - 1][kDevice] = ui->button##N##DeviceComboBox; \
+    m_boxes[N - 1][kControlChange] = ui->button##N##ControlChangeComboBox; \
+    m_boxes[N - 1][kOnValue] = ui->button##N##OnValueComboBox; \
+    m_boxes[N - 1][kOffValue] = ui->button##N##OffValueComboBox;
+    OVERRIDE_BUTTONS(OVR_COLLECT_ROW, _)
+#undef OVR_COLLECT_ROW
 
     QList<QComboBox *> offOnLists, numberLists, deviceLists;
     for (const auto &row : m_boxes) {
@@ -41,7 +41,8 @@ overridesdialog::overridesdialog(QWidget *parent, int presetIndex)
         numberLists << row[kControlChange] << row[kOnValue] << row[kOffValue];
         deviceLists << row[kDevice];
     }
-    showChoiceList(offOnLists, makeChoiceList(offOnTexts(), this));
+    for (QComboBox *box : offOnLists)
+        appendItems(box, offOnTexts());
     showChoiceList(numberLists, makeChoiceList(numberListTexts(), this));
     showChoiceList(deviceLists, makeChoiceList(deviceListTexts(image), this));
 
@@ -61,9 +62,8 @@ void overridesdialog::loadOverridesIntoForm()
     for (int b = 0; b < kButtons; ++b) {
         const unsigned char *entry = record + layout::preset::overrideOffset(b);
         // Positions as stored: a byte outside a list leaves it unselected.
-        for (const Column &column : kColumns)
-            m_boxes[size_t(b)][size_t(column.byte)]->setCurrentIndex(
-                static_cast<signed char>(entry[column.byte]));
+        for (int byte : kLoadOrder)
+            m_boxes[size_t(b)][size_t(byte)]->setCurrentIndex(static_cast<signed char>(entry[byte]));
     }
 }
 

@@ -6,7 +6,9 @@
 #include "image_layout.h"
 #include "overridesdialog.h"
 #include "presetlists.h"
+#include "slotconnection.h"
 #include "store.h"
+#include "valuelistmodel.h"
 
 #include <QMessageBox>
 
@@ -27,6 +29,7 @@ presetsdialog::presetsdialog(QWidget *parent, unsigned char *image)
     , image(image)
 {
     ui->setupUi(this);
+    connect_slots_by_object_name(this);
     collectWidgets();
     fillLists();
     load_image();
@@ -71,11 +74,8 @@ void presetsdialog::fillLists()
     for (QComboBox *loop : m_loops)
         switches << loop;
     for (QComboBox *box : switches)
-        for (int position = 0; position < switching.size(); ++position)
-            box->addItem(switching.at(position), position);
-    const QStringList output = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("unchanged")};
-    for (int position = 0; position < output.size(); ++position)
-        ui->presetOutputComboBox->addItem(output.at(position), position);
+        appendItems(box, switching);
+    appendItems(ui->presetOutputComboBox, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("unchanged")});
 
     QList<QComboBox *> numberLists;
     for (const ProgramChangeRow &row : m_rows)

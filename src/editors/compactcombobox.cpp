@@ -1,4 +1,4 @@
-#include "globalcombobox.h"
+#include "compactcombobox.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -10,12 +10,24 @@ CompactComboBox::CompactComboBox(QWidget *parent)
 {
 }
 
+void CompactComboBox::setIconRoom(bool reserved)
+{
+    if (reserved == iconRoom)
+        return;
+    iconRoom = reserved;
+    updateGeometry();
+}
+
 QSize CompactComboBox::sizeHint() const
 {
     // The same room a combo box sized to its minimum contents length takes.
     const QFontMetrics metrics = fontMetrics();
-    const QSize contents(minimumContentsLength() * metrics.horizontalAdvance(QLatin1Char('X')),
-                         qMax(qCeil(QFontMetricsF(metrics).height()), 14) + 2);
+    QSize contents(minimumContentsLength() * metrics.horizontalAdvance(QLatin1Char('X')),
+                   qMax(qCeil(QFontMetricsF(metrics).height()), 14) + 2);
+    if (iconRoom) {
+        contents.rwidth() += iconSize().width() + 4;
+        contents.setHeight(qMax(contents.height(), iconSize().height() + 2));
+    }
     QStyleOptionComboBox option;
     initStyleOption(&option);
     return style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, this)

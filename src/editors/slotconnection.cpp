@@ -1,4 +1,4 @@
-#include "globalslots.h"
+#include "slotconnection.h"
 
 #include <QHash>
 #include <QMetaMethod>
