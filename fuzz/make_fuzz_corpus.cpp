@@ -62,6 +62,10 @@ int main(int argc, char *argv[])
     const QString config = root + "/fuzz_configuration_file";
     put(config, "factory.bin", factory);
     put(config, "short.bin", factory.left(100));
+    QByteArray kestrel(layout::kSiblingImageSize, '\0');
+    for (int i = 0; i < kestrel.size(); ++i)
+        kestrel[i] = char(i * 7 + (i >> 8));
+    put(config, "kestrel-pattern.bin", kestrel);
     QDir(scratch).removeRecursively();
     return 0;
 }
