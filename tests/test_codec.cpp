@@ -23,15 +23,6 @@ QByteArray bytes(std::initializer_list<int> values)
     return out;
 }
 
-QByteArray randomBytes(int size, quint32 seed)
-{
-    QRandomGenerator rng(seed);
-    QByteArray out(size, '\0');
-    for (char &b : out)
-        b = char(rng.bounded(256));
-    return out;
-}
-
 struct Message {
     QByteArray bytes;
     bool closed;

@@ -26,15 +26,6 @@ void setImage(const QByteArray &bytes)
     std::memcpy(config_image(), bytes.constData(), size_t(layout::kImageSize));
 }
 
-QByteArray randomBytes(int size, quint32 seed)
-{
-    QRandomGenerator rng(seed);
-    QByteArray bytes(size, '\0');
-    for (char &b : bytes)
-        b = char(rng.bounded(256));
-    return bytes;
-}
-
 // Writes a name the way the controller stores it: text, NUL padding to 16.
 void putName(QByteArray &image, int at, const char *text)
 {

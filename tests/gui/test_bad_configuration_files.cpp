@@ -22,15 +22,6 @@ void click(MainWindow &window, const char *button)
     window.findChild<QPushButton *>(button)->click();
 }
 
-QByteArray randomBytes(qint64 size)
-{
-    QByteArray bytes(int(size), '\0');
-    QRandomGenerator rng{quint32(size)};
-    for (char &b : bytes)
-        b = char(rng.bounded(256));
-    return bytes;
-}
-
 } // namespace
 
 class BadConfigurationFilesTest : public QObject
@@ -54,7 +45,7 @@ private slots:
         QFETCH(qint64, size);
         MainWindow window;
         const QString chosen = home->path() + "/chosen.bin";
-        const QByteArray original = randomBytes(size);
+        const QByteArray original = randomBytes(int(size), quint32(size));
         writeWholeFile(chosen, original);
         const bool unusual = size != layout::kImageSize;
 

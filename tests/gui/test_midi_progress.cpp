@@ -30,22 +30,6 @@ QByteArray sixPacketSource()
     return source;
 }
 
-QByteArray hexTrace(const std::vector<unsigned char> &message)
-{
-    QByteArray line;
-    for (unsigned char byte : message)
-        line += QByteArray::number(byte, 16).rightJustified(2, '0') + ' ';
-    return line + "\n\n";
-}
-
-std::vector<std::vector<unsigned char>> received(const PeerInput &peer)
-{
-    std::vector<std::vector<unsigned char>> messages;
-    for (const PeerMessage &m : peer.messages())
-        messages.push_back(m.bytes);
-    return messages;
-}
-
 QProgressBar *progressBar(utilitydialog &dialog)
 {
     return dialog.findChild<QProgressBar *>("progressBar_SysEx");

@@ -28,22 +28,6 @@ QList<int> progressAtEachF7(const QByteArray &dump)
     return values;
 }
 
-QByteArray hexTrace(const std::vector<unsigned char> &message)
-{
-    QByteArray line;
-    for (unsigned char byte : message)
-        line += QByteArray::number(byte, 16).rightJustified(2, '0') + ' ';
-    return line + "\n\n";
-}
-
-std::vector<std::vector<unsigned char>> received(const PeerInput &peer)
-{
-    std::vector<std::vector<unsigned char>> messages;
-    for (const PeerMessage &m : peer.messages())
-        messages.push_back(m.bytes);
-    return messages;
-}
-
 void click(utilitydialog &dialog, const char *button)
 {
     dialog.findChild<QPushButton *>(button)->click();

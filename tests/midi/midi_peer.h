@@ -195,3 +195,21 @@ inline std::vector<std::vector<unsigned char>> split_sysex_messages(const QByteA
     }
     return messages;
 }
+
+// The editor's stdout trace of one sent message: "%02x " per byte, then two line ends.
+inline QByteArray hexTrace(const std::vector<unsigned char> &message)
+{
+    QByteArray line;
+    for (unsigned char byte : message)
+        line += QByteArray::number(byte, 16).rightJustified(2, '0') + ' ';
+    return line + "\n\n";
+}
+
+// The messages a peer input has received, bytes only.
+inline std::vector<std::vector<unsigned char>> received(const PeerInput &peer)
+{
+    std::vector<std::vector<unsigned char>> messages;
+    for (const PeerMessage &m : peer.messages())
+        messages.push_back(m.bytes);
+    return messages;
+}

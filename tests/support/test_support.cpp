@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QRandomGenerator>
 #include <QTimer>
 
 TempHome::TempHome()
@@ -80,6 +81,15 @@ std::shared_ptr<bool> answerFileDialog(const QString &path)
             dialog->reject();
         }
     });
+}
+
+QByteArray randomBytes(int size, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    QByteArray bytes(size, '\0');
+    for (char &b : bytes)
+        b = char(rng.bounded(256));
+    return bytes;
 }
 
 QByteArray readWholeFile(const QString &path)

@@ -48,6 +48,8 @@ std::shared_ptr<bool> closeModalDialog(QDialog::DialogCode result);
 std::shared_ptr<bool> answerFileDialog(const QString &path);
 
 QByteArray readWholeFile(const QString &path);
+// `size` bytes of a fixed pseudo-random sequence.
+QByteArray randomBytes(int size, quint32 seed);
 bool writeWholeFile(const QString &path, const QByteArray &data);
 
 // main() for a Qt Test class: offscreen unless a platform is chosen, and a
