@@ -7,6 +7,7 @@
 #include "image_layout.h"
 #include "stdout_capture.h"
 #include "store.h"
+#include "image_fixtures.h"
 #include "test_support.h"
 
 #include <QRandomGenerator>
@@ -18,27 +19,9 @@ namespace {
 QByteArray defaultDump()
 {
     static QByteArray dump;
-    if (dump.isEmpty()) {
-        TempHome home;
-        std::vector<unsigned char> image(layout::kImageSize);
-        fill_default_image(image.data());
-        write_file_bytes(image.data(), home.path() + "/memory.bin", layout::kImageSize);
-        StdoutCapture quiet;
-        binary_to_sysex(home.path() + "/memory.bin", home.path() + "/memory.syx");
-        quiet.finish();
-        dump = readWholeFile(home.path() + "/memory.syx");
-    }
+    if (dump.isEmpty())
+        dump = dumpOf(factoryImage());
     return dump;
-}
-
-// Offsets of each message in the dump.
-QVector<int> messageStarts(const QByteArray &dump)
-{
-    QVector<int> starts;
-    for (int i = 0; i < dump.size(); ++i)
-        if (quint8(dump[i]) == 0xF0)
-            starts << i;
-    return starts;
 }
 
 DumpReport verify(const QByteArray &dump)

@@ -5,6 +5,7 @@
 #include "globaldialog.h"
 #include "image_layout.h"
 #include "store.h"
+#include "image_fixtures.h"
 #include "test_support.h"
 
 #include <QCheckBox>
@@ -21,13 +22,6 @@
 using namespace layout;
 
 namespace {
-
-QByteArray defaultImage()
-{
-    QByteArray image(kImageSize, '\0');
-    fill_default_image(reinterpret_cast<unsigned char *>(image.data()));
-    return image;
-}
 
 void putImage(const QByteArray &image)
 {
@@ -113,7 +107,7 @@ class TestGlobalDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { putImage(defaultImage()); }
+    void init() { putImage(factoryImage()); }
 
     void propertiesMatchTheTable();
     void signalsAreDeclaredInOrder();
@@ -243,7 +237,7 @@ void TestGlobalDialog::everyWidgetWritesItsProperty()
 
 void TestGlobalDialog::formFitsEveryWidget()
 {
-    QByteArray image = defaultImage();
+    QByteArray image = factoryImage();
     image[kAxeFxModel] = 1; // "Axe-Fx Standard", the longest model
     putImage(image);
     globaldialog dialog(nullptr);
@@ -382,7 +376,7 @@ void TestGlobalDialog::defaultImageLoads()
 
 void TestGlobalDialog::calibrationIsDisplayOnly()
 {
-    QByteArray image = defaultImage();
+    QByteArray image = factoryImage();
     image[pedalOffset(1) + pedal::kMin] = char(0x34);
     image[pedalOffset(1) + pedal::kMin + 1] = char(0x12);
     image[pedalOffset(1) + pedal::kMax] = char(0xFF);
@@ -558,7 +552,7 @@ void TestGlobalDialog::listFieldsLoadAndStore()
     QFETCH(int, shown);
     QFETCH(int, written);
 
-    QByteArray image = defaultImage();
+    QByteArray image = factoryImage();
     image[offset] = char(stored);
     putImage(image);
     globaldialog dialog(nullptr);
@@ -588,7 +582,7 @@ void TestGlobalDialog::favoriteLoadsAsSigned16Bit()
     QFETCH(int, shown);
     QFETCH(QString, text);
     QFETCH(int, written);
-    QByteArray image = defaultImage();
+    QByteArray image = factoryImage();
     const int offset = buttonOffset(8) + button::kFavorite;
     image[offset] = char(stored & 0xFF);
     image[offset + 1] = char((stored >> 8) & 0xFF);
@@ -669,7 +663,7 @@ void TestGlobalDialog::longPedalNameIsCut()
 
 void TestGlobalDialog::loadingClearsNameTerminatorsInMemory()
 {
-    QByteArray image = defaultImage();
+    QByteArray image = factoryImage();
     for (int p = 0; p < kPedalCount; ++p)
         image[pedalOffset(p) + pedal::kName + 16] = 'x';
     for (int d = 0; d < kDeviceCount; ++d)

@@ -5,6 +5,7 @@
 #include "globaldialog.h"
 #include "image_layout.h"
 #include "mainwindow.h"
+#include "image_fixtures.h"
 #include "test_support.h"
 
 #include <QCheckBox>
@@ -19,13 +20,6 @@
 using namespace layout;
 
 namespace {
-
-QByteArray defaultImage()
-{
-    QByteArray image(kImageSize, '\0');
-    fill_default_image(reinterpret_cast<unsigned char *>(image.data()));
-    return image;
-}
 
 int signedByteAt(const QByteArray &image, int offset)
 {
@@ -164,7 +158,7 @@ QByteArray runGlobal(const QByteArray &image, QDialogButtonBox::StandardButton a
 
 QByteArray imageWithRandomGlobalSection(quint32 seed)
 {
-    QByteArray image = defaultImage();
+    QByteArray image = factoryImage();
     QRandomGenerator random(seed);
     for (int i = 0; i < kGlobalSectionSize; ++i)
         image[i] = char(random.bounded(256));
@@ -197,7 +191,7 @@ void TestGlobalRoundTrip::defaultImageChangesOnlyFittedBytes()
     // The default image has zero name terminators and listed values, except
     // button 9's loop: the default 8 is past loop 8 (stored 7), shows as
     // loop 1 and is stored as 0. That is the one byte OK changes.
-    const QByteArray before = defaultImage();
+    const QByteArray before = factoryImage();
     const QByteArray after = runGlobal(before, QDialogButtonBox::Ok);
     QByteArray expected = before;
     QCOMPARE(int(before.at(buttonOffset(8) + button::kLoop)), 8);
@@ -242,7 +236,7 @@ void TestGlobalRoundTrip::cancelWritesNothing()
 
 void TestGlobalRoundTrip::userEditsReachTheFile()
 {
-    const QByteArray before = defaultImage();
+    const QByteArray before = factoryImage();
     const QByteArray after = runGlobal(before, QDialogButtonBox::Ok, [](globaldialog *dialog) {
         const auto box = [dialog](const char *name) { return dialog->findChild<QComboBox *>(name); };
         const auto type = [dialog](const char *name, const QString &text) {
@@ -325,7 +319,7 @@ void TestGlobalRoundTrip::userEditsReachTheFile()
 
 void TestGlobalRoundTrip::outOfRangeValuesStoreAsShown()
 {
-    QByteArray before = defaultImage();
+    QByteArray before = factoryImage();
     before[kMidiChannel] = char(200);
     before[kAxeFxModel] = 5;
     before[buttonOffset(0) + button::kAction] = 2;

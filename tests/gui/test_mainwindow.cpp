@@ -5,6 +5,7 @@
 #include "image_layout.h"
 #include "mainwindow.h"
 #include "store.h"
+#include "image_fixtures.h"
 #include "test_support.h"
 
 #include <QDir>
@@ -16,13 +17,6 @@
 #include <vector>
 
 namespace {
-
-QByteArray factoryImage()
-{
-    std::vector<unsigned char> image(layout::kImageSize);
-    fill_default_image(image.data());
-    return QByteArray(reinterpret_cast<char *>(image.data()), layout::kImageSize);
-}
 
 QByteArray imageBytes()
 {

@@ -1,6 +1,7 @@
 // The utility dialog's form and its file operations: preset lists, preset
 // copy, factory reset, dump import, and sends whose source is missing.
 
+#include "image_fixtures.h"
 #include "test_support.h"
 #include "utility_support.h"
 
@@ -18,13 +19,6 @@
 #include <QPushButton>
 
 namespace {
-
-QByteArray defaultImage()
-{
-    QByteArray image(layout::kImageSize, 0);
-    fill_default_image(reinterpret_cast<unsigned char *>(image.data()));
-    return image;
-}
 
 void renamePreset(QByteArray &image, int i, const QString &name)
 {
@@ -109,7 +103,7 @@ void TestUtilityDialog::copyPresetRewritesOneRecord()
 {
     TempHome home;
     prepare_editor_home(home);
-    QByteArray before = defaultImage();
+    QByteArray before = factoryImage();
     renamePreset(before, 0, "Clean Boost");
     before[layout::presetOffset(0) + 100] = 42;
     QVERIFY(writeWholeFile(home.configPath(), before));
@@ -133,7 +127,7 @@ void TestUtilityDialog::factoryResetRewritesFileAndLists()
 {
     TempHome home;
     prepare_editor_home(home);
-    QByteArray edited = defaultImage();
+    QByteArray edited = factoryImage();
     renamePreset(edited, 3, "Lead");
     edited[layout::kMidiChannel] = 9;
     QVERIFY(writeWholeFile(home.configPath(), edited));
@@ -141,7 +135,7 @@ void TestUtilityDialog::factoryResetRewritesFileAndLists()
     utilitydialog dialog(nullptr);
     QCOMPARE(listText(dialog, "presetToComboBox", 3), QString("004 - Lead"));
     click(dialog, "factoryResetPushButton");
-    QCOMPARE(readWholeFile(home.configPath()), defaultImage());
+    QCOMPARE(readWholeFile(home.configPath()), factoryImage());
     QCOMPARE(listText(dialog, "presetToComboBox", 3), QString("004 - Preset 004"));
     QCOMPARE(listText(dialog, "presetFromComboBox", 3), QString("004 - Preset 004"));
 }
@@ -168,7 +162,7 @@ void TestUtilityDialog::importVektorSysEx()
     prepare_editor_home(home);
     const FilePaths &paths = file_paths();
 
-    QByteArray dumped = defaultImage();
+    QByteArray dumped = factoryImage();
     renamePreset(dumped, 7, "From the dump");
     const QString source = home.path() + "/memory.bin";
     QVERIFY(writeWholeFile(source, dumped));

@@ -8,6 +8,7 @@
 #include "image_layout.h"
 #include "stdout_capture.h"
 #include "store.h"
+#include "image_fixtures.h"
 #include "test_support.h"
 #include "utility_support.h"
 #include "utilitydialog.h"
@@ -26,25 +27,6 @@ QByteArray importedImage()
     fill_default_image(bytes);
     write_name(bytes + layout::presetOffset(0), "From the dump");
     return image;
-}
-
-QByteArray dumpOf(const QByteArray &source)
-{
-    TempHome scratch;
-    writeWholeFile(scratch.path() + "/memory.bin", source);
-    StdoutCapture quiet;
-    binary_to_sysex(scratch.path() + "/memory.bin", scratch.path() + "/memory.syx");
-    quiet.finish();
-    return readWholeFile(scratch.path() + "/memory.syx");
-}
-
-QVector<int> messageStarts(const QByteArray &dump)
-{
-    QVector<int> starts;
-    for (int i = 0; i < dump.size(); ++i)
-        if (quint8(dump[i]) == 0xF0)
-            starts << i;
-    return starts;
 }
 
 enum Outcome { Replaced, AskedThenReplaced, AskedThenKept, Refused };
