@@ -10,11 +10,19 @@ int fit_value(int v, int max)
     return v < 0 ? 0 : v % (max + 1);
 }
 
-QString name_text(const unsigned char *field)
+namespace {
+
+int name_length(const unsigned char *field)
 {
     const void *nul = std::memchr(field, 0, layout::kNameLength);
-    const int length = nul ? int(static_cast<const unsigned char *>(nul) - field) : layout::kNameLength;
-    return QString::fromLatin1(reinterpret_cast<const char *>(field), length);
+    return nul ? int(static_cast<const unsigned char *>(nul) - field) : layout::kNameLength;
+}
+
+} // namespace
+
+QString name_text(const unsigned char *field)
+{
+    return QString::fromLatin1(reinterpret_cast<const char *>(field), name_length(field));
 }
 
 QString read_name(unsigned char *field)
@@ -101,18 +109,28 @@ int preset_number(int i)
     return i % 9 + (i / 9) * 10 + 1;
 }
 
+namespace {
+
+// "<number> - <name>" converted in one go: the selectors build hundreds.
+QString entry_text(const char *format, int number, const unsigned char *name)
+{
+    char text[16 + layout::kNameLength];
+    const int prefix = qBound(0, std::snprintf(text, 16, format, number), 15);
+    const int length = name_length(name);
+    std::memcpy(text + prefix, name, size_t(length));
+    return QString::fromLatin1(text, prefix + length);
+}
+
+} // namespace
+
 QString preset_entry_text(const unsigned char *image, int i)
 {
-    char number[64];
-    std::snprintf(number, sizeof number, "%03d - ", preset_number(i));
-    return QString::fromLatin1(number) + name_text(image + layout::presetOffset(i) + layout::preset::kName);
+    return entry_text("%03d - ", preset_number(i), image + layout::presetOffset(i) + layout::preset::kName);
 }
 
 QString device_entry_text(const unsigned char *image, int d)
 {
-    char number[64];
-    std::snprintf(number, sizeof number, "%02d - ", d + 1);
-    return QString::fromLatin1(number) + name_text(image + layout::deviceOffset(d) + layout::device::kName);
+    return entry_text("%02d - ", d + 1, image + layout::deviceOffset(d) + layout::device::kName);
 }
 
 int read_word(const unsigned char *at)

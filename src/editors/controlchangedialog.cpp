@@ -1,12 +1,12 @@
 #include "controlchangedialog.h"
 #include "ui_controlchangedialog.h"
 
+#include "choicelists.h"
 #include "fields.h"
 #include "image_layout.h"
 #include "presetlists.h"
 #include "slotconnection.h"
 #include "store.h"
-#include "valuelistmodel.h"
 
 static_assert(layout::controlchange::kEnabled == 0 && layout::controlchange::kDevice == 1
                   && layout::controlchange::kNumber == 2 && layout::controlchange::kValue == 3,
@@ -32,10 +32,9 @@ ControlChangeDialog::ControlChangeDialog(QWidget *parent, int presetIndex)
         deviceLists << entry[layout::controlchange::kDevice];
         numberLists << entry[layout::controlchange::kNumber] << entry[layout::controlchange::kValue];
     }
-    for (QComboBox *box : enableLists)
-        appendItems(box, offOnTexts());
-    showChoiceList(numberLists, makeChoiceList(numberListTexts(), this));
-    showChoiceList(deviceLists, makeChoiceList(deviceListTexts(image), this));
+    ChoiceItems(offOnTexts()).appendToEach(enableLists);
+    numberChoices().appendToEach(numberLists);
+    ChoiceItems(deviceListTexts(image)).appendToEach(deviceLists);
 
     m_presetIndex = presetIndex;
     loadControlChanges();

@@ -6,7 +6,7 @@
 #include "image_layout.h"
 #include "slotconnection.h"
 #include "store.h"
-#include "valuelistmodel.h"
+#include "choicelists.h"
 
 #include <QStyle>
 
@@ -170,18 +170,9 @@ void globaldialog::fillValueLists()
             boxes.push_back(row.*box);
         return boxes;
     };
-    // Short lists are cheapest as items of each box's own, added in one go;
-    // the long ones are one shared list, since switching a box to another
-    // list costs about as much as adding a few dozen items.
     const auto append = [](const std::vector<QComboBox *> &boxes, const QStringList &texts,
                            const QVector<int> &itemData = {}) {
-        for (QComboBox *box : boxes)
-            appendItems(box, texts, itemData);
-    };
-    const auto share = [this](const std::vector<QComboBox *> &boxes, const QStringList &texts) {
-        auto *list = new ValueListModel(texts, this);
-        for (QComboBox *box : boxes)
-            box->setModel(list);
+        ChoiceItems(texts, itemData).appendToEach(boxes);
     };
 
     append(column(&ButtonRow::function), functionNames());
@@ -192,13 +183,13 @@ void globaldialog::fillValueLists()
     append(channelBoxes, channelNumbers());
     append(column(&ButtonRow::loop), loopNumbers());
     append(column(&ButtonRow::relay), relayNumbers());
-    share(column(&ButtonRow::favorite), favoriteNumbers());
+    append(column(&ButtonRow::favorite), favoriteNumbers());
     std::vector<QComboBox *> valueBoxes;
     for (QComboBox *ButtonRow::*box : {&ButtonRow::controlChange, &ButtonRow::onValue,
                                        &ButtonRow::offValue, &ButtonRow::step})
         for (QComboBox *each : column(box))
             valueBoxes.push_back(each);
-    share(valueBoxes, numberListTexts());
+    numberChoices().appendToEach(valueBoxes);
 }
 
 void globaldialog::loadFromImage(unsigned char *image)

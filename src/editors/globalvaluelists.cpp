@@ -2,7 +2,7 @@
 
 #include "fields.h"
 #include "image_layout.h"
-#include "valuelistmodel.h"
+#include "choicelists.h"
 
 namespace globallists {
 

@@ -4,7 +4,7 @@
 #include <QVector>
 
 // The value lists of the global dialog; entry k stands for stored value k.
-// The "000" .. "127" list is numberListTexts() (valuelistmodel.h).
+// The "000" .. "127" list is numberChoices() (choicelists.h).
 namespace globallists {
 QStringList functionNames();  // 14 button functions, "preset" .. "edit"
 QStringList actionNames();    // "momentary", "alternate"

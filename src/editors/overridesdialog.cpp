@@ -1,12 +1,12 @@
 #include "overridesdialog.h"
 #include "ui_overridesdialog.h"
 
+#include "choicelists.h"
 #include "fields.h"
 #include "image_layout.h"
 #include "presetlists.h"
 #include "slotconnection.h"
 #include "store.h"
-#include "valuelistmodel.h"
 
 namespace {
 
@@ -41,10 +41,9 @@ overridesdialog::overridesdialog(QWidget *parent, int presetIndex)
         numberLists << row[kControlChange] << row[kOnValue] << row[kOffValue];
         deviceLists << row[kDevice];
     }
-    for (QComboBox *box : offOnLists)
-        appendItems(box, offOnTexts());
-    showChoiceList(numberLists, makeChoiceList(numberListTexts(), this));
-    showChoiceList(deviceLists, makeChoiceList(deviceListTexts(image), this));
+    ChoiceItems(offOnTexts()).appendToEach(offOnLists);
+    numberChoices().appendToEach(numberLists);
+    ChoiceItems(deviceListTexts(image)).appendToEach(deviceLists);
 
     m_presetIndex = presetIndex;
     loadOverridesIntoForm();

@@ -2,14 +2,6 @@
 
 #include "fields.h"
 #include "image_layout.h"
-#include "valuelistmodel.h"
-
-#include <QComboBox>
-
-QAbstractItemModel *makeChoiceList(const QStringList &texts, QObject *parent)
-{
-    return new ValueListModel(texts, parent);
-}
 
 QStringList deviceListTexts(const unsigned char *image)
 {
@@ -23,10 +15,4 @@ QStringList deviceListTexts(const unsigned char *image)
 QStringList offOnTexts()
 {
     return {QStringLiteral("off"), QStringLiteral("on")};
-}
-
-void showChoiceList(const QList<QComboBox *> &boxes, QAbstractItemModel *list)
-{
-    for (QComboBox *box : boxes)
-        box->setModel(list);
 }

@@ -1,6 +1,7 @@
 #include "presetsdialog.h"
 #include "ui_presetsdialog.h"
 
+#include "choicelists.h"
 #include "controlchangedialog.h"
 #include "fields.h"
 #include "image_layout.h"
@@ -35,8 +36,7 @@ presetsdialog::presetsdialog(QWidget *parent, unsigned char *image)
     load_image();
     m_currentPreset = -1;
     fillPresetSelector();
-    showChoiceList({m_pedals[0].channel, m_pedals[1].channel},
-                   makeChoiceList(deviceListTexts(image), this));
+    ChoiceItems(deviceListTexts(image)).appendToEach(QList<QComboBox *>{m_pedals[0].channel, m_pedals[1].channel});
     m_currentPreset = 0;
     resetProperties();
     labelProgramChangeRows();
@@ -73,16 +73,16 @@ void presetsdialog::fillLists()
     QList<QComboBox *> switches(m_relays.begin(), m_relays.end());
     for (QComboBox *loop : m_loops)
         switches << loop;
-    for (QComboBox *box : switches)
-        appendItems(box, switching);
-    appendItems(ui->presetOutputComboBox, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("unchanged")});
+    ChoiceItems(switching).appendToEach(switches);
+    ChoiceItems({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("unchanged")})
+        .appendTo(ui->presetOutputComboBox);
 
     QList<QComboBox *> numberLists;
     for (const ProgramChangeRow &row : m_rows)
         numberLists << row.number << row.msb << row.lsb;
     for (const PedalRow &pedal : m_pedals)
         numberLists << pedal.controlChange;
-    showChoiceList(numberLists, makeChoiceList(numberListTexts(), this));
+    numberChoices().appendToEach(numberLists);
 }
 
 void presetsdialog::fillPresetSelector()
@@ -90,7 +90,7 @@ void presetsdialog::fillPresetSelector()
     QStringList entries;
     for (int i = 0; i < layout::kPresetCount; ++i)
         entries << preset_entry_text(image, i);
-    ui->presetComboBox->setModel(makeChoiceList(entries, this));
+    ui->presetComboBox->setModel(new ValueListModel(entries, this));
 }
 
 #define PRESET_RESET_PROPERTY(Type, name, Name, member) set##Name(Type());
@@ -100,10 +100,14 @@ void presetsdialog::resetProperties()
     PRESET_PROPERTIES(PRESET_RESET_PROPERTY)
 }
 
+#define PRESET_ROW_LABEL(_, N) ui->presetProgramChange##N##Label,
+
 void presetsdialog::labelProgramChangeRows()
 {
+    QLabel *const labels[] = {PRESET_ROWS(PRESET_ROW_LABEL, _)};
+    static_assert(sizeof labels / sizeof *labels == PresetFormValues::kRows, "one label per row");
     for (int row = 0; row < PresetFormValues::kRows; ++row) {
-        auto *label = findChild<QLabel *>(QStringLiteral("presetProgramChange%1Label").arg(row + 1));
+        QLabel *label = labels[row];
         const unsigned char *deviceName = image + layout::deviceOffset(row) + layout::device::kName;
         label->setText(QStringLiteral("%1 - ").arg(row + 1) + name_text(deviceName));
     }

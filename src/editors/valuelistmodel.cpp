@@ -1,7 +1,5 @@
 #include "valuelistmodel.h"
 
-#include <QComboBox>
-#include <QStandardItemModel>
 
 ValueListModel::ValueListModel(const QStringList &texts, QObject *parent)
     : QAbstractListModel(parent)
@@ -39,36 +37,4 @@ bool ValueListModel::setData(const QModelIndex &index, const QVariant &value, in
         emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     }
     return true;
-}
-
-QStringList zeroPaddedNumbers(int count, int width, int (*number)(int))
-{
-    QStringList texts;
-    texts.reserve(count);
-    QChar digits[3];
-    for (int k = 0; k < count; ++k) {
-        int value = number(k);
-        for (int i = width - 1; i >= 0; --i, value /= 10)
-            digits[i] = QLatin1Char(char('0' + value % 10));
-        texts.append(QString(digits, width));
-    }
-    return texts;
-}
-
-const QStringList &numberListTexts()
-{
-    static const QStringList texts = zeroPaddedNumbers(128, 3, [](int k) { return k; });
-    return texts;
-}
-
-void appendItems(QComboBox *box, const QStringList &texts, const QVector<int> &itemData)
-{
-    QList<QStandardItem *> items;
-    items.reserve(texts.size());
-    for (int k = 0; k < texts.size(); ++k) {
-        auto *item = new QStandardItem(texts.at(k));
-        item->setData(itemData.isEmpty() ? k : itemData.at(k), Qt::UserRole);
-        items.append(item);
-    }
-    qobject_cast<QStandardItemModel *>(box->model())->invisibleRootItem()->appendRows(items);
 }
