@@ -18,12 +18,23 @@ void CompactComboBox::setIconRoom(bool reserved)
     updateGeometry();
 }
 
+void CompactComboBox::setWidestEntry(const QString &text)
+{
+    if (text == widest)
+        return;
+    widest = text;
+    updateGeometry();
+}
+
 QSize CompactComboBox::sizeHint() const
 {
-    // The same room a combo box sized to its minimum contents length takes.
+    // The same room a combo box sized to its minimum contents length takes,
+    // or to its widest entry.
     const QFontMetrics metrics = fontMetrics();
-    QSize contents(minimumContentsLength() * metrics.horizontalAdvance(QLatin1Char('X')),
-                   qMax(qCeil(QFontMetricsF(metrics).height()), 14) + 2);
+    int width = minimumContentsLength() * metrics.horizontalAdvance(QLatin1Char('X'));
+    if (!widest.isEmpty())
+        width = qMax(width, metrics.boundingRect(widest).width());
+    QSize contents(width, qMax(qCeil(QFontMetricsF(metrics).height()), 14) + 2);
     if (iconRoom) {
         contents.rwidth() += iconSize().width() + 4;
         contents.setHeight(qMax(contents.height(), iconSize().height() + 2));

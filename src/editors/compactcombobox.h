@@ -10,20 +10,26 @@
 // `minimumContentsLength` characters fits them all. With `iconRoom` set the
 // box also keeps the room of an icon, the size the policy
 // AdjustToMinimumContentsLengthWithIcon gives, without building the popup.
+// A box of a few worded entries names its widest in `widestEntry` instead
+// and gets the width a plain box would, from one measurement.
 class CompactComboBox : public QComboBox
 {
     Q_OBJECT
     Q_PROPERTY(bool iconRoom READ hasIconRoom WRITE setIconRoom)
+    Q_PROPERTY(QString widestEntry READ widestEntry WRITE setWidestEntry)
 
 public:
     explicit CompactComboBox(QWidget *parent = nullptr);
 
     bool hasIconRoom() const { return iconRoom; }
     void setIconRoom(bool reserved);
+    QString widestEntry() const { return widest; }
+    void setWidestEntry(const QString &text);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 private:
     bool iconRoom = false;
+    QString widest;
 };

@@ -7,6 +7,7 @@
 #include "slotconnection.h"
 #include "store.h"
 #include "choicelists.h"
+#include "valuelistmodel.h"
 
 #include <QStyle>
 
@@ -183,7 +184,11 @@ void globaldialog::fillValueLists()
     append(channelBoxes, channelNumbers());
     append(column(&ButtonRow::loop), loopNumbers());
     append(column(&ButtonRow::relay), relayNumbers());
-    append(column(&ButtonRow::favorite), favoriteNumbers());
+    // Switching a box to a shared list costs about as much as 200 items of
+    // its own (to add and later to delete), so the 270 favorites are shared.
+    auto *favorites = new ValueListModel(favoriteNumbers(), this);
+    for (QComboBox *box : column(&ButtonRow::favorite))
+        box->setModel(favorites);
     std::vector<QComboBox *> valueBoxes;
     for (QComboBox *ButtonRow::*box : {&ButtonRow::controlChange, &ButtonRow::onValue,
                                        &ButtonRow::offValue, &ButtonRow::step})

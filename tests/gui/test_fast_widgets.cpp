@@ -1,6 +1,6 @@
 // The widgets that make the windows open fast must look and behave like the
 // plain ones they replace: compact combo boxes take the size of the policy
-// they stand in for, and the deferred window icon decodes the same file the
+// or of the plain box they stand in for, and the deferred window icon decodes the same file the
 // eager one would.
 
 #include "compactcombobox.h"
@@ -47,6 +47,30 @@ private slots:
             QCOMPARE(compact.sizeHint().width(), plain.sizeHint().width() - compact.iconSize().width() - 4);
             QCOMPARE(compact.minimumSizeHint(), compact.sizeHint());
         }
+    }
+
+    void compactComboBoxWithWidestEntryTakesThePlainSize_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("widest");
+        QTest::addRow("off/on") << QStringList{"off", "on"} << QString("off");
+        QTest::addRow("relay or loop") << QStringList{"off", "on", "unchanged"} << QString("unchanged");
+        QTest::addRow("output") << QStringList{"A", "B", "unchanged"} << QString("unchanged");
+    }
+
+    void compactComboBoxWithWidestEntryTakesThePlainSize()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(QString, widest);
+        // A plain box measures every entry; the compact one measures the
+        // entry it is told is the widest, and must come out the same.
+        QComboBox plain;
+        plain.addItems(entries);
+        CompactComboBox compact;
+        compact.setWidestEntry(widest);
+        compact.addItems(entries);
+        QCOMPARE(compact.sizeHint(), plain.sizeHint());
+        QCOMPARE(compact.minimumSizeHint(), plain.minimumSizeHint());
     }
 
     void windowIconComesFromTheFileFoundAtStartUp()
