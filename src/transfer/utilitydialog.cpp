@@ -10,6 +10,7 @@
 #include "midi_system.h"
 #include "reception_buffer.h"
 #include "store.h"
+#include "valuelistmodel.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -60,16 +61,19 @@ utilitydialog::~utilitydialog()
 
 void utilitydialog::fillPresetLists(const unsigned char *image)
 {
-    const bool filled = ui->presetFromComboBox->count() == layout::kPresetCount;
-    for (int i = 0; i < layout::kPresetCount; ++i) {
-        const QString text = preset_entry_text(image, i);
-        for (QComboBox *list : {ui->presetFromComboBox, ui->presetToComboBox}) {
-            if (filled)
-                list->setItemText(i, text);
-            else
-                list->addItem(text, i);
-        }
+    // Both lists always show the same presets, so they share one list.
+    QStringList texts;
+    texts.reserve(layout::kPresetCount);
+    for (int i = 0; i < layout::kPresetCount; ++i)
+        texts << preset_entry_text(image, i);
+    if (!presetList) {
+        presetList = new ValueListModel(texts, this);
+        ui->presetFromComboBox->setModel(presetList);
+        ui->presetToComboBox->setModel(presetList);
+        return;
     }
+    for (int i = 0; i < layout::kPresetCount; ++i)
+        presetList->setData(presetList->index(i, 0), texts.at(i));
 }
 
 // The presets as the configuration file now holds them, without replacing

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 
+class QAbstractItemModel;
 class QTimer;
 class RtMidiIn;
 class RtMidiOut;
@@ -61,6 +62,7 @@ private:
     void reportCancelledSend(const QString &path, int sent, int total);
 
     Ui::utilitydialog *ui;
+    QAbstractItemModel *presetList = nullptr; // shown by both preset lists
     std::uint8_t inputPortIndex = 255;
     std::uint8_t outputPortIndex = 255;
     std::unique_ptr<RtMidiOut> midiOut;
