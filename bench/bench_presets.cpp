@@ -12,9 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -36,41 +34,23 @@ Figures summarise(std::vector<double> ms)
     return {ms[ms.size() / 2], sum / double(ms.size())};
 }
 
-void report(const char *what, const dialogtiming::Pair &figures)
-{
-    std::printf("open %-23s median %6.2f ms | bare form median %6.2f ms | ratio %.2f | close %6.2f ms, bare form %6.2f ms\n",
-                what, figures.dialog.openMs, figures.bare.openMs, figures.ratio(), figures.dialog.closeMs,
-                figures.bare.closeMs);
-}
-
-template <typename Dialog, typename... Arguments>
-QWidget *openDialog(Arguments... arguments)
-{
-    auto *dialog = new Dialog(nullptr, arguments...);
-    dialog->show();
-    return dialog;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    using namespace dialogtiming;
+    preferOffscreen();
     QApplication app(argc, argv);
-    qInstallMessageHandler(dialogtiming::dropPlatformNoise);
-    QTemporaryDir home;
-    QDir().mkpath(home.path() + "/Stompwerk/Vektor");
-    set_paths_for_home(home.path());
+    qInstallMessageHandler(dropPlatformNoise);
+    TemporaryHome home;
+    set_paths_for_home(home.folder.path());
     init_default_image();
 
-    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 8;
+    const int rounds = roundsFrom(argc, argv);
     std::FILE *realStdout = stdout;
     // The dialogs' diagnostic lines would dominate the terminal; keep them out.
     std::FILE *sink = std::fopen("/dev/null", "w");
     stdout = sink;
-    using dialogtiming::measure;
-    using dialogtiming::openBareForm;
     // Fonts and styles load on first use; keep that out of the figures.
     delete openBareForm<Ui::presetsdialog>();
     delete openDialog<presetsdialog>(config_image());

@@ -8,9 +8,7 @@
 #include "utilitydialog.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <rtmidi/RtMidi.h>
 
@@ -19,21 +17,15 @@
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    using namespace dialogtiming;
+    preferOffscreen();
     QApplication app(argc, argv);
-    qInstallMessageHandler(dialogtiming::dropPlatformNoise);
-    QTemporaryDir home;
-    QDir().mkpath(home.path() + "/Stompwerk/Vektor");
-    set_paths_for_home(home.path());
+    qInstallMessageHandler(dropPlatformNoise);
+    TemporaryHome home;
+    set_paths_for_home(home.folder.path());
     init_default_image();
-    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 8;
+    const int rounds = roundsFrom(argc, argv);
 
-    const auto open = [] {
-        auto *dialog = new utilitydialog(nullptr);
-        dialog->show();
-        return static_cast<QWidget *>(dialog);
-    };
     // The dialog opens the machine's MIDI system in its constructor; what
     // that alone takes here is shown apart.
     std::vector<double> midiMs;
@@ -43,13 +35,10 @@ int main(int argc, char *argv[])
         MidiSystem midi = create_midi_system();
         midiMs.push_back(double(clock.nsecsElapsed()) / 1e6);
     }
-    delete open();
-    delete dialogtiming::openBareForm<Ui::utilitydialog>();
-    const auto figures = dialogtiming::measure(open, dialogtiming::openBareForm<Ui::utilitydialog>, rounds);
-    std::printf("open utility dialog           median %6.2f ms | bare form median %6.2f ms | ratio %.2f | close %6.2f ms, bare form %6.2f ms\n",
-                figures.dialog.openMs, figures.bare.openMs, figures.ratio(), figures.dialog.closeMs,
-                figures.bare.closeMs);
+    delete openDialog<utilitydialog>();
+    delete openBareForm<Ui::utilitydialog>();
+    report("utility dialog", measure(openDialog<utilitydialog>, openBareForm<Ui::utilitydialog>, rounds));
     std::printf("open the MIDI system           median %6.2f ms (output and input objects, without the dialog)\n",
-                dialogtiming::median(midiMs));
+                median(midiMs));
     return 0;
 }

@@ -13,10 +13,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -93,6 +96,44 @@ inline void dropPlatformNoise(QtMsgType type, const QMessageLogContext &, const 
 {
     if (type != QtDebugMsg && type != QtInfoMsg && !message.contains(QLatin1String("propagateSizeHints")))
         std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// Before the application is made: windows render offscreen unless the
+// caller chose a platform.
+inline void preferOffscreen()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// A home folder of the run's own, with the editor's folder in it.
+struct TemporaryHome {
+    QTemporaryDir folder;
+    TemporaryHome() { QDir().mkpath(folder.path() + "/Stompwerk/Vektor"); }
+};
+
+// Blocks to run: the first argument, else 8.
+inline int roundsFrom(int argc, char *argv[])
+{
+    return argc > 1 ? std::max(1, std::atoi(argv[1])) : 8;
+}
+
+// The line bench/run reads: "open <what> median X ms | bare form median Y ms
+// | ratio R | close C ms, bare form D ms".
+inline void report(const char *what, const Pair &figures)
+{
+    std::printf("open %-25s median %6.2f ms | bare form median %6.2f ms | ratio %.2f | close %6.2f ms, bare form %6.2f ms\n",
+                what, figures.dialog.openMs, figures.bare.openMs, figures.ratio(), figures.dialog.closeMs,
+                figures.bare.closeMs);
+}
+
+// Builds and shows a dialog of the editor (its parent: none).
+template <typename Dialog, typename... Arguments>
+QWidget *openDialog(Arguments... arguments)
+{
+    auto *dialog = new Dialog(nullptr, arguments...);
+    dialog->show();
+    return dialog;
 }
 
 template <typename Form>

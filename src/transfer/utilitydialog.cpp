@@ -96,9 +96,8 @@ void utilitydialog::on_copyPresetPushButton_clicked()
     const int from = ui->presetFromComboBox->currentIndex();
     copy_preset(from, to);
     load_image();
-    const QString text = preset_entry_text(config_image(), to);
-    ui->presetToComboBox->setItemText(to, text);
-    ui->presetFromComboBox->setItemText(to, text);
+    // Both lists show the shared list, so one change renames the preset in both.
+    presetList->setData(presetList->index(to, 0), preset_entry_text(config_image(), to));
 }
 
 void utilitydialog::on_factoryResetPushButton_clicked()
