@@ -31,8 +31,9 @@ void fillButtons(unsigned char *image)
         b[button::kAction] = 1;
         b[button::kOnValue] = 127;
         b[button::kStep] = 1;
-        b[45] = b[47] = b[button::kLoop] = b[button::kSiblingIndex] = static_cast<unsigned char>(k);
-        b[46] = b[button::kRelay] = static_cast<unsigned char>(k % 2);
+        b[button::kByte45] = b[button::kByte47] = b[button::kLoop] = b[button::kSiblingIndex] =
+            static_cast<unsigned char>(k);
+        b[button::kByte46] = b[button::kRelay] = static_cast<unsigned char>(k % 2);
         b[button::kTrailer] = 29;
     }
     image[buttonOffset(7) + button::kFunction] = 2;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kestrel_layout.h"
+
 // Byte layout of the controller's memory, the one place that knows where
 // every field lives. Offsets inside a record are relative to the record.
 
@@ -12,7 +14,7 @@ constexpr int kPresetRecordSize = 290;
 constexpr int kPresetCount = 270;
 constexpr int kSystemSectionStart = 93532;
 constexpr int kSystemSectionSize = 187;
-constexpr int kSiblingImageSize = 59357;
+constexpr int kSiblingImageSize = kestrel::kImageSize; // the Kestrel's memory
 
 // Name fields: 16 characters, then a terminator byte that readers force to 0.
 constexpr int kNameLength = 16;
@@ -29,7 +31,7 @@ constexpr int kBankNameAreaSize = 14343;
 constexpr int kDeviceCount = 16;
 constexpr int kDevicesStart = 14820;
 constexpr int kDeviceRecordSize = 19;
-constexpr int kExtraDeviceSlotStart = 15124; // name 15124, terminator 15140, flag 15141
+constexpr int kExtraDeviceSlotStart = 15124; // name, terminator, flag; only the Kestrel import writes it
 constexpr int kExtraDeviceSlotSize = 18;
 constexpr int kPedalCount = 2;
 constexpr int kPedalsStart = 15142;
@@ -44,6 +46,7 @@ constexpr int kSysexDumpFullSpeed = 15192;
 constexpr int kRelayCount = 2;
 constexpr int kRelaysStart = 15193;
 constexpr int kRelayRecordSize = 19;
+constexpr int kGlobalLastByte = 15231; // unnamed
 
 constexpr int buttonOffset(int k) { return kButtonsStart + kButtonRecordSize * k; }
 constexpr int deviceOffset(int d) { return kDevicesStart + kDeviceRecordSize * d; }
@@ -57,14 +60,22 @@ constexpr int kName = 2;          // 16 bytes, terminator at 18
 constexpr int kFavorite = 19;     // signed 16-bit, little-endian
 constexpr int kOffCustom = 21;    // raw message
 constexpr int kOnCustom = 29;     // raw message
+constexpr int kByte37 = 37;       // unnamed
 constexpr int kControlChange = 38;
 constexpr int kChannel = 39;
 constexpr int kOnValue = 40;
 constexpr int kOffValue = 41;
+constexpr int kByte42 = 42;       // unnamed
 constexpr int kStep = 43;
+// Unnamed; a new image holds 0, k, k mod 2 and k in them for button k.
+constexpr int kByte44 = 44;
+constexpr int kByte45 = 45;
+constexpr int kByte46 = 46;
+constexpr int kByte47 = 47;
 constexpr int kLoop = 48;
 constexpr int kRelay = 49;
 constexpr int kSiblingIndex = 50; // unnamed; the Kestrel import writes the button index
+constexpr int kByte51 = 51;       // unnamed
 constexpr int kTrailer = 52;      // unnamed; defaults to 29
 } // namespace button
 
@@ -73,6 +84,11 @@ constexpr int kName = 0;
 constexpr int kEnabled = 17;
 constexpr int kExtra = 18; // unnamed; the Kestrel import writes 2
 } // namespace device
+
+namespace extradevice {
+constexpr int kName = 0;
+constexpr int kFlag = 17;
+} // namespace extradevice
 
 namespace pedal {
 constexpr int kName = 0;
@@ -84,6 +100,7 @@ constexpr int kMax = 20;
 namespace relay {
 constexpr int kName = 0;
 constexpr int kFlag = 17;
+constexpr int kByte18 = 18; // unnamed; the Kestrel import writes 0
 } // namespace relay
 
 // --- Preset records ---------------------------------------------------------
@@ -107,6 +124,8 @@ constexpr int kRelays = 277; // one byte per relay: 0 off, 1 on, 2 unchanged
 constexpr int kLoops = 279;  // one byte per loop 1..8
 constexpr int kLoopCount = 8;
 constexpr int kOutput = 287; // 0 A, 1 B
+constexpr int kTail = 288;   // two unnamed bytes
+constexpr int kTailSize = 2;
 
 constexpr int programChangeOffset(int c) { return kProgramChanges + kProgramChangeSize * c; }
 constexpr int controlChangeOffset(int j) { return kControlChanges + kControlChangeSize * j; }
@@ -133,6 +152,8 @@ namespace presetpedal {
 constexpr int kEnabled = 0;
 constexpr int kChannel = 1;
 constexpr int kControlChange = 2;
+constexpr int kExtra = 3; // two unnamed bytes; the Kestrel import copies them
+constexpr int kExtraSize = 2;
 } // namespace presetpedal
 
 namespace override_ {
@@ -143,6 +164,8 @@ constexpr int kOnValue = 3;
 constexpr int kOffValue = 4;
 constexpr int kState = 5;
 constexpr int kReserved = 6; // unnamed; defaults to 1
+constexpr int kTail = 7;     // three unnamed bytes
+constexpr int kTailSize = 3;
 } // namespace override_
 
 static_assert(kButtonsStart + kButtonCount * kButtonRecordSize == kBankNameAreaStart);
@@ -154,6 +177,11 @@ static_assert(kRelaysStart + kRelayCount * kRelayRecordSize + 1 == kGlobalSectio
 static_assert(presetOffset(kPresetCount) == kSystemSectionStart);
 static_assert(kSystemSectionStart + kSystemSectionSize == kImageSize);
 static_assert(preset::overrideOffset(kButtonCount) == preset::kRelays);
-static_assert(preset::kOutput + 3 == kPresetRecordSize);
+static_assert(preset::kOutput + 1 == preset::kTail);
+static_assert(preset::kTail + preset::kTailSize == kPresetRecordSize);
+static_assert(kRelaysStart + kRelayCount * kRelayRecordSize == kGlobalLastByte);
+static_assert(presetpedal::kExtra + presetpedal::kExtraSize == preset::kPedalEntrySize);
+static_assert(override_::kTail + override_::kTailSize == preset::kOverrideSize);
+static_assert(button::kTrailer + 1 == kButtonRecordSize);
 
 } // namespace layout

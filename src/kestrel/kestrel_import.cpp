@@ -66,14 +66,15 @@ void importButtons(const unsigned char *kestrel, unsigned char *image)
         to[button::kAction] = from[button::kAction];
         to[button::kFavorite] = from[button::kFavorite];
         to[button::kFavorite + 1] = from[button::kFavorite + 1];
-        std::memcpy(to + 37, from + 37, 13); // control change, channel, values, step, loop, relay...
+        // The single bytes from 37 through the relay, control change and loop among them.
+        std::memcpy(to + button::kByte37, from + button::kByte37, size_t(button::kRelay + 1 - button::kByte37));
         copyName(to + button::kName, from + button::kName);
         // Custom messages are MIDI data: a zero byte is a valid value inside
         // them, so all eight bytes are carried as they are.
         std::memcpy(to + button::kOffCustom, from + button::kOffCustom, layout::kRawMessageSize);
         std::memcpy(to + button::kOnCustom, from + button::kOnCustom, layout::kRawMessageSize);
         to[button::kSiblingIndex] = static_cast<unsigned char>(n);
-        to[button::kSiblingIndex + 1] = 0;
+        to[button::kByte51] = 0;
         to[button::kTrailer] = 29;
     }
 }
@@ -95,8 +96,8 @@ void importChannels(const unsigned char *kestrel, unsigned char *image)
 void importGlobals(const unsigned char *kestrel, unsigned char *image)
 {
     const unsigned char *display = kestrel + kestrel::kDisplayStart;
-    copyName(image + layout::kExtraDeviceSlotStart, display + kestrel::display::kName);
-    image[layout::kExtraDeviceSlotStart + 17] = display[kestrel::display::kFlag];
+    copyName(image + layout::kExtraDeviceSlotStart + layout::extradevice::kName, display + kestrel::display::kName);
+    image[layout::kExtraDeviceSlotStart + layout::extradevice::kFlag] = display[kestrel::display::kFlag];
 
     for (int p = 0; p < kestrel::kPedalConfigCount; ++p) {
         const unsigned char *from = kestrel + kestrel::pedalConfigOffset(p);
@@ -115,7 +116,7 @@ void importGlobals(const unsigned char *kestrel, unsigned char *image)
         unsigned char *relay = image + layout::relayOffset(r);
         writeFormattedName(relay + layout::relay::kName, "Relay %d", r);
         relay[layout::relay::kFlag] = static_cast<unsigned char>(r);
-        relay[layout::relay::kFlag + 1] = 0;
+        relay[layout::relay::kByte18] = 0;
     }
 }
 
@@ -130,7 +131,7 @@ void importPresets(const unsigned char *kestrel, unsigned char *image)
         std::memcpy(to + vp::kOverrides, from + kp::kOverrides, vp::kOverrideCount * vp::kOverrideSize);
         std::memcpy(to + vp::kControlChanges, from + kp::kControlChanges,
                     vp::kControlChangeCount * vp::kControlChangeSize);
-        std::memcpy(to + vp::kPedals, from + kp::kPedals, 2 * vp::kPedalEntrySize);
+        std::memcpy(to + vp::kPedals, from + kp::kPedals, layout::kPedalCount * vp::kPedalEntrySize);
         std::memcpy(to + vp::kProgramChanges, from + kp::kProgramChanges,
                     vp::kProgramChangeCount * vp::kProgramChangeSize);
         std::memcpy(to + vp::kLoops, from + kp::kLoops, vp::kLoopCount);
