@@ -88,7 +88,7 @@ RecordBytes formBytes(const PresetFormValues &v)
 
 QByteArray formName(const PresetFormValues &v)
 {
-    return v.name.left(kNameLength).toLatin1();
+    return name_bytes(v.name);
 }
 
 } // namespace
@@ -96,8 +96,7 @@ QByteArray formName(const PresetFormValues &v)
 void storePresetForm(const PresetFormValues &values, unsigned char *record)
 {
     const QByteArray name = formName(values);
-    std::memcpy(record + preset::kName, name.constData(), size_t(name.size()));
-    record[preset::kName + name.size()] = 0;
+    write_text_and_nul(record + preset::kName, name);
     std::printf("Conf: '%s'\n", reinterpret_cast<const char *>(record + preset::kName));
     std::printf("Form: '%s'\n", name.constData());
 
