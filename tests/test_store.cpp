@@ -262,6 +262,15 @@ private slots:
             const QByteArray data(60000, 'x');
             QCOMPARE(write_file_bytes(reinterpret_cast<const unsigned char *>(data.constData()),
                                       file_paths().configuration, data.size()), 0);
+            QCOMPARE(last_save_error(), QString("File too large"));
+        }
+        QCOMPARE(readWholeFile(file_paths().configuration), old);
+        {
+            // Smaller than a write buffer: the failure shows only when it is flushed.
+            FileSizeLimit limit(4096);
+            QString reason;
+            QVERIFY(!write_file(file_paths().configuration, QByteArray(10000, 'y'), &reason));
+            QCOMPARE(reason, QString("File too large"));
         }
         QCOMPARE(readWholeFile(file_paths().configuration), old);
         // No temporary file is left beside it.

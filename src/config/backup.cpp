@@ -10,15 +10,16 @@ QString configuration_backup_path()
     return file_paths().configuration + QStringLiteral(".bak");
 }
 
-bool backup_configuration_file()
+bool backup_configuration_file(QString *error)
 {
     const QString path = file_paths().configuration;
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return true;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
         return false;
-    const QByteArray bytes = file.readAll();
-    return write_file_bytes(reinterpret_cast<const unsigned char *>(bytes.constData()), configuration_backup_path(),
-                            bytes.size()) == 1;
+    }
+    return write_file(configuration_backup_path(), file.readAll(), error);
 }

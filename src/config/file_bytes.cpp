@@ -41,11 +41,21 @@ int write_file_bytes(const unsigned char *data, const QString &path, int length,
         return fail(-1, QCoreApplication::translate("FileBytes", "no file is chosen"));
     // A temporary file renamed over the target: a crash or a full disk never
     // leaves a torn file behind.
+    // Unbuffered: with Qt's buffer, a flush that fails inside commit() still
+    // renames a torn file into place and reports success.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(-1, file.errorString());
-    const qint64 written = file.write(reinterpret_cast<const char *>(data), qMax(length, 0));
-    if (written != qMax(length, 0)) {
+    // A short write is no error yet: writing on brings out the system's
+    // reason (a full disk, a size limit).
+    qint64 written = 0;
+    while (written < length) {
+        const qint64 n = file.write(reinterpret_cast<const char *>(data) + written, length - written);
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    if (written < length) {
         const QString reason = file.errorString();
         file.cancelWriting(); // the destructor drops the temporary file
         return fail(0, reason);

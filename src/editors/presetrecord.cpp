@@ -2,6 +2,7 @@
 
 #include "fields.h"
 #include "image_layout.h"
+#include "store.h"
 
 #include <array>
 #include <cstdio>
@@ -135,4 +136,22 @@ bool presetFormMatchesRecord(const PresetFormValues &values, const unsigned char
             std::printf("%d, %d\n", storedValue, int(values.programChangeEnabled[check.row]));
     }
     return same;
+}
+
+bool subDialogEntriesMatchFile(const unsigned char *image, int index)
+{
+    std::vector<unsigned char> file(kImageSize);
+    const int held = read_file_bytes(file.data(), file_paths().configuration, kImageSize);
+    const int record = presetOffset(index);
+    const std::pair<int, int> areas[] = {
+        {preset::kControlChanges, preset::kControlChangeCount * preset::kControlChangeSize},
+        {preset::kOverrides, preset::kOverrideCount * preset::kOverrideSize},
+    };
+    for (const auto &area : areas) {
+        const int start = record + area.first;
+        const int end = qMin(start + area.second, held);
+        if (end > start && std::memcmp(image + start, file.data() + start, size_t(end - start)) != 0)
+            return false;
+    }
+    return true;
 }

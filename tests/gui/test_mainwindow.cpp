@@ -7,6 +7,7 @@
 #include "store.h"
 #include "image_fixtures.h"
 #include "test_support.h"
+#include "utility_support.h"
 
 #include <QDir>
 #include <QLabel>
@@ -95,10 +96,14 @@ private slots:
         QVERIFY(QDir().mkpath(home->configPath()));
         MainWindow window;
         QVERIFY(QFileInfo(home->configPath()).isDir());
-        // Global with a folder as configuration: nothing loads, nothing is written.
+        // Global with a folder as configuration: nothing loads, nothing is
+        // written, and the user is told.
+        MessageBoxWatch warnings;
         closeModalDialog(QDialog::Accepted);
         click(window, "pushButton");
         QVERIFY(QFileInfo(home->configPath()).isDir());
+        QTRY_COMPARE(warnings.boxes.size(), 1);
+        QVERIFY(warnings.boxes[0].text.contains(home->configPath()));
     }
 
     void windowIconWithAndWithoutLocalFile()
@@ -148,11 +153,15 @@ private slots:
         QCOMPARE(labelText(window), QString());
         QCOMPARE(file_paths().configuration, QString());
 
-        // Global and Presets then show the image as it was and save nothing.
+        // Global and Presets then show the image as it was, save nothing and
+        // say that no file is chosen.
+        MessageBoxWatch warnings;
         closeModalDialog(QDialog::Accepted);
         click(window, "pushButton");
         closeModalDialog(QDialog::Accepted);
         click(window, "pushButton_2");
+        QTRY_COMPARE(warnings.boxes.size(), 2);
+        QVERIFY(warnings.boxes[1].text.contains("no file is chosen"));
         QCOMPARE(systemSection(imageBytes()), QByteArray(layout::kSystemSectionSize, char(0x66)));
         QCOMPARE(readWholeFile(home->configPath()), file);
     }
