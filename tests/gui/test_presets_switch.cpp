@@ -1,6 +1,7 @@
 // Picking another preset while the preset dialog is open: the comparison,
 // the "Save preset changes?" prompt and the reload from the file.
 
+#include "image_fixtures.h"
 #include "presets_support.h"
 #include "utility_support.h"
 #include "controlchangedialog.h"
@@ -232,7 +233,7 @@ void TestPresetsSwitch::subDialogEditAloneAsks()
     if (yes)
         expected[layout::presetOffset(0) + offset] = char(value);
     QCOMPARE(home.fileBytes(), expected);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(config_image()), layout::kImageSize), expected);
+    QCOMPARE(imageInMemory(), expected);
 
     // Back on the first preset, nothing differs any more: no question.
     auto again = refuseUnexpectedPrompt();
@@ -276,7 +277,7 @@ void TestPresetsSwitch::subDialogEditsAreDroppedByNo()
     selector(dialog)->setCurrentIndex(4);
     QVERIFY(*prompt);
     QCOMPARE(home.fileBytes(), file);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(config_image()), layout::kImageSize), file);
+    QCOMPARE(imageInMemory(), file);
 }
 
 void TestPresetsSwitch::yesKeepsTheEditsWhenTheFileRefusesTheWrite()
