@@ -8,3 +8,7 @@
 bool backup_configuration_file();
 
 QString configuration_backup_path();
+
+// The same for any file: `path` is kept as "<path>.bak".
+bool backup_file(const QString &path);
+QString backup_path(const QString &path);
