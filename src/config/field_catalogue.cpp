@@ -41,7 +41,12 @@ FieldDef position(const char *key, const char *label, int offset, const char *co
 
 FieldDef word(const char *key, const char *label, int offset) { return field(FieldKind::Word, key, label, offset, 2); }
 
-FieldDef name(int offset) { return field(FieldKind::Name, "name", "name", offset, layout::kNameFieldSize); }
+FieldDef name(int offset)
+{
+    FieldDef def = field(FieldKind::Name, "name", "name", offset, layout::kNameFieldSize);
+    def.paddingKey = "namePadding";
+    return def;
+}
 
 FieldDef rawMessage(const char *key, const char *label, int offset)
 {

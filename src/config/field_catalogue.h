@@ -34,6 +34,7 @@ struct FieldDef {
     const char *const *choices = nullptr;   // list positions: entry texts, nullptr-terminated
     int shownFrom = 0;      // stored 0 is shown as this (1 for channels, devices, loops)
     bool presetRecord = false; // holds a preset record index (a favorite)
+    const char *paddingKey = nullptr; // names: the key of the bytes after the text
 
     bool isList() const { return count > 1; }
 };

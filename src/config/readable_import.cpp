@@ -13,6 +13,23 @@
 
 namespace {
 
+// Where a value sits in the document, as a chain of steps that becomes text
+// only for the one problem reported: presets[3].programChanges[2].number.
+struct PathStep {
+    const PathStep *parent;
+    QLatin1String key;
+    int index = -1; // an element of the list `key`
+
+    QString text() const
+    {
+        QString out = parent ? parent->text() + QLatin1Char('.') : QString();
+        out += key;
+        if (index >= 0)
+            out += QStringLiteral("[%1]").arg(index);
+        return out;
+    }
+};
+
 // Reads a document field by field into bytes, stopping at the first problem;
 // `error` then names the field by its path in the document.
 class DocumentReader
@@ -26,35 +43,39 @@ public:
         return false;
     }
 
-    // Keys the object may hold besides the record's own fields.
-    bool readRecord(const RecordDef &record, const QJsonObject &object, unsigned char *base, const QString &path,
-                    const QStringList &extraKeys = {})
+    // `extraKey` may stand in the object besides the record's own fields.
+    bool readRecord(const RecordDef &record, const QJsonObject &object, unsigned char *base, const PathStep *path,
+                    QLatin1String extraKey = QLatin1String())
     {
-        if (!checkKeys(record, object, path, extraKeys))
+        if (!checkKeys(record, object, path, extraKey))
             return false;
         for (const FieldDef &def : record.fields) {
-            const QString key = path + QLatin1String(def.key);
-            const QJsonValue value = object.value(QLatin1String(def.key));
+            const PathStep step{path, QLatin1String(def.key)};
+            const QJsonValue value = object.value(step.key);
             if (value.isUndefined())
-                return fail(key, QStringLiteral("missing"));
+                return fail(step.text(), QStringLiteral("missing"));
             unsigned char *at = base + def.offset;
             if (def.isList()) {
                 if (!value.isArray())
-                    return fail(key, QStringLiteral("%1 is not a list").arg(json_value_text(value)));
+                    return fail(step.text(), QStringLiteral("%1 is not a list").arg(json_value_text(value)));
                 const QJsonArray list = value.toArray();
                 if (list.size() != def.count)
-                    return fail(key, QStringLiteral("holds %1 entries, not %2").arg(list.size()).arg(def.count));
-                for (int e = 0; e < def.count; ++e)
-                    if (!readElement(def, list.at(e), at + def.size * e, key + QStringLiteral("[%1]").arg(e)))
+                    return fail(step.text(),
+                                QStringLiteral("holds %1 entries, not %2").arg(list.size()).arg(def.count));
+                for (int e = 0; e < def.count; ++e) {
+                    const PathStep element{path, step.key, e};
+                    if (!readElement(def, list.at(e), at + def.size * e, &element))
                         return false;
-            } else if (!readElement(def, value, at, key)) {
+                }
+            } else if (!readElement(def, value, at, &step)) {
                 return false;
             } else if (def.kind == FieldKind::Name) {
-                const QJsonValue padding = object.value(name_padding_key(def));
+                const PathStep paddingStep{path, QLatin1String(def.paddingKey)};
+                const QJsonValue padding = object.value(paddingStep.key);
                 if (!padding.isUndefined()) {
                     const QString reason = name_padding_from_json(padding, at);
                     if (!reason.isEmpty())
-                        return fail(path + name_padding_key(def), reason);
+                        return fail(paddingStep.text(), reason);
                 }
             }
         }
@@ -62,38 +83,36 @@ public:
     }
 
 private:
-    bool readElement(const FieldDef &def, const QJsonValue &value, unsigned char *at, const QString &path)
+    bool readElement(const FieldDef &def, const QJsonValue &value, unsigned char *at, const PathStep *path)
     {
         if (def.kind == FieldKind::Record) {
             if (!value.isObject())
-                return fail(path, QStringLiteral("%1 is not an object").arg(json_value_text(value)));
-            return readRecord(*def.record, value.toObject(), at, path + QLatin1Char('.'));
+                return fail(path->text(), QStringLiteral("%1 is not an object").arg(json_value_text(value)));
+            return readRecord(*def.record, value.toObject(), at, path);
         }
         const QString reason = field_from_json(def, value, at);
-        return reason.isEmpty() || fail(path, reason);
+        return reason.isEmpty() || fail(path->text(), reason);
     }
 
-    bool checkKeys(const RecordDef &record, const QJsonObject &object, const QString &path,
-                   const QStringList &extraKeys)
+    bool checkKeys(const RecordDef &record, const QJsonObject &object, const PathStep *path, QLatin1String extraKey)
     {
         // Every field is looked up anyway; only a count that does not add up
         // needs the search for the stranger.
         int expected = record.fields.size();
         for (const FieldDef &def : record.fields)
-            if (def.kind == FieldKind::Name && object.contains(name_padding_key(def)))
+            if (def.paddingKey && object.contains(QLatin1String(def.paddingKey)))
                 ++expected;
-        for (const QString &key : extraKeys)
-            if (object.contains(key))
-                ++expected;
+        if (extraKey.size() > 0 && object.contains(extraKey))
+            ++expected;
         if (object.size() == expected)
             return true;
         for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
-            bool known = extraKeys.contains(it.key());
+            bool known = it.key() == extraKey;
             for (const FieldDef &def : record.fields)
                 known = known || it.key() == QLatin1String(def.key) ||
-                        (def.kind == FieldKind::Name && it.key() == name_padding_key(def));
+                        (def.paddingKey && it.key() == QLatin1String(def.paddingKey));
             if (!known)
-                return fail(path + it.key(), QStringLiteral("unknown key"));
+                return fail(path ? path->text() + QLatin1Char('.') + it.key() : it.key(), QStringLiteral("unknown key"));
         }
         return true;
     }
@@ -160,7 +179,8 @@ ReadableRead read_readable(const QByteArray &json)
         const QJsonValue global = root.value(QLatin1String("global"));
         if (!global.isObject())
             return {{}, QStringLiteral("global: %1 is not an object").arg(json_value_text(global))};
-        if (!reader.readRecord(global_section_record(), global.toObject(), bytes, QStringLiteral("global.")))
+        const PathStep globalStep{nullptr, QLatin1String("global")};
+        if (!reader.readRecord(global_section_record(), global.toObject(), bytes, &globalStep))
             return {{}, reader.error};
     }
 
@@ -195,7 +215,8 @@ ReadableRead read_readable(const QByteArray &json)
                                    .arg(json_value_text(slot)).arg(listedAt[record])};
         listedAt[record] = k;
         unsigned char *base = bytes + layout::presetOffset(record);
-        if (!reader.readRecord(preset_record(), preset, base, path + QLatin1Char('.'), {kSlot}))
+        const PathStep presetStep{nullptr, QLatin1String("presets"), k};
+        if (!reader.readRecord(preset_record(), preset, base, &presetStep, QLatin1String("slot")))
             return {{}, reader.error};
         out.records.append(record);
         out.presets.append(QByteArray(reinterpret_cast<const char *>(base), layout::kPresetRecordSize));

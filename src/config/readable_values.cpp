@@ -10,18 +10,6 @@
 
 namespace {
 
-constexpr int kHexLineBytes = 32; // longer byte runs become lists of lines
-
-QJsonValue hexValue(const unsigned char *at, int size)
-{
-    if (size <= kHexLineBytes)
-        return hex_text(at, size);
-    QJsonArray lines;
-    for (int start = 0; start < size; start += kHexLineBytes)
-        lines.append(hex_text(at + start, qMin(kHexLineBytes, size - start)));
-    return lines;
-}
-
 // A whole number in [0, max], or -1.
 int wholeNumber(const QJsonValue &value, int max)
 {
@@ -79,27 +67,6 @@ int paddingStart(const unsigned char *at)
 
 } // namespace
 
-QJsonValue field_to_json(const FieldDef &def, const unsigned char *at)
-{
-    switch (def.kind) {
-    case FieldKind::Flag:
-        return at[0] <= 1 ? QJsonValue(at[0] == 1) : QJsonValue(int(at[0]));
-    case FieldKind::Number:
-    case FieldKind::ListPosition:
-        return int(at[0]);
-    case FieldKind::Word:
-        return read_word(at);
-    case FieldKind::Name:
-        return name_field_text(at);
-    case FieldKind::RawMessage:
-    case FieldKind::Unnamed:
-        return hexValue(at, def.size);
-    case FieldKind::Record:
-        break;
-    }
-    return {};
-}
-
 QString name_field_text(const unsigned char *at)
 {
     return name_text(at);
@@ -112,11 +79,6 @@ QString name_field_padding(const unsigned char *at)
         if (at[k] != 0)
             return hex_text(at + start, layout::kNameFieldSize - start);
     return {};
-}
-
-QString name_padding_key(const FieldDef &def)
-{
-    return QLatin1String(def.key) + QLatin1String("Padding");
 }
 
 QString field_from_json(const FieldDef &def, const QJsonValue &value, unsigned char *at)

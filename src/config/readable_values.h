@@ -5,7 +5,8 @@
 #include <QJsonValue>
 #include <QString>
 
-// One field of the catalogue as a value of the readable form, and back.
+// One field of the catalogue as a value of the readable form, and back
+// (readable_export.cpp writes the same forms).
 //   flag           true / false, or the byte itself when it is neither 0 nor 1
 //   number, list   the stored byte, 0..255
 //   word           0..65535
@@ -14,18 +15,16 @@
 //   name           its Latin-1 text; the bytes after the text go into a key
 //                  of their own (`namePadding`, hex) when they are not all 0
 
-QJsonValue field_to_json(const FieldDef &def, const unsigned char *at);
+constexpr int kHexLineBytes = 32;
 
 // Name fields: the text, and the padding hex or an empty text when the
 // padding is all zero.
 QString name_field_text(const unsigned char *at);
 QString name_field_padding(const unsigned char *at);
-QString name_padding_key(const FieldDef &def);
 
 // Writes the field's bytes from `value`. Returns an empty text, or why the
 // value is refused: "300 is not a byte".
 QString field_from_json(const FieldDef &def, const QJsonValue &value, unsigned char *at);
-// `padding` is undefined when the document has no padding key.
 QString name_from_json(const QJsonValue &text, unsigned char *at);
 QString name_padding_from_json(const QJsonValue &padding, unsigned char *at);
 
