@@ -249,9 +249,10 @@ ReadableImport import_readable(const ReadableDocument &document, const QByteArra
         return {QStringLiteral("a document of presets needs a memory of %1 bytes to go into")
                     .arg(layout::kImageSize), {}, {}, false};
     if (!targets.isEmpty() && targets.size() != document.presets.size())
-        return {QStringLiteral("the document holds %1 preset%2 but %3 slot%4 are named to take them")
+        return {QStringLiteral("the document holds %1 preset%2 and %3 slot%4 given for them; give one slot "
+                               "for each preset")
                     .arg(document.presets.size()).arg(document.presets.size() == 1 ? "" : "s")
-                    .arg(targets.size()).arg(targets.size() == 1 ? "" : "s"), {}, {}, false};
+                    .arg(targets.size()).arg(targets.size() == 1 ? " was" : "s were"), {}, {}, false};
     result.image = current;
     result.records = targets.isEmpty() ? document.records : targets;
     for (int k = 0; k < result.records.size(); ++k)
