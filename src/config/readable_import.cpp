@@ -5,11 +5,17 @@
 #include "preset_list.h"
 #include "readable_values.h"
 
-#include <QJsonArray>
+#include <QCborArray>
+#include <QCborMap>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <QHash>
+
+#include <algorithm>
 #include <cstring>
+#include <functional>
+#include <numeric>
 
 namespace {
 
@@ -17,13 +23,13 @@ namespace {
 // only for the one problem reported: presets[3].programChanges[2].number.
 struct PathStep {
     const PathStep *parent;
-    QLatin1String key;
+    const char *key;
     int index = -1; // an element of the list `key`
 
     QString text() const
     {
         QString out = parent ? parent->text() + QLatin1Char('.') : QString();
-        out += key;
+        out += QLatin1String(key);
         if (index >= 0)
             out += QStringLiteral("[%1]").arg(index);
         return out;
@@ -44,36 +50,39 @@ public:
     }
 
     // `extraKey` may stand in the object besides the record's own fields.
-    bool readRecord(const RecordDef &record, const QJsonObject &object, unsigned char *base, const PathStep *path,
+    bool readRecord(const RecordDef &record, const QCborMap &object, unsigned char *base, const PathStep *path,
                     QLatin1String extraKey = QLatin1String())
     {
         if (!checkKeys(record, object, path, extraKey))
             return false;
+        // Most objects hold exactly the record's keys, which the parser has
+        // put in alphabetical order: walking them is cheaper than looking
+        // each one up, and CBOR keys compare without a copy. Anything else
+        // takes the lookups below.
+        const int size = object.size();
+        if (size == record.fields.size()) {
+            const KeyOrder &order = alphabeticalOrder(record);
+            int k = 0;
+            for (auto it = object.constBegin(); k < size; ++it, ++k) {
+                if (!(it.key() == order.keys[k]))
+                    break;
+                if (!readField(record.fields[order.fields[k]], QCborValue(it.value()), base, path))
+                    return false;
+            }
+            if (k == size)
+                return true;
+        }
         for (const FieldDef &def : record.fields) {
-            const PathStep step{path, QLatin1String(def.key)};
-            const QJsonValue value = object.value(step.key);
+            const QCborValue value = object.value(QLatin1String(def.key));
             if (value.isUndefined())
-                return fail(step.text(), QStringLiteral("missing"));
-            unsigned char *at = base + def.offset;
-            if (def.isList()) {
-                if (!value.isArray())
-                    return fail(step.text(), QStringLiteral("%1 is not a list").arg(json_value_text(value)));
-                const QJsonArray list = value.toArray();
-                if (list.size() != def.count)
-                    return fail(step.text(),
-                                QStringLiteral("holds %1 entries, not %2").arg(list.size()).arg(def.count));
-                for (int e = 0; e < def.count; ++e) {
-                    const PathStep element{path, step.key, e};
-                    if (!readElement(def, list.at(e), at + def.size * e, &element))
-                        return false;
-                }
-            } else if (!readElement(def, value, at, &step)) {
+                return fail(PathStep{path, def.key}.text(), QStringLiteral("missing"));
+            if (!readField(def, value, base, path))
                 return false;
-            } else if (def.kind == FieldKind::Name) {
-                const PathStep paddingStep{path, QLatin1String(def.paddingKey)};
-                const QJsonValue padding = object.value(paddingStep.key);
+            if (def.kind == FieldKind::Name) {
+                const PathStep paddingStep{path, def.paddingKey};
+                const QCborValue padding = object.value(QLatin1String(def.paddingKey));
                 if (!padding.isUndefined()) {
-                    const QString reason = name_padding_from_json(padding, at);
+                    const QString reason = name_padding_from_json(padding, base + def.offset);
                     if (!reason.isEmpty())
                         return fail(paddingStep.text(), reason);
                 }
@@ -83,18 +92,67 @@ public:
     }
 
 private:
-    bool readElement(const FieldDef &def, const QJsonValue &value, unsigned char *at, const PathStep *path)
+    bool readField(const FieldDef &def, const QCborValue &value, unsigned char *base, const PathStep *path)
+    {
+        const PathStep step{path, def.key};
+        unsigned char *at = base + def.offset;
+        if (!def.isList())
+            return readElement(def, value, at, &step);
+        if (!value.isArray())
+            return fail(step.text(), QStringLiteral("%1 is not a list").arg(json_value_text(value)));
+        const QCborArray list = value.toArray();
+        if (list.size() != def.count)
+            return fail(step.text(), QStringLiteral("holds %1 entries, not %2").arg(list.size()).arg(def.count));
+        for (int e = 0; e < def.count; ++e) {
+            const PathStep element{path, step.key, e};
+            if (!readElement(def, list.at(e), at + def.size * e, &element))
+                return false;
+        }
+        return true;
+    }
+
+    // The record's fields in the order of their keys, as JSON objects hold
+    // them; worked out once for every record of the catalogue.
+    struct KeyOrder {
+        QVector<int> fields;
+        QVector<QCborValue> keys;
+    };
+    static const KeyOrder &alphabeticalOrder(const RecordDef &record)
+    {
+        static const QHash<const RecordDef *, KeyOrder> orders = [] {
+            QHash<const RecordDef *, KeyOrder> out;
+            std::function<void(const RecordDef &)> add = [&](const RecordDef &r) {
+                KeyOrder order;
+                order.fields.resize(r.fields.size());
+                std::iota(order.fields.begin(), order.fields.end(), 0);
+                std::sort(order.fields.begin(), order.fields.end(),
+                          [&](int a, int b) { return std::strcmp(r.fields[a].key, r.fields[b].key) < 0; });
+                for (int field : order.fields)
+                    order.keys.append(QCborValue(QLatin1String(r.fields[field].key)));
+                out.insert(&r, order);
+                for (const FieldDef &def : r.fields)
+                    if (def.record)
+                        add(*def.record);
+            };
+            add(global_section_record());
+            add(preset_record());
+            return out;
+        }();
+        return *orders.constFind(&record);
+    }
+
+    bool readElement(const FieldDef &def, const QCborValue &value, unsigned char *at, const PathStep *path)
     {
         if (def.kind == FieldKind::Record) {
-            if (!value.isObject())
+            if (!value.isMap())
                 return fail(path->text(), QStringLiteral("%1 is not an object").arg(json_value_text(value)));
-            return readRecord(*def.record, value.toObject(), at, path);
+            return readRecord(*def.record, value.toMap(), at, path);
         }
         const QString reason = field_from_json(def, value, at);
         return reason.isEmpty() || fail(path->text(), reason);
     }
 
-    bool checkKeys(const RecordDef &record, const QJsonObject &object, const PathStep *path, QLatin1String extraKey)
+    bool checkKeys(const RecordDef &record, const QCborMap &object, const PathStep *path, QLatin1String extraKey)
     {
         // Every field is looked up anyway; only a count that does not add up
         // needs the search for the stranger.
@@ -107,35 +165,34 @@ private:
         if (object.size() == expected)
             return true;
         for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
-            bool known = it.key() == extraKey;
+            const QString key = it.key().toString();
+            bool known = key == extraKey;
             for (const FieldDef &def : record.fields)
-                known = known || it.key() == QLatin1String(def.key) ||
-                        (def.paddingKey && it.key() == QLatin1String(def.paddingKey));
+                known = known || key == QLatin1String(def.key) ||
+                        (def.paddingKey && key == QLatin1String(def.paddingKey));
             if (!known)
-                return fail(path ? path->text() + QLatin1Char('.') + it.key() : it.key(), QStringLiteral("unknown key"));
+                return fail(path ? path->text() + QLatin1Char('.') + key : key, QStringLiteral("unknown key"));
         }
         return true;
     }
 };
 
-const QString kSlot = QStringLiteral("slot");
-
-QString checkHead(const QJsonObject &root, bool *wholeMemory)
+QString checkHead(const QCborMap &root, bool *wholeMemory)
 {
-    const QJsonValue format = root.value(QLatin1String("format"));
+    const QCborValue format = root.value(QLatin1String("format"));
     if (format.isUndefined())
         return QStringLiteral("format: missing; this is not a Vektor readable document");
     if (format.toString() != QLatin1String(readable::kFormat))
         return QStringLiteral("format: %1 is not \"%2\"").arg(json_value_text(format), QLatin1String(readable::kFormat));
-    const QJsonValue version = root.value(QLatin1String("version"));
+    const QCborValue version = root.value(QLatin1String("version"));
     if (version.isUndefined())
         return QStringLiteral("version: missing");
-    if (!version.isDouble() || version.toDouble() != double(version.toInt()) || version.toInt() < 1)
+    if (!version.isInteger() || version.toInteger() < 1)
         return QStringLiteral("version: %1 is not a version number").arg(json_value_text(version));
-    if (version.toInt() > readable::kVersion)
+    if (version.toInteger() > readable::kVersion)
         return QStringLiteral("version: %1 is newer than this program reads (%2)")
-            .arg(version.toInt()).arg(readable::kVersion);
-    const QJsonValue contents = root.value(QLatin1String("contents"));
+            .arg(version.toInteger()).arg(readable::kVersion);
+    const QCborValue contents = root.value(QLatin1String("contents"));
     if (contents.isUndefined())
         return QStringLiteral("contents: missing");
     if (contents.toString() != QLatin1String(readable::kWholeMemory) &&
@@ -147,8 +204,8 @@ QString checkHead(const QJsonObject &root, bool *wholeMemory)
     if (*wholeMemory)
         keys << QStringLiteral("global") << QLatin1String(system_section_field().key);
     for (auto it = root.constBegin(); it != root.constEnd(); ++it)
-        if (!keys.contains(it.key()))
-            return it.key() + QStringLiteral(": unknown key");
+        if (!keys.contains(it.key().toString()))
+            return it.key().toString() + QStringLiteral(": unknown key");
     for (const QString &key : keys)
         if (!root.contains(key))
             return key + QStringLiteral(": missing");
@@ -166,7 +223,8 @@ ReadableRead read_readable(const QByteArray &json)
         return {{}, QStringLiteral("not JSON: %1 at character %2").arg(parseError.errorString()).arg(parseError.offset)};
     if (!document.isObject())
         return {{}, QStringLiteral("not a readable document: it is not a JSON object")};
-    const QJsonObject root = document.object();
+    // The map shares the document's container: nothing is copied.
+    const QCborMap root = QCborMap::fromJsonObject(document.object());
     bool whole = false;
     result.error = checkHead(root, &whole);
     if (!result.ok())
@@ -176,18 +234,18 @@ ReadableRead read_readable(const QByteArray &json)
     QByteArray image(layout::kImageSize, '\0');
     auto *bytes = reinterpret_cast<unsigned char *>(image.data());
     if (whole) {
-        const QJsonValue global = root.value(QLatin1String("global"));
-        if (!global.isObject())
+        const QCborValue global = root.value(QLatin1String("global"));
+        if (!global.isMap())
             return {{}, QStringLiteral("global: %1 is not an object").arg(json_value_text(global))};
-        const PathStep globalStep{nullptr, QLatin1String("global")};
-        if (!reader.readRecord(global_section_record(), global.toObject(), bytes, &globalStep))
+        const PathStep globalStep{nullptr, "global"};
+        if (!reader.readRecord(global_section_record(), global.toMap(), bytes, &globalStep))
             return {{}, reader.error};
     }
 
-    const QJsonValue presetsValue = root.value(QLatin1String("presets"));
+    const QCborValue presetsValue = root.value(QLatin1String("presets"));
     if (!presetsValue.isArray())
         return {{}, QStringLiteral("presets: %1 is not a list").arg(json_value_text(presetsValue))};
-    const QJsonArray presets = presetsValue.toArray();
+    const QCborArray presets = presetsValue.toArray();
     if (whole && presets.size() != layout::kPresetCount)
         return {{}, QStringLiteral("presets: holds %1 presets; a whole memory has %2")
                         .arg(presets.size()).arg(layout::kPresetCount)};
@@ -198,10 +256,10 @@ ReadableRead read_readable(const QByteArray &json)
     ReadableDocument &out = result.document;
     for (int k = 0; k < presets.size(); ++k) {
         const QString path = QStringLiteral("presets[%1]").arg(k);
-        if (!presets.at(k).isObject())
+        if (!presets.at(k).isMap())
             return {{}, path + QStringLiteral(": %1 is not an object").arg(json_value_text(presets.at(k)))};
-        const QJsonObject preset = presets.at(k).toObject();
-        const QJsonValue slot = preset.value(kSlot);
+        const QCborMap preset = presets.at(k).toMap();
+        const QCborValue slot = preset.value(QLatin1String("slot"));
         if (slot.isUndefined())
             return {{}, path + QStringLiteral(".slot: missing")};
         if (!slot.isString())
@@ -215,7 +273,7 @@ ReadableRead read_readable(const QByteArray &json)
                                    .arg(json_value_text(slot)).arg(listedAt[record])};
         listedAt[record] = k;
         unsigned char *base = bytes + layout::presetOffset(record);
-        const PathStep presetStep{nullptr, QLatin1String("presets"), k};
+        const PathStep presetStep{nullptr, "presets", k};
         if (!reader.readRecord(preset_record(), preset, base, &presetStep, QLatin1String("slot")))
             return {{}, reader.error};
         out.records.append(record);

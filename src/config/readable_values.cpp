@@ -3,7 +3,7 @@
 #include "fields.h"
 #include "image_layout.h"
 
-#include <QJsonArray>
+#include <QCborArray>
 
 #include <cmath>
 #include <cstring>
@@ -11,17 +11,20 @@
 namespace {
 
 // A whole number in [0, max], or -1.
-int wholeNumber(const QJsonValue &value, int max)
+int wholeNumber(const QCborValue &value, int max)
 {
-    if (!value.isDouble())
-        return -1;
-    const double d = value.toDouble();
-    return d >= 0 && d <= max && std::floor(d) == d ? int(d) : -1;
+    if (value.isInteger()) {
+        const qint64 n = value.toInteger();
+        return n >= 0 && n <= max ? int(n) : -1;
+    }
+    const double d = value.toDouble(-1); // -1 for anything but a number
+    const int whole = int(d);
+    return d >= 0 && d <= max && double(whole) == d ? whole : -1;
 }
 
-QString rangeReason(const QJsonValue &value, int max, const char *what)
+QString rangeReason(const QCborValue &value, int max, const char *what)
 {
-    if (!value.isDouble())
+    if (!value.isInteger() && !value.isDouble())
         return QStringLiteral("%1 is not a number").arg(json_value_text(value));
     const double d = value.toDouble();
     if (std::floor(d) != d)
@@ -31,11 +34,11 @@ QString rangeReason(const QJsonValue &value, int max, const char *what)
     return {};
 }
 
-QString hexFromJson(const QJsonValue &value, int size, unsigned char *at)
+QString hexFromJson(const QCborValue &value, int size, unsigned char *at)
 {
     QString text;
     if (value.isArray()) {
-        const QJsonArray lines = value.toArray();
+        const QCborArray lines = value.toArray();
         for (int k = 0; k < lines.size(); ++k) {
             if (!lines[k].isString())
                 return QStringLiteral("line %1, %2, is not hex text").arg(k + 1).arg(json_value_text(lines[k]));
@@ -81,7 +84,7 @@ QString name_field_padding(const unsigned char *at)
     return {};
 }
 
-QString field_from_json(const FieldDef &def, const QJsonValue &value, unsigned char *at)
+QString field_from_json(const FieldDef &def, const QCborValue &value, unsigned char *at)
 {
     switch (def.kind) {
     case FieldKind::Flag:
@@ -89,22 +92,25 @@ QString field_from_json(const FieldDef &def, const QJsonValue &value, unsigned c
             at[0] = value.toBool() ? 1 : 0;
             return {};
         }
-        if (wholeNumber(value, 255) < 0)
-            return QStringLiteral("%1 is not a flag (true, false or a byte)").arg(json_value_text(value));
-        at[0] = static_cast<unsigned char>(wholeNumber(value, 255));
-        return {};
+        if (const int byte = wholeNumber(value, 255); byte >= 0) {
+            at[0] = static_cast<unsigned char>(byte);
+            return {};
+        }
+        return QStringLiteral("%1 is not a flag (true, false or a byte)").arg(json_value_text(value));
     case FieldKind::Number:
     case FieldKind::ListPosition: {
-        const QString reason = rangeReason(value, 255, "a byte");
-        if (reason.isEmpty())
-            at[0] = static_cast<unsigned char>(wholeNumber(value, 255));
-        return reason;
+        const int byte = wholeNumber(value, 255);
+        if (byte < 0)
+            return rangeReason(value, 255, "a byte");
+        at[0] = static_cast<unsigned char>(byte);
+        return {};
     }
     case FieldKind::Word: {
-        const QString reason = rangeReason(value, 65535, "a 16-bit number");
-        if (reason.isEmpty())
-            write_word(at, wholeNumber(value, 65535));
-        return reason;
+        const int word = wholeNumber(value, 65535);
+        if (word < 0)
+            return rangeReason(value, 65535, "a 16-bit number");
+        write_word(at, word);
+        return {};
     }
     case FieldKind::Name:
         return name_from_json(value, at);
@@ -117,7 +123,7 @@ QString field_from_json(const FieldDef &def, const QJsonValue &value, unsigned c
     return QStringLiteral("is a group of fields");
 }
 
-QString name_from_json(const QJsonValue &value, unsigned char *at)
+QString name_from_json(const QCborValue &value, unsigned char *at)
 {
     if (!value.isString())
         return QStringLiteral("%1 is not a text").arg(json_value_text(value));
@@ -136,7 +142,7 @@ QString name_from_json(const QJsonValue &value, unsigned char *at)
     return {};
 }
 
-QString name_padding_from_json(const QJsonValue &padding, unsigned char *at)
+QString name_padding_from_json(const QCborValue &padding, unsigned char *at)
 {
     const int start = paddingStart(at);
     const int size = layout::kNameFieldSize - start;
@@ -178,26 +184,24 @@ bool parse_hex_bytes(const QString &text, int count, unsigned char *out)
     return written == count;
 }
 
-QString json_value_text(const QJsonValue &value)
+QString json_value_text(const QCborValue &value)
 {
-    switch (value.type()) {
-    case QJsonValue::Bool:
+    if (value.isBool())
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    case QJsonValue::Double:
+    if (value.isInteger())
+        return QString::number(value.toInteger());
+    if (value.isDouble())
         return QString::number(value.toDouble(), 'g', 15);
-    case QJsonValue::String: {
+    if (value.isString()) {
         const QString text = value.toString();
         return QLatin1Char('"') + (text.size() > 40 ? text.left(37) + QStringLiteral("...") : text) +
                QLatin1Char('"');
     }
-    case QJsonValue::Array:
+    if (value.isArray())
         return QStringLiteral("a list");
-    case QJsonValue::Object:
+    if (value.isMap())
         return QStringLiteral("an object");
-    case QJsonValue::Null:
+    if (value.isNull())
         return QStringLiteral("null");
-    case QJsonValue::Undefined:
-        break;
-    }
     return QStringLiteral("nothing");
 }

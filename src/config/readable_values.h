@@ -2,7 +2,7 @@
 
 #include "field_catalogue.h"
 
-#include <QJsonValue>
+#include <QCborValue>
 #include <QString>
 
 // One field of the catalogue as a value of the readable form, and back
@@ -22,14 +22,18 @@ constexpr int kHexLineBytes = 32;
 QString name_field_text(const unsigned char *at);
 QString name_field_padding(const unsigned char *at);
 
+// Reading takes the values of the parsed JSON document as QCborValue: in
+// Qt 5.15 a QJsonObject and a QCborMap share one container, and the CBOR
+// side compares keys without copying them (readable_import.cpp).
+
 // Writes the field's bytes from `value`. Returns an empty text, or why the
 // value is refused: "300 is not a byte".
-QString field_from_json(const FieldDef &def, const QJsonValue &value, unsigned char *at);
-QString name_from_json(const QJsonValue &text, unsigned char *at);
-QString name_padding_from_json(const QJsonValue &padding, unsigned char *at);
+QString field_from_json(const FieldDef &def, const QCborValue &value, unsigned char *at);
+QString name_from_json(const QCborValue &text, unsigned char *at);
+QString name_padding_from_json(const QCborValue &padding, unsigned char *at);
 
 // Strict hex: two-digit tokens separated by white space, exactly `count` of them.
 bool parse_hex_bytes(const QString &text, int count, unsigned char *out);
 
 // A JSON value as a reason shows it: 300, "abc", true, a list, an object.
-QString json_value_text(const QJsonValue &value);
+QString json_value_text(const QCborValue &value);
