@@ -5,6 +5,7 @@
 #include "dump_codec.h"
 #include "image_layout.h"
 #include "memory_input.h"
+#include "quiet_stdout.h"
 #include "store.h"
 
 #include <QTemporaryDir>

@@ -6,9 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -89,22 +86,4 @@ MemoryInput read_memory_input(const QString &path, bool presetsWelcome)
     }
     }
     return input;
-}
-
-int without_stdout(int (*work)(const QString &, const QString &), const QString &a, const QString &b)
-{
-    std::fflush(stdout);
-    const int saved = dup(STDOUT_FILENO);
-    const int nowhere = open("/dev/null", O_WRONLY);
-    if (saved >= 0 && nowhere >= 0)
-        dup2(nowhere, STDOUT_FILENO);
-    if (nowhere >= 0)
-        close(nowhere);
-    const int result = work(a, b);
-    std::fflush(stdout);
-    if (saved >= 0) {
-        dup2(saved, STDOUT_FILENO);
-        close(saved);
-    }
-    return result;
 }

@@ -28,7 +28,3 @@ bool read_whole_file(const QString &path, QByteArray *bytes, QString *error);
 // Reads the image a memory file, a dump or a readable document holds. A
 // document of presets is refused unless `presetsWelcome`.
 MemoryInput read_memory_input(const QString &path, bool presetsWelcome = false);
-
-// Runs `work` with standard output sent nowhere: the dump encoder traces
-// every packet there.
-int without_stdout(int (*work)(const QString &, const QString &), const QString &a, const QString &b);

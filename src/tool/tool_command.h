@@ -7,7 +7,14 @@
 
 // The commands of vektor-tool. Each lives in a file of its own and enters
 // the table with one static ToolCommandRegistration, so adding a command is
-// adding a file.
+// adding a file (src/tool/*.cpp are all built into the tool):
+//
+//   namespace {
+//   int run(const QStringList &arguments) { CommandLine line(...); ... }
+//   const ToolCommandRegistration registration({"ports", "", "lists the MIDI ports", 80, run});
+//   }
+//
+// `order` places it in the tool's help: encode 10 ... diff 70.
 
 namespace exitcode {
 constexpr int kDone = 0;      // also: the same, clean
