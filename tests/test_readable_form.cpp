@@ -169,6 +169,8 @@ private slots:
         QTest::addColumn<QByteArray>("after");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("summary");
+        QTest::addColumn<int>("presets");  // how many presets changed
+        QTest::addColumn<int>("settings"); // and global settings
         const QByteArray factory = factoryImage();
         const int preset13 = layout::presetOffset(12); // shown as 014
         const int button2 = layout::buttonOffset(1);
@@ -176,41 +178,41 @@ private slots:
         QByteArray renamed = factory;
         write_name(reinterpret_cast<unsigned char *>(renamed.data()) + button2 + layout::button::kName, "Lead");
         QTest::newRow("button name") << renamed << QStringList{"button 2 name: \"Button 1\" -> \"Lead\""}
-                                     << "global: button 2 name";
+                                     << "global: button 2 name" << 0 << 1;
         QTest::newRow("program change")
             << changed(factory, preset13 + layout::preset::programChangeOffset(2) + layout::programchange::kNumber,
                        QByteArray(1, char(40)))
             << QStringList{"preset 014 \"Preset 014\" program change 3 number: 14 -> 40"}
-            << "preset 014: program changes";
+            << "preset 014: program changes" << 1 << 0;
         QTest::newRow("two presets, loop and output")
             << changed(changed(factory, preset13 + layout::preset::kLoops + 2, QByteArray(1, 1)),
                        layout::presetOffset(13) + layout::preset::kOutput, QByteArray(1, 1))
             << QStringList{"preset 014 \"Preset 014\" loop 3: off -> on", "preset 015 \"Preset 015\" output: A -> B"}
-            << "presets 014-015: loops, output";
+            << "presets 014-015: loops, output" << 2 << 0;
         QTest::newRow("favorite, channel, flag")
             << changed(changed(changed(factory, button2 + layout::button::kFavorite, QByteArray("\x0d\x00", 2)),
                                button2 + layout::button::kChannel, QByteArray(1, 9)),
                        layout::kSoftThruEnabled, QByteArray(1, 5))
             << QStringList{"button 2 favorite: preset 002 -> preset 015", "button 2 MIDI channel: 1 -> 10",
                            "soft thru: off -> on (5)"}
-            << "global: button 2 favorite, button 2 MIDI channel, soft thru";
+            << "global: button 2 favorite, button 2 MIDI channel, soft thru" << 0 << 3;
         QTest::newRow("unnamed bytes")
             << changed(changed(factory, layout::kBankNameAreaStart + 40, "ab"), layout::kSystemSectionStart, "z")
             << QStringList{"bank name area: 2 bytes differ, the first at byte 40",
                            "system section: 1 byte differs, the first at byte 0"}
-            << "global: bank name area; system section";
+            << "global: bank name area; system section" << 0 << 2;
         QByteArray everyPreset = factory;
         for (int record = 0; record < layout::kPresetCount; ++record)
             everyPreset[layout::presetOffset(record)] = 'X';
-        QTest::newRow("every preset") << everyPreset << QStringList{} << "presets 001-299: name";
+        QTest::newRow("every preset") << everyPreset << QStringList{} << "presets 001-299: name" << 270 << 0;
         QByteArray scattered = factory;
         for (int record = 0; record < 40; record += 2)
             scattered[layout::presetOffset(record) + layout::preset::kOutput] = 1;
-        QTest::newRow("scattered presets") << scattered << QStringList{} << "20 presets: output";
+        QTest::newRow("scattered presets") << scattered << QStringList{} << "20 presets: output" << 20 << 0;
         QTest::newRow("many settings")
             << changed(factory, layout::buttonOffset(0), QByteArray(60, 'x')) << QStringList{}
-            << "global: 25 settings in buttons";
-        QTest::newRow("nothing") << factory << QStringList{} << "no change";
+            << "global: 25 settings in buttons" << 0 << 25;
+        QTest::newRow("nothing") << factory << QStringList{} << "no change" << 0 << 0;
     }
     void changesAsAMusicianReadsThem()
     {
@@ -222,6 +224,10 @@ private slots:
         if (!lines.isEmpty())
             QCOMPARE(change_lines(changes, bytesOf(before), bytesOf(after)), lines);
         QCOMPARE(change_summary(changes), summary);
+        QFETCH(int, presets);
+        QFETCH(int, settings);
+        QCOMPARE(change_counts(changes).presets, presets);
+        QCOMPARE(change_counts(changes).settings, settings);
     }
 };
 

@@ -98,6 +98,7 @@ private slots:
         writeWholeFile(file("memory.syx"), dumpOf(factoryImage()));
         writeWholeFile(file("damaged.syx"), damagedDump());
         writeWholeFile(file("short.bin"), QByteArray(100, '\x01'));
+        writeWholeFile(file("backup"), dumpOf(factoryImage())); // a dump told by its content
         const auto *image = reinterpret_cast<const unsigned char *>(edited.constData());
         writeWholeFile(file("bank1.json"), export_readable_presets(image, {9, 10, 11, 12, 13, 14, 15, 16, 17}));
     }
@@ -123,6 +124,8 @@ private slots:
         QTest::newRow("show") << QStringList{"show", "memory.bin"} << 0
                               << "001 - Preset 001\n002 - Preset 002\n" << "";
         QTest::newRow("show a dump") << QStringList{"show", "memory.syx"} << 0 << "001 - Preset 001\n" << "";
+        QTest::newRow("show a dump without a suffix") << QStringList{"show", "backup"} << 0 << "001 - Preset 001\n"
+                                                      << "";
         QTest::newRow("show a short file") << QStringList{"show", "short.bin"} << 2 << ""
                                            << "vektor-tool show: short.bin: holds 100 bytes; a Vektor memory has 93719\n";
         QTest::newRow("show a missing file") << QStringList{"show", "none.bin"} << 2 << ""
@@ -162,6 +165,9 @@ private slots:
         QTest::newRow("import into nothing") << QStringList{"import", "bank1.json", "none.bin"} << 2 << ""
                                              << "vektor-tool import: none.bin: does not exist, and a document of "
                                                 "presets needs a memory to go into\n";
+        QTest::newRow("import into a dump") << QStringList{"import", "bank1.json", "memory.syx"} << 2 << ""
+                                            << "vektor-tool import: memory.syx: is not a memory file; import "
+                                               "writes one\n";
         QTest::newRow("import, wrong count") << QStringList{"import", "bank1.json", "memory.bin", "--to", "001"} << 2
                                              << "" << "vektor-tool import: the document holds 9 presets and 1 slot "
                                                       "was given for them; give one slot for each preset\n";
@@ -186,6 +192,7 @@ private slots:
         if (exitCode == 2) {
             QCOMPARE(readWholeFile(file("edited.bin")), editedImage());
             QCOMPARE(readWholeFile(file("memory.bin")), factoryImage());
+            QCOMPARE(readWholeFile(file("memory.syx")), dumpOf(factoryImage()));
             QVERIFY(!QFile::exists(file("none.bin")));
         }
     }
