@@ -7,10 +7,9 @@
 
 #include <QCborArray>
 #include <QCborMap>
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
-
-#include <QHash>
 
 #include <algorithm>
 #include <cstring>
