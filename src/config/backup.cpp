@@ -5,14 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 
-QString configuration_backup_path()
+QString backup_path(const QString &path)
 {
-    return file_paths().configuration + QStringLiteral(".bak");
+    return path + QStringLiteral(".bak");
 }
 
-bool backup_configuration_file(QString *error)
+bool backup_file(const QString &path, QString *error)
 {
-    const QString path = file_paths().configuration;
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return true;
     QFile file(path);
@@ -21,5 +20,15 @@ bool backup_configuration_file(QString *error)
             *error = file.errorString();
         return false;
     }
-    return write_file(configuration_backup_path(), file.readAll(), error);
+    return write_file(backup_path(path), file.readAll(), error);
+}
+
+QString configuration_backup_path()
+{
+    return backup_path(file_paths().configuration);
+}
+
+bool backup_configuration_file(QString *error)
+{
+    return backup_file(file_paths().configuration, error);
 }

@@ -9,3 +9,7 @@
 bool backup_configuration_file(QString *error = nullptr);
 
 QString configuration_backup_path();
+
+// The same for any file: `path` is kept as "<path>.bak".
+bool backup_file(const QString &path, QString *error = nullptr);
+QString backup_path(const QString &path);
