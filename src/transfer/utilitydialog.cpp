@@ -8,6 +8,7 @@
 #include "image_layout.h"
 #include "kestrel_import.h"
 #include "midi_system.h"
+#include "port_watch.h"
 #include "reception_buffer.h"
 #include "save_warning.h"
 #include "store.h"

@@ -90,6 +90,7 @@ void TestMidiProgress::sendShowsMessageNumberAndTimeLeft()
     auto ports = answerPortDialog(-1, 0);
     StdoutCapture capture;
     button(dialog, "pushButton_SendSysEx")->click();
+    QVERIFY(waitUntilSendEnds(dialog));
     capture.finish();
     QVERIFY(ports->shown);
     QTRY_COMPARE(peer.messageCount(), kMessages);
@@ -152,9 +153,10 @@ void TestMidiProgress::cancelEndsBetweenMessagesAndFreesPort()
         auto ports = answerPortDialog(-1, 0);
         StdoutCapture capture;
         button(dialog, "pushButton_SendSysEx")->click();
+        QVERIFY(waitUntilSendEnds(dialog));
+        QTRY_COMPARE(boxes.boxes.size(), 1);
         trace = capture.finish();
         QVERIFY(ports->shown);
-        QCOMPARE(boxes.boxes.size(), 1);
         QCOMPARE(boxes.boxes[0].title, QString("Send SysEx"));
         QVERIFY2(boxes.boxes[0].text.startsWith("Sending was cancelled after 3 of 8 messages."),
                  qPrintable(boxes.boxes[0].text));
@@ -178,6 +180,7 @@ void TestMidiProgress::cancelEndsBetweenMessagesAndFreesPort()
     auto ports = answerPortDialog(-1, 0);
     button(dialog, "pushButton_SendSysEx")->click();
     QVERIFY(ports->shown);
+    QVERIFY(waitUntilSendEnds(dialog));
     QVERIFY2(boxes.boxes.isEmpty(), qPrintable(boxes.boxes.value(0).text));
     QTRY_COMPARE(peer.messageCount(), 3 + kMessages);
     const auto all = received(peer);

@@ -11,6 +11,7 @@
 #include "utilitydialog.h"
 
 #include <QProgressBar>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QTimer>
 
@@ -82,6 +83,7 @@ void TestMidiSend::sendsWholeMessagesPaced()
     {
         StdoutCapture capture;
         click(dialog, "pushButton_SendSysEx");
+        QVERIFY(waitUntilSendEnds(dialog));
         trace = capture.text();
     }
     heartbeat.stop();
@@ -120,14 +122,15 @@ void TestMidiSend::strayBytesAreNotSent()
     QCOMPARE(out.getPortCount(), 1u);
     out.openPort(0, "out");
     const QByteArray dump = QByteArray::fromHex("1122" "f00102f7" "3344" "f0aa" "f00304f7" "55f7" "f006");
-    QProgressBar progress;
+    SysexSender sender(out);
     QList<int> values;
-    connect(&progress, &QProgressBar::valueChanged, [&](int value) { values << value; });
-
-    const int sent = send_dump_messages(out, reinterpret_cast<const unsigned char *>(dump.constData()),
-                                        dump.size(), &progress);
+    connect(&sender, &SysexSender::waiting, [&](int, int, int percent, qint64) { values << percent; });
+    QSignalSpy finished(&sender, &SysexSender::finished);
+    sender.start(dump, QString::fromStdString(out.getPortName(0)));
+    QVERIFY(finished.wait(5000));
     out.closePort();
-    QCOMPARE(sent, 2);
+    QCOMPARE(finished.at(0).at(0).value<SysexSender::Outcome>(), SysexSender::Outcome::Completed);
+    QCOMPARE(sender.sent(), 2);
     QTRY_COMPARE(peer.messageCount(), 2);
     const std::vector<std::vector<unsigned char>> expected = {{0xF0, 0x01, 0x02, 0xF7}, {0xF0, 0x03, 0x04, 0xF7}};
     QVERIFY(received(peer) == expected);
@@ -155,9 +158,9 @@ void TestMidiSend::secondSendFindsPortInUse()
         });
     }});
     click(dialog, "pushButton_SendSysEx");
+    QTRY_VERIFY(inUse->shown);
 
     QVERIFY(secondPorts->shown);
-    QVERIFY(inUse->shown);
     QCOMPARE(inUse->title, QString("MIDI Outputs"));
     QCOMPARE(inUse->text, QString("Output port is in use.\n"));
     QTRY_COMPARE(peer.messageCount(), 3);

@@ -110,3 +110,9 @@ MessageBoxWatch::MessageBoxWatch(QMessageBox::StandardButton answer)
     });
     poll.start(5);
 }
+
+bool waitUntilSendEnds(QWidget &utility, int timeoutMs)
+{
+    auto *progress = utility.findChild<QWidget *>("progressBar_SysEx");
+    return progress && QTest::qWaitFor([progress] { return progress->isHidden(); }, timeoutMs);
+}
