@@ -3,6 +3,7 @@
 
 #include "controlchangedialog.h"
 #include "globaldialog.h"
+#include "librarydialog.h"
 #include "mainwindow.h"
 #include "midiportsdialog.h"
 #include "overridesdialog.h"
@@ -60,6 +61,10 @@ int main(int argc, char *argv[])
         shoot(changes, "control-changes");
         overridesdialog overrides(&dialog, 0);
         shoot(overrides, "instant-access-overrides");
+    }
+    {
+        librarydialog dialog(&main);
+        shoot(dialog, "library");
     }
     {
         utilitydialog dialog(&main);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QTableView>
+
+// The preset table. A drag carries the selected presets; dropped on another
+// preset they swap with it (Ctrl held: they are copied over it). The model
+// does the change; the view never clears the dragged rows afterwards, as a
+// plain item view does after a move.
+class PresetTableView : public QTableView
+{
+    Q_OBJECT
+
+public:
+    explicit PresetTableView(QWidget *parent = nullptr);
+
+protected:
+    void startDrag(Qt::DropActions supportedActions) override;
+};
