@@ -68,6 +68,10 @@ librarydialog::librarydialog(QWidget *parent)
         updateControls();
     });
     connect(m_model, &PresetLibraryModel::recordsPlaced, this, &librarydialog::selectRecords);
+    // Return ends a rename in the table; it must not save and close as well.
+    for (QAbstractButton *button : ui->buttonBox->buttons())
+        if (auto *push = qobject_cast<QPushButton *>(button))
+            push->setAutoDefault(false);
     connect(ui->buttonBox, &QDialogButtonBox::accepted, this, [this] {
         if (save())
             accept();

@@ -6,6 +6,8 @@
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextBlock>
@@ -17,12 +19,14 @@ using namespace layout;
 
 namespace {
 
+// Landscape A4, fifteen banks a page in five columns of three.
 constexpr int kPages = 2;
-constexpr int kColumns = 3;
+constexpr int kColumns = 5;
 constexpr int kBanksPerPage = kBankCount / kPages;
 constexpr int kRows = kBanksPerPage / kColumns;
-constexpr qreal kLargestName = 20; // points
-constexpr qreal kSmallestName = 8;
+constexpr qreal kLargestName = 24; // points
+constexpr qreal kSmallestName = 6;
+constexpr qreal kSizeStep = 0.5;
 
 QString tr(const char *text)
 {
@@ -43,28 +47,37 @@ QTextCharFormat charFormat(qreal points, bool bold, const QColor &colour = Qt::b
     return format;
 }
 
-void addBank(QTextCursor cursor, const unsigned char *image, int bank, qreal nameSize)
+// Room between the columns and between the banks of a column.
+struct Spacing {
+    qreal column;
+    qreal bank;
+};
+
+void addBank(QTextCursor cursor, const unsigned char *image, int bank, qreal nameSize, qreal columnSpacing)
 {
-    const QTextCharFormat heading = charFormat(nameSize * 0.6, true, Qt::darkGray);
+    QTextBlockFormat line;
+    line.setRightMargin(columnSpacing);
+    cursor.setBlockFormat(line);
+    cursor.insertText(tr("Bank %1").arg(bank, 2, 10, QLatin1Char('0')), charFormat(nameSize * 0.6, true, Qt::darkGray));
     const QTextCharFormat number = charFormat(nameSize * 0.75, false, Qt::darkGray);
     const QTextCharFormat name = charFormat(nameSize, true);
-    cursor.insertText(tr("Bank %1").arg(bank, 2, 10, QLatin1Char('0')), heading);
     for (int k = 0; k < kBankSize; ++k) {
         const int i = bank * kBankSize + k;
-        cursor.insertBlock();
+        cursor.insertBlock(line);
         cursor.insertText(numberText(i) + QLatin1Char(' '), number);
         cursor.insertText(name_text(image + presetOffset(i) + preset::kName), name);
     }
 }
 
 void fillPages(QTextDocument &document, const unsigned char *image, const QString &title, qreal nameSize,
-               qreal cellPadding)
+               const Spacing &spacing)
 {
     document.clear();
     QTextCursor cursor(&document);
+    cursor.beginEditBlock(); // one layout at the end, not one per insertion
     for (int page = 0; page < kPages; ++page) {
         QTextBlockFormat titleBlock;
-        titleBlock.setBottomMargin(cellPadding);
+        titleBlock.setBottomMargin(spacing.bank / 2);
         if (page > 0) {
             cursor.movePosition(QTextCursor::End);
             titleBlock.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
@@ -77,17 +90,24 @@ void fillPages(QTextDocument &document, const unsigned char *image, const QStrin
 
         QTextTableFormat grid;
         grid.setBorder(0);
-        grid.setCellPadding(cellPadding);
+        grid.setCellPadding(0);
         grid.setCellSpacing(0);
         grid.setWidth(QTextLength(QTextLength::PercentageLength, 100));
         grid.setColumnWidthConstraints(
             QVector<QTextLength>(kColumns, QTextLength(QTextLength::PercentageLength, 100.0 / kColumns)));
         QTextTable *table = cursor.insertTable(kRows, kColumns, grid);
         // Banks run down the columns, as a list is read.
-        for (int k = 0; k < kBanksPerPage; ++k)
-            addBank(table->cellAt(k % kRows, k / kRows).firstCursorPosition(), image, page * kBanksPerPage + k,
-                    nameSize);
+        for (int k = 0; k < kBanksPerPage; ++k) {
+            QTextTableCell cell = table->cellAt(k % kRows, k / kRows);
+            if (k % kRows != kRows - 1) {
+                QTextTableCellFormat room;
+                room.setBottomPadding(spacing.bank);
+                cell.setFormat(room);
+            }
+            addBank(cell.firstCursorPosition(), image, page * kBanksPerPage + k, nameSize, spacing.column);
+        }
     }
+    cursor.endEditBlock();
 }
 
 // Every name on one line and the banks on their pages.
@@ -113,20 +133,31 @@ Setlist make_setlist(const unsigned char *image, const QString &title)
     writer.setCreator(QStringLiteral("Vektor Editor"));
     writer.setResolution(300);
     writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(12, 10, 12, 10), QPageLayout::Millimeter);
+    writer.setPageOrientation(QPageLayout::Landscape);
+    writer.setPageMargins(QMarginsF(10, 8, 10, 8), QPageLayout::Millimeter);
 
     QTextDocument document;
     document.documentLayout()->setPaintDevice(&writer);
     document.setPageSize(QSizeF(writer.width(), writer.height()));
     document.setDocumentMargin(0);
+    // Block margins count in the writer's pixels, cell padding in the
+    // screen's, which the layout scales up to the writer's.
     const qreal millimetre = writer.resolution() / 25.4;
-    for (setlist.nameSize = kLargestName; setlist.nameSize > kSmallestName; setlist.nameSize -= 0.5) {
-        fillPages(document, image, title, setlist.nameSize, 2 * millimetre);
-        if (fits(document))
-            break;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal screenMillimetre = (screen ? screen->logicalDotsPerInchY() : 96) / 25.4;
+    const Spacing spacing{2 * millimetre, 3 * screenMillimetre};
+
+    // The largest type that fits, in steps of half a point: what fits at
+    // one size fits at every smaller one.
+    int fitting = 0, tooLarge = int((kLargestName - kSmallestName) / kSizeStep) + 1;
+    const auto sizeAt = [](int step) { return kSmallestName + step * kSizeStep; };
+    while (tooLarge - fitting > 1) {
+        const int middle = (fitting + tooLarge) / 2;
+        fillPages(document, image, title, sizeAt(middle), spacing);
+        (fits(document) ? fitting : tooLarge) = middle;
     }
-    if (setlist.nameSize <= kSmallestName)
-        fillPages(document, image, title, kSmallestName, 2 * millimetre);
+    setlist.nameSize = sizeAt(fitting);
+    fillPages(document, image, title, setlist.nameSize, spacing);
     setlist.pages = document.pageCount();
     setlist.text = document.toPlainText();
     document.print(&writer);
