@@ -193,18 +193,23 @@ bool PresetLibraryModel::applyEdit(const QString &text, const std::function<bool
 
 void PresetLibraryModel::writeSpans(const QVector<ImageSpan> &spans, Side side, Step step, const QString &text)
 {
-    int firstRow = kPresetCount, lastRow = -1;
+    QVector<int> rows;
     for (const ImageSpan &span : spans) {
         const QByteArray &bytesToWrite = side == After ? span.after : span.before;
         std::memcpy(bytes() + span.offset, bytesToWrite.constData(), size_t(bytesToWrite.size()));
-        if (span.offset >= kPresetsStart && span.offset < kSystemSectionStart) {
-            const int row = (span.offset - kPresetsStart) / kPresetRecordSize;
-            firstRow = std::min(firstRow, row);
-            lastRow = std::max(lastRow, row);
-        }
+        if (span.offset >= kPresetsStart && span.offset < kSystemSectionStart)
+            rows << (span.offset - kPresetsStart) / kPresetRecordSize;
     }
-    if (lastRow >= 0)
-        emit dataChanged(index(firstRow, 0), index(lastRow, ColumnCount - 1));
+    // One signal per run of changed rows: the table repaints only those,
+    // where one range from the first to the last would repaint all it shows.
+    std::sort(rows.begin(), rows.end());
+    for (int start = 0; start < rows.size();) {
+        int end = start;
+        while (end + 1 < rows.size() && rows[end + 1] == rows[end] + 1)
+            ++end;
+        emit dataChanged(index(rows[start], 0), index(rows[end], ColumnCount - 1));
+        start = end + 1;
+    }
     QString report = step == Undone ? tr("Undone: %1.").arg(text)
                    : step == Redone ? tr("Redone: %1.").arg(text)
                                     : text + QLatin1Char('.');

@@ -1,5 +1,6 @@
 #include "presettableview.h"
 
+#include <QAccessible>
 #include <QDrag>
 #include <QHeaderView>
 #include <QMimeData>
@@ -30,4 +31,18 @@ void PresetTableView::startDrag(Qt::DropActions supportedActions)
     auto *drag = new QDrag(this);
     drag->setMimeData(model()->mimeData(rows));
     drag->exec(supportedActions, Qt::MoveAction);
+}
+
+void PresetTableView::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &roles)
+{
+    // An open editor and assistive tools still hear of the change as usual.
+    if (state() == EditingState || QAccessible::isActive() || !topLeft.isValid() || !bottomRight.isValid()) {
+        QTableView::dataChanged(topLeft, bottomRight, roles);
+        return;
+    }
+    const int top = rowViewportPosition(topLeft.row());
+    const int bottom = rowViewportPosition(bottomRight.row()) + rowHeight(bottomRight.row());
+    const QRect rows = QRect(0, top, viewport()->width(), bottom - top).intersected(viewport()->rect());
+    if (!rows.isEmpty())
+        viewport()->update(rows);
 }

@@ -15,4 +15,9 @@ public:
 
 protected:
     void startDrag(Qt::DropActions supportedActions) override;
+    // Repaints only the rows that changed; a plain item view repaints all
+    // it shows for any change of more than one cell, which for this table
+    // is most of the time an edit takes.
+    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                     const QVector<int> &roles = QVector<int>()) override;
 };
