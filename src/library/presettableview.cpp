@@ -1,5 +1,7 @@
 #include "presettableview.h"
 
+#include "presetlibrarymodel.h"
+
 #include <QAccessible>
 #include <QDrag>
 #include <QHeaderView>
@@ -21,6 +23,16 @@ PresetTableView::PresetTableView(QWidget *parent)
     // Rows of one height, known without asking the model for every row.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+}
+
+bool PresetTableView::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    if (trigger == EditKeyPressed && index.isValid() && index.column() != PresetLibraryModel::NameColumn) {
+        const QModelIndex name = index.sibling(index.row(), PresetLibraryModel::NameColumn);
+        selectionModel()->setCurrentIndex(name, QItemSelectionModel::NoUpdate);
+        return QTableView::edit(name, trigger, event);
+    }
+    return QTableView::edit(index, trigger, event);
 }
 
 void PresetTableView::startDrag(Qt::DropActions supportedActions)

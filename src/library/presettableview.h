@@ -15,6 +15,8 @@ public:
 
 protected:
     void startDrag(Qt::DropActions supportedActions) override;
+    // F2 renames the current preset whichever of its cells is current.
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     // Repaints only the rows that changed; a plain item view repaints all
     // it shows for any change of more than one cell, which for this table
     // is most of the time an edit takes.

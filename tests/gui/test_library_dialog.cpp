@@ -129,7 +129,7 @@ void TestLibraryDialog::namesAreRefusedWhileTyping()
     PresetsHome home;
     librarydialog dialog;
     dialog.show();
-    table(dialog)->setCurrentIndex(dialog.model()->index(2, PresetLibraryModel::NameColumn));
+    table(dialog)->setCurrentIndex(dialog.model()->index(2, PresetLibraryModel::SwitchingColumn));
     QTest::keyClick(table(dialog), Qt::Key_F2);
     auto *editor = dialog.findChild<QLineEdit *>("presetNameEditor");
     QVERIFY(editor);
