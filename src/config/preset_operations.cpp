@@ -54,6 +54,14 @@ QVector<int> all_records()
     return identityOrder();
 }
 
+QVector<int> record_run(int first, int count)
+{
+    QVector<int> rows;
+    for (int k = 0; k < count; ++k)
+        rows << first + k;
+    return rows;
+}
+
 int reorder_presets(unsigned char *image, const QVector<int> &order)
 {
     const std::vector<unsigned char> old(image + kPresetsStart, image + kSystemSectionStart);

@@ -11,6 +11,8 @@
 // The records of bank `bank` (0..29), and all 270 records, in order.
 QVector<int> bank_records(int bank);
 QVector<int> all_records();
+// `count` records from `first` on.
+QVector<int> record_run(int first, int count);
 
 // Puts old record order[i] into slot i for every i; `order` must be a
 // permutation of 0..269. A favourite naming a record follows it to its new

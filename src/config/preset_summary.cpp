@@ -64,6 +64,17 @@ QList<SwitchByte> switchBytes(const unsigned char *image, int i)
 
 } // namespace
 
+QString preset_number_text(int i)
+{
+    return number3(preset_number(i));
+}
+
+QString preset_run_text(int first, int count)
+{
+    return count == 1 ? preset_number_text(first)
+                      : preset_number_text(first) + QChar(0x2013) + preset_number_text(first + count - 1);
+}
+
 QString program_change_summary(const unsigned char *image, int i)
 {
     QStringList parts;

@@ -3,19 +3,11 @@
 
 #include "fields.h"
 #include "image_layout.h"
+#include "preset_summary.h"
 
 #include <QPushButton>
 
 using namespace layout;
-
-namespace {
-
-QString numberText(int i)
-{
-    return QStringLiteral("%1").arg(preset_number(i), 3, 10, QLatin1Char('0'));
-}
-
-} // namespace
 
 copytargetdialog::copytargetdialog(QWidget *parent, const unsigned char *image, const QVector<int> &sources)
     : QDialog(parent)
@@ -33,7 +25,7 @@ copytargetdialog::copytargetdialog(QWidget *parent, const unsigned char *image, 
     for (int b = 0; b < kBankCount; ++b)
         banks << tr("Bank %1: %2\u2013%3")
                      .arg(b, 2, 10, QLatin1Char('0'))
-                     .arg(numberText(b * kBankSize), numberText(b * kBankSize + kBankSize - 1));
+                     .arg(preset_number_text(b * kBankSize), preset_number_text(b * kBankSize + kBankSize - 1));
     ui->bankComboBox->addItems(banks);
     ui->sourceLabel->setText(sources.size() == 1
                                  ? tr("Copy %1 to:").arg(preset_entry_text(image, sources[0]))
@@ -94,7 +86,7 @@ void copytargetdialog::showWhatIsOverwritten()
             (m_sources.size() == 1 ? tr("The last slot is 299.")
                                    : tr("%1 presets from %2 on would run past the last slot, 299."))
                 .arg(m_sources.size())
-                .arg(numberText(to)));
+                .arg(preset_number_text(to)));
         copy->setEnabled(false);
         return;
     }

@@ -3,9 +3,9 @@
 
 #include "backup.h"
 #include "copytargetdialog.h"
-#include "fields.h"
 #include "image_layout.h"
 #include "preset_operations.h"
+#include "preset_summary.h"
 #include "presetlibrarymodel.h"
 #include "presettabledelegate.h"
 #include "save_failure_reason.h"
@@ -28,19 +28,6 @@
 using namespace layout;
 
 namespace {
-
-QString numberText(int i)
-{
-    return QStringLiteral("%1").arg(preset_number(i), 3, 10, QLatin1Char('0'));
-}
-
-QVector<int> runFrom(int first, int count)
-{
-    QVector<int> rows;
-    for (int k = 0; k < count; ++k)
-        rows << first + k;
-    return rows;
-}
 
 // The two banks when `rows` are exactly two whole banks, else -1, -1.
 std::pair<int, int> twoWholeBanks(const QVector<int> &rows)
@@ -204,8 +191,8 @@ void librarydialog::moveSelected(int step)
     if (m_model->move(rows, step))
         selectRecords(moved_rows(rows, step));
     else if (!rows.isEmpty())
-        showReport(step < 0 ? tr("%1 is the first slot: nothing can move above it.").arg(numberText(0))
-                            : tr("%1 is the last slot: nothing can move below it.").arg(numberText(kPresetCount - 1)));
+        showReport(step < 0 ? tr("%1 is the first slot: nothing can move above it.").arg(preset_number_text(0))
+                            : tr("%1 is the last slot: nothing can move below it.").arg(preset_number_text(kPresetCount - 1)));
 }
 
 void librarydialog::copySelectedTo()
@@ -217,7 +204,7 @@ void librarydialog::copySelectedTo()
     if (target.exec() != QDialog::Accepted)
         return;
     if (m_model->copy(rows, target.target()))
-        selectRecords(runFrom(target.target(), rows.size()));
+        selectRecords(record_run(target.target(), rows.size()));
 }
 
 void librarydialog::resetSelected()
@@ -234,7 +221,7 @@ void librarydialog::copySelected()
     for (int row : rows)
         m_copied << m_model->recordBytes(row);
     showReport(rows.size() == 1
-                   ? tr("Copied %1; Ctrl+V puts it over the selected slot.").arg(numberText(rows[0]))
+                   ? tr("Copied %1; Ctrl+V puts it over the selected slot.").arg(preset_number_text(rows[0]))
                    : tr("Copied %1 presets; Ctrl+V puts them over the slots from the one selected on.")
                          .arg(rows.size()));
 }
@@ -248,18 +235,18 @@ void librarydialog::pasteCopied()
     if (to + m_copied.size() > kPresetCount) {
         showReport(tr("%1 presets from %2 on would run past the last slot, 299.")
                        .arg(m_copied.size())
-                       .arg(numberText(to)));
+                       .arg(preset_number_text(to)));
         return;
     }
     QMap<int, QByteArray> records;
     for (int k = 0; k < m_copied.size(); ++k)
         records.insert(to + k, m_copied[k]);
     const QString text = m_copied.size() == 1
-        ? tr("Paste over %1").arg(numberText(to))
+        ? tr("Paste over %1").arg(preset_number_text(to))
         : tr("Paste %n presets over %1\u2013%2", nullptr, m_copied.size())
-              .arg(numberText(to), numberText(to + m_copied.size() - 1));
+              .arg(preset_number_text(to), preset_number_text(to + m_copied.size() - 1));
     if (m_model->replaceRecords(text, records))
-        selectRecords(runFrom(to, m_copied.size()));
+        selectRecords(record_run(to, m_copied.size()));
 }
 
 void librarydialog::printSetlist()

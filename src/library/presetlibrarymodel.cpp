@@ -19,17 +19,6 @@ namespace {
 
 const char kRecordsMimeType[] = "application/x-vektor-preset-records";
 
-QString numberText(int i)
-{
-    return QStringLiteral("%1").arg(preset_number(i), 3, 10, QLatin1Char('0'));
-}
-
-// "011" or "011-019" for a run of slots.
-QString slotsText(int first, int count)
-{
-    return count == 1 ? numberText(first) : numberText(first) + QChar(0x2013) + numberText(first + count - 1);
-}
-
 int favoriteOffset(int button)
 {
     return buttonOffset(button) + button::kFavorite;
@@ -38,14 +27,6 @@ int favoriteOffset(int button)
 bool isRecord(int i)
 {
     return i >= 0 && i < kPresetCount;
-}
-
-QVector<int> runFrom(int first, int count)
-{
-    QVector<int> rows;
-    for (int k = 0; k < count; ++k)
-        rows << first + k;
-    return rows;
 }
 
 } // namespace
@@ -93,7 +74,7 @@ QVariant PresetLibraryModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         switch (index.column()) {
-        case NumberColumn: return numberText(i);
+        case NumberColumn: return preset_number_text(i);
         case NameColumn: return name_text(im + presetOffset(i) + preset::kName);
         case ProgramChangeColumn: return program_change_summary(im, i);
         case SwitchingColumn: return switching_summary(im, i);
@@ -228,7 +209,7 @@ QString PresetLibraryModel::favoritesReport(const QVector<ImageSpan> &spans, Sid
                 continue;
             const int preset = read_signed_word(reinterpret_cast<const unsigned char *>(
                 (side == After ? span.after : span.before).constData()));
-            const QString slot = isRecord(preset) ? numberText(preset) : QString::number(preset);
+            const QString slot = isRecord(preset) ? preset_number_text(preset) : QString::number(preset);
             buttons << (step == Undone ? tr("button %1 calls %2 again") : tr("button %1 now calls %2"))
                            .arg(k + 1)
                            .arg(slot);
@@ -244,7 +225,7 @@ bool PresetLibraryModel::swap(int a, int b)
 {
     if (!isRecord(a) || !isRecord(b) || a == b)
         return false;
-    return applyEdit(tr("Swap %1 and %2").arg(numberText(a), numberText(b)), [a, b](unsigned char *im) {
+    return applyEdit(tr("Swap %1 and %2").arg(preset_number_text(a), preset_number_text(b)), [a, b](unsigned char *im) {
         swap_presets(im, a, b);
         return true;
     });
@@ -264,8 +245,8 @@ bool PresetLibraryModel::swapBanks(int bankA, int bankB)
 {
     if (bankA == bankB || bank_records(bankA).isEmpty() || bank_records(bankB).isEmpty())
         return false;
-    return applyEdit(tr("Swap banks %1 and %2").arg(slotsText(bankA * kBankSize, kBankSize),
-                                                     slotsText(bankB * kBankSize, kBankSize)),
+    return applyEdit(tr("Swap banks %1 and %2").arg(preset_run_text(bankA * kBankSize, kBankSize),
+                                                     preset_run_text(bankB * kBankSize, kBankSize)),
                      [=](unsigned char *im) {
                          swap_banks(im, bankA, bankB);
                          return true;
@@ -277,7 +258,7 @@ bool PresetLibraryModel::move(const QVector<int> &rows, int step)
     if (rows.isEmpty())
         return false;
     const QString text = rows.size() == 1
-        ? (step < 0 ? tr("Move %1 up") : tr("Move %1 down")).arg(numberText(rows[0]))
+        ? (step < 0 ? tr("Move %1 up") : tr("Move %1 down")).arg(preset_number_text(rows[0]))
         : (step < 0 ? tr("Move %n presets up", nullptr, rows.size()) : tr("Move %n presets down", nullptr, rows.size()));
     return applyEdit(text, [&](unsigned char *im) { return move_presets(im, rows, step); });
 }
@@ -286,9 +267,9 @@ bool PresetLibraryModel::copy(const QVector<int> &from, int to)
 {
     if (from.isEmpty())
         return false;
-    const QString text = from.size() == 1 ? tr("Copy %1 over %2").arg(numberText(from[0]), numberText(to))
+    const QString text = from.size() == 1 ? tr("Copy %1 over %2").arg(preset_number_text(from[0]), preset_number_text(to))
                                           : tr("Copy %n presets to %1", nullptr, from.size())
-                                                .arg(slotsText(to, from.size()));
+                                                .arg(preset_run_text(to, from.size()));
     return applyEdit(text, [&](unsigned char *im) { return copy_presets(im, from, to); });
 }
 
@@ -296,7 +277,7 @@ bool PresetLibraryModel::reset(const QVector<int> &rows)
 {
     if (rows.isEmpty())
         return false;
-    const QString text = rows.size() == 1 ? tr("Reset %1 to its factory preset").arg(numberText(rows[0]))
+    const QString text = rows.size() == 1 ? tr("Reset %1 to its factory preset").arg(preset_number_text(rows[0]))
                                           : tr("Reset %n presets to their factory presets", nullptr, rows.size());
     return applyEdit(text, [&](unsigned char *im) {
         reset_presets(im, rows);
@@ -306,7 +287,7 @@ bool PresetLibraryModel::reset(const QVector<int> &rows)
 
 bool PresetLibraryModel::rename(int row, const QString &name)
 {
-    return applyEdit(tr("Rename %1 to \u201c%2\u201d").arg(numberText(row), name),
+    return applyEdit(tr("Rename %1 to \u201c%2\u201d").arg(preset_number_text(row), name),
                      [&](unsigned char *im) { return rename_preset(im, row, name); });
 }
 
@@ -402,7 +383,7 @@ bool PresetLibraryModel::canDropMimeData(const QMimeData *data, Qt::DropAction a
     const int target = parent.isValid() ? parent.row() : row;
     if (rows.isEmpty() || !isRecord(target) || target + rows.size() > kPresetCount)
         return false;
-    const QVector<int> targets = runFrom(target, rows.size());
+    const QVector<int> targets = record_run(target, rows.size());
     if (action == Qt::MoveAction) {
         for (int t : targets)
             if (rows.contains(t))
@@ -418,7 +399,7 @@ bool PresetLibraryModel::dropMimeData(const QMimeData *data, Qt::DropAction acti
     if (!canDropMimeData(data, action, row, column, parent))
         return false;
     const QVector<int> rows = draggedRows(data);
-    const QVector<int> targets = runFrom(parent.isValid() ? parent.row() : row, rows.size());
+    const QVector<int> targets = record_run(parent.isValid() ? parent.row() : row, rows.size());
     const bool done = action == Qt::MoveAction ? swapLists(rows, targets) : copy(rows, targets.first());
     if (done)
         emit recordsPlaced(targets);

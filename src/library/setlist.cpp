@@ -2,6 +2,7 @@
 
 #include "fields.h"
 #include "image_layout.h"
+#include "preset_summary.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -33,11 +34,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("Setlist", text);
 }
 
-QString numberText(int i)
-{
-    return QStringLiteral("%1").arg(preset_number(i), 3, 10, QLatin1Char('0'));
-}
-
 QTextCharFormat charFormat(qreal points, bool bold, const QColor &colour = Qt::black)
 {
     QTextCharFormat format;
@@ -64,7 +60,7 @@ void addBank(QTextCursor cursor, const unsigned char *image, int bank, qreal nam
     for (int k = 0; k < kBankSize; ++k) {
         const int i = bank * kBankSize + k;
         cursor.insertBlock(line);
-        cursor.insertText(numberText(i) + QLatin1Char(' '), number);
+        cursor.insertText(preset_number_text(i) + QLatin1Char(' '), number);
         cursor.insertText(name_text(image + presetOffset(i) + preset::kName), name);
     }
 }
