@@ -4,6 +4,7 @@
 #include "globaldialog.h"
 #include "librarydialog.h"
 #include "presetsdialog.h"
+#include "save_warning.h"
 #include "store.h"
 #include "utilitydialog.h"
 #include "window_icon.h"
@@ -49,7 +50,7 @@ void MainWindow::on_pushButton_clicked()
     if (dialog.exec() != QDialog::Accepted)
         return;
     dialog.storeToImage(config_image());
-    save_image();
+    save_image_or_warn(this);
 }
 
 void MainWindow::on_pushButton_2_clicked()
@@ -58,7 +59,7 @@ void MainWindow::on_pushButton_2_clicked()
     presetsdialog dialog(this, config_image());
     if (dialog.exec() == QDialog::Accepted) {
         dialog.storeFormIntoImage();
-        save_image();
+        save_image_or_warn(this);
     }
 }
 

@@ -3,7 +3,6 @@
 #include "fields.h"
 #include "image_layout.h"
 
-#include <cstdio>
 #include <cstring>
 
 using namespace layout;
@@ -12,9 +11,7 @@ namespace {
 
 void putFormattedName(unsigned char *field, const char *format, int n)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, format, n);
-    write_name(field, QString::fromLatin1(text));
+    write_name(field, QString::asprintf(format, n));
 }
 
 void fillButtons(unsigned char *image)

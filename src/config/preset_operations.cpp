@@ -39,16 +39,6 @@ QVector<int> identityOrder()
 
 } // namespace
 
-QVector<int> bank_records(int bank)
-{
-    QVector<int> rows;
-    if (bank < 0 || bank >= kBankCount)
-        return rows;
-    for (int k = 0; k < kBankSize; ++k)
-        rows << bank * kBankSize + k;
-    return rows;
-}
-
 QVector<int> all_records()
 {
     return identityOrder();

@@ -3,13 +3,14 @@
 #include <QString>
 #include <QVector>
 
+#include "preset_list.h"
+
 // Rearranging and replacing the preset records of a configuration image.
 // Record indices are 0..269. Swaps and moves carry the footswitch favourites
 // along, so a button keeps calling the same sound from its new slot; copies
 // and resets leave the favourites alone.
 
-// The records of bank `bank` (0..29), and all 270 records, in order.
-QVector<int> bank_records(int bank);
+// All 270 records, in order (bank_records() is in preset_list.h).
 QVector<int> all_records();
 // `count` records from `first` on.
 QVector<int> record_run(int first, int count);

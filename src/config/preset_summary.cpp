@@ -2,6 +2,7 @@
 
 #include "fields.h"
 #include "image_layout.h"
+#include "preset_list.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -63,11 +64,6 @@ QList<SwitchByte> switchBytes(const unsigned char *image, int i)
 }
 
 } // namespace
-
-QString preset_number_text(int i)
-{
-    return number3(preset_number(i));
-}
 
 QString preset_run_text(int first, int count)
 {

@@ -6,9 +6,7 @@
 // scans: which devices get a program change, what the relays, loops and
 // output do, and how many control changes and overrides are on.
 
-// "011": the number preset record i is shown under; "011–019" for a run of
-// `count` records from `first`.
-QString preset_number_text(int i);
+// "011–019" for a run of `count` records from `first`, "011" for one.
 QString preset_run_text(int first, int count);
 
 // "Quill 005, Amp 012 (bank 001/000)": every device whose program change is

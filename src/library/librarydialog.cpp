@@ -3,12 +3,14 @@
 
 #include "backup.h"
 #include "copytargetdialog.h"
+#include "file_bytes.h"
 #include "image_layout.h"
+#include "preset_list.h"
 #include "preset_operations.h"
 #include "preset_summary.h"
 #include "presetlibrarymodel.h"
 #include "presettabledelegate.h"
-#include "save_failure_reason.h"
+#include "save_warning.h"
 #include "setlist.h"
 #include "store.h"
 
@@ -260,9 +262,9 @@ void librarydialog::printSetlist()
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         path += QLatin1String(".pdf");
     const Setlist setlist = make_setlist(m_model->image(), tr("Setlist of %1").arg(configuration.fileName()));
-    if (write_file_bytes(reinterpret_cast<const unsigned char *>(setlist.pdf.constData()), path, setlist.pdf.size())
-        != 1) {
-        warn(tr("Couldn't write the setlist to %1: %2.").arg(path, configuration_write_failure_reason()));
+    QString error;
+    if (!write_file(path, setlist.pdf, &error)) {
+        warn(tr("Couldn't write the setlist to %1: %2.").arg(path, error));
         return;
     }
     showReport((setlist.pages == 1 ? tr("Setlist saved as %1 (one page).") : tr("Setlist saved as %1 (%2 pages)."))
@@ -282,11 +284,8 @@ bool librarydialog::save()
         return false;
     }
     std::memcpy(config_image(), m_model->image(), kImageSize);
-    if (!save_image()) {
-        warn(tr("Couldn't save the presets to %1: %2. Your changes are still here.")
-                 .arg(path, configuration_write_failure_reason()));
+    if (!save_image_or_warn(this))
         return false;
-    }
     m_model->markSaved();
     updateControls();
     return true;

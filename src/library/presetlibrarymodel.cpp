@@ -2,6 +2,7 @@
 
 #include "fields.h"
 #include "image_layout.h"
+#include "preset_list.h"
 #include "preset_operations.h"
 #include "preset_summary.h"
 
@@ -243,7 +244,7 @@ bool PresetLibraryModel::swapLists(const QVector<int> &a, const QVector<int> &b)
 
 bool PresetLibraryModel::swapBanks(int bankA, int bankB)
 {
-    if (bankA == bankB || bank_records(bankA).isEmpty() || bank_records(bankB).isEmpty())
+    if (bankA == bankB || bankA < 0 || bankB < 0 || bankA >= kBankCount || bankB >= kBankCount)
         return false;
     return applyEdit(tr("Swap banks %1 and %2").arg(preset_run_text(bankA * kBankSize, kBankSize),
                                                      preset_run_text(bankB * kBankSize, kBankSize)),

@@ -2,7 +2,7 @@
 
 #include "fields.h"
 #include "image_layout.h"
-#include "preset_summary.h"
+#include "preset_list.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

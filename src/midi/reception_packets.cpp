@@ -1,6 +1,7 @@
 #include "reception_packets.h"
 
 #include "dump_messages.h"
+#include "message_walk.h"
 
 void ReceptionPacketTally::reset()
 {
@@ -11,16 +12,13 @@ void ReceptionPacketTally::scan(const unsigned char *data, int size)
 {
     if (size < scanned)
         reset();
-    for (int i = scanned; i < size; ++i) {
-        if (messageStart < 0) {
-            if (data[i] == 0xF0)
-                messageStart = i;
-        } else if (data[i] == 0xF7) {
-            takeMessage(data + messageStart, i + 1 - messageStart);
-            messageStart = -1;
-        }
-    }
     scanned = size;
+    // A message still open is walked again next time, once more has come.
+    resumeAt += walk_sysex_messages(data + resumeAt, size - resumeAt, InnerStart::KeptInMessage,
+                                    [this](const SysexSpan &message) {
+                                        if (message.closed)
+                                            takeMessage(message.bytes, message.length);
+                                    });
 }
 
 void ReceptionPacketTally::takeMessage(const unsigned char *message, int length)

@@ -19,7 +19,7 @@ private:
     void takeMessage(const unsigned char *message, int length);
 
     int scanned = 0;
-    int messageStart = -1; // of an F0 not yet closed by its F7
+    int resumeAt = 0; // past the last closed message, or at the F0 of one still open
     int packetCount = 0;
     int badChecksumCount = 0;
 };

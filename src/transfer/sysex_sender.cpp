@@ -1,5 +1,8 @@
 #include "sysex_sender.h"
 
+#include "fields.h"
+#include "message_walk.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -27,11 +30,23 @@ void wait_with_events(int ms)
 
 namespace {
 
+// Each byte as "%02x ", then an empty line.
 void traceMessage(const std::vector<unsigned char> &message)
 {
-    for (unsigned char byte : message)
-        std::printf("%02x ", byte);
-    std::printf("\n\n");
+    const QByteArray hex = hex_bytes(message.data(), int(message.size()));
+    std::printf("%s \n\n", hex.constData());
+}
+
+// The whole messages the controller is handed, in file order.
+std::vector<SysexSpan> messagesToSend(const unsigned char *data, int size)
+{
+    std::vector<SysexSpan> messages;
+    walk_sysex_messages(data, size, InnerStart::StartsNewMessage, [&](const SysexSpan &message) {
+        // Bytes after the last F7 are never sent.
+        if (message.closed)
+            messages.push_back(message);
+    });
+    return messages;
 }
 
 QString tr(const char *text)
@@ -53,17 +68,7 @@ void showProgress(QProgressBar *progress, int number, int total, qint64 elapsedM
 
 int count_dump_messages(const unsigned char *data, int size)
 {
-    int count = 0;
-    bool open = false;
-    for (int i = 0; i < size; ++i) {
-        if (data[i] == 0xF0)
-            open = true;
-        else if (data[i] == 0xF7 && open) {
-            ++count;
-            open = false;
-        }
-    }
-    return count;
+    return int(messagesToSend(data, size).size());
 }
 
 qint64 send_time_left_ms(int number, int total, qint64 elapsedMs)
@@ -97,33 +102,21 @@ int send_dump_messages(RtMidiOut &out, const unsigned char *data, int size, QPro
     if (total > 0 && progress)
         progress->setFormat(send_progress_text(1, total, send_time_left_ms(1, total, 0)));
 
-    std::vector<unsigned char> message;
     int sent = 0;
     bool cancelled = false;
-    for (int i = 0; i < size && !cancelled; ++i) {
-        const unsigned char byte = data[i];
-        if (byte == 0xF0) {
-            message.clear();
-            message.push_back(byte);
-        } else if (byte == 0xF7) {
-            message.push_back(byte);
-            // Bytes that no F0 opened are not a message the controller can take.
-            if (message.front() == 0xF0) {
-                QCoreApplication::processEvents();
-                showProgress(progress, sent + 1, total, clock.elapsed(), int(qint64(i) * 100 / size));
-                wait_with_events(sending::kPauseBeforeMessageMs);
-                // Only here, between two whole messages, may a send end early.
-                cancelled = cancelRequested && *cancelRequested;
-                if (!cancelled) {
-                    out.sendMessage(&message);
-                    traceMessage(message);
-                    ++sent;
-                }
-            }
-            message.clear();
-        } else {
-            message.push_back(byte);
-        }
+    for (const SysexSpan &span : messagesToSend(data, size)) {
+        const int endOfMessage = int(span.bytes - data) + span.length - 1;
+        QCoreApplication::processEvents();
+        showProgress(progress, sent + 1, total, clock.elapsed(), int(qint64(endOfMessage) * 100 / size));
+        wait_with_events(sending::kPauseBeforeMessageMs);
+        // Only here, between two whole messages, may a send end early.
+        cancelled = cancelRequested && *cancelRequested;
+        if (cancelled)
+            break;
+        std::vector<unsigned char> message(span.bytes, span.bytes + span.length);
+        out.sendMessage(&message);
+        traceMessage(message);
+        ++sent;
     }
     // The MIDI system delivers from a queue of its own: closing the port right
     // after the last message could drop it before it has left. A cancelled

@@ -53,7 +53,6 @@ private:
     bool listInputPorts(midiportsdialog &ports);
     void startReception(midiportsdialog &ports);
     void encodeAndSend(const QString &sourcePath, const QString &dumpPath, const QString &title);
-    void sendSysExFile(const QString &path);
     void playDumpFile(const QString &path);
     bool reportDecodeFailure(int result, const QString &title, const QString &dumpPath);
     bool keepBackup(const QString &title);

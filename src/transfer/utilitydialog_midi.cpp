@@ -90,7 +90,8 @@ void utilitydialog::on_pushButton_UpdateFirmware_clicked()
 }
 
 // Only a dump made from the whole source now may go out: a stale dump file
-// left from an earlier run must never reach the controller.
+// left from an earlier run must never reach the controller. The dump file is
+// written once the user has chosen the port: Cancel leaves every file as it was.
 void utilitydialog::encodeAndSend(const QString &sourcePath, const QString &dumpPath, const QString &title)
 {
     if (QFileInfo(sourcePath).size() > dump::kMaxSourceBytes) {
@@ -98,32 +99,37 @@ void utilitydialog::encodeAndSend(const QString &sourcePath, const QString &dump
                         .arg(sourcePath).arg(dump::kMaxSourceBytes));
         return;
     }
-    const int result = binary_to_sysex(sourcePath, dumpPath);
-    if (result == dump::kUnreadableSource) {
+    std::vector<unsigned char> source(dump::kMaxSourceBytes);
+    const int length = read_file_bytes(source.data(), sourcePath, dump::kMaxSourceBytes);
+    if (length < 0) {
         warn(title, tr("Couldn't read %1: nothing was sent.").arg(sourcePath));
         return;
     }
-    if (result < 0) {
-        warn(title, tr("Couldn't write %1: nothing was sent.").arg(dumpPath));
-        return;
-    }
-    sendSysExFile(dumpPath);
-}
+    const QByteArray dumpBytes =
+        encode_dump(QByteArray(reinterpret_cast<const char *>(source.data()), length), sourcePath);
+    const auto writeDump = [&] {
+        QString reason;
+        if (write_file(dumpPath, dumpBytes, &reason))
+            return true;
+        warn(title, tr("Couldn't write %1 (%2): nothing was sent.").arg(dumpPath, reason));
+        return false;
+    };
 
-void utilitydialog::sendSysExFile(const QString &path)
-{
     inputPortIndex = 255;
     outputPortIndex = 255;
-    std::printf("Sending file: %s\n", path.toLocal8Bit().constData());
+    std::printf("Sending file: %s\n", dumpPath.toLocal8Bit().constData());
     std::fflush(stdout);
-    if (!midiAvailable())
+    if (!midiAvailable()) {
+        writeDump();
         return;
+    }
 
     midiportsdialog ports(this);
     try {
         const bool hasOutput = listOutputPorts(ports);
-        ports.exec(); // Cancel goes on like OK: the port shown is the port used
-        if (!hasOutput)
+        if (ports.exec() != QDialog::Accepted)
+            return;
+        if (!writeDump() || !hasOutput)
             return;
         outputPortIndex = std::uint8_t(ports.currentOutputIndex());
         // Another send is still playing through the port.
@@ -143,7 +149,7 @@ void utilitydialog::sendSysExFile(const QString &path)
         warn(kOutputsTitle, QString::fromStdString(error.getMessage()));
         return;
     }
-    playDumpFile(path);
+    playDumpFile(dumpPath);
 }
 
 // Plays the dump out of the open output port and closes it, also when the
@@ -238,7 +244,8 @@ void utilitydialog::on_pushButton_ReceiveDump_clicked()
     try {
         listOutputPorts(*ports);
         const bool hasInput = listInputPorts(*ports);
-        ports->exec();
+        if (ports->exec() != QDialog::Accepted)
+            return;
         ui->labelReceivedBytes->show();
         ui->labelReceivedPackets->show();
         ui->pushButtonStopReception->show();
@@ -282,7 +289,8 @@ void utilitydialog::on_pushButtonStopReception_clicked()
     std::fflush(stdout);
     const int count = received_byte_count();
     const int dropped = dropped_byte_count();
-    const int saved = write_file_bytes(reception_bytes(), dumpPath, count);
+    QString reason;
+    const int saved = write_file_bytes(reception_bytes(), dumpPath, count, &reason);
     reset_reception();
     packetTally.reset();
     ui->labelReceivedBytes->hide();
@@ -302,7 +310,7 @@ void utilitydialog::on_pushButtonStopReception_clicked()
     }
     // A dump file that could not be replaced holds an older recording.
     if (saved != 1) {
-        warn(title, tr("Couldn't save the recording to %1: %2 was left unchanged.").arg(dumpPath, config));
+        warn(title, tr("Couldn't save the recording to %1 (%3): %2 was left unchanged.").arg(dumpPath, config, reason));
         return;
     }
     if (!replaceConfigurationWithDump(dumpPath, title))

@@ -44,6 +44,8 @@ private slots:
     void strayBytesAreNotSent();
     void secondSendFindsPortInUse();
     void updateFirmwareSendsFirmwareDump();
+    void cancelInPortDialogCancels_data();
+    void cancelInPortDialogCancels();
 };
 
 void TestMidiSend::sendsWholeMessagesPaced()
@@ -175,7 +177,7 @@ void TestMidiSend::updateFirmwareSendsFirmwareDump()
     PeerInput peer("vektor-firmware-peer", "in");
     utilitydialog dialog(nullptr);
 
-    auto ports = answerPortDialog(-1, 0, QDialog::Rejected); // Cancel goes on like OK
+    auto ports = answerPortDialog(-1, 0);
     click(dialog, "pushButton_UpdateFirmware");
     QVERIFY(ports->shown);
     const QByteArray dump = readWholeFile(paths.firmwareSysex);
@@ -184,6 +186,49 @@ void TestMidiSend::updateFirmwareSendsFirmwareDump()
     QTRY_COMPARE(peer.messageCount(), 5); // header, three packets, end of file
     QVERIFY(received(peer) == split_sysex_messages(dump));
     QCOMPARE(peer.bytes(), dump);
+}
+
+// Cancel in the port dialog ends a transfer before any port opens: nothing
+// reaches the peer, nothing is recorded, and every file stays as it was.
+void TestMidiSend::cancelInPortDialogCancels_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Send SysEx") << "pushButton_SendSysEx";
+    QTest::newRow("Update Firmware") << "pushButton_UpdateFirmware";
+    QTest::newRow("Receive Dump") << "pushButton_ReceiveDump";
+}
+
+void TestMidiSend::cancelInPortDialogCancels()
+{
+    QFETCH(QString, button);
+    TempHome home;
+    prepare_editor_home(home);
+    const FilePaths &paths = file_paths();
+    QVERIFY(writeWholeFile(paths.firmwareBinary, "firmware"));
+    const QStringList files = {paths.configuration, paths.dump, paths.firmwareSysex, paths.firmwareBinary};
+    QList<QByteArray> before;
+    for (const QString &file : files)
+        before << readWholeFile(file);
+    PeerInput listener("vektor-cancel-listener", "in");
+    PeerOutput player("vektor-cancel-player", "out"); // an input to offer for Receive Dump
+    utilitydialog dialog(nullptr);
+    dialog.show();
+
+    auto ports = answerPortDialog(0, 0, QDialog::Rejected);
+    QByteArray trace;
+    {
+        StdoutCapture capture;
+        click(dialog, button.toLatin1().constData());
+        trace = capture.text();
+    }
+    QVERIFY(ports->shown);
+    QVERIFY(!trace.contains("Opening port"));
+    QVERIFY(!dialog.findChild<QWidget *>("pushButtonStopReception")->isVisible());
+    QVERIFY(!dialog.findChild<QWidget *>("progressBar_SysEx")->isVisible());
+    QTest::qWait(300);
+    QCOMPARE(listener.messageCount(), 0);
+    for (int i = 0; i < files.size(); ++i)
+        QCOMPARE(readWholeFile(files[i]), before[i]);
 }
 
 VEKTOR_TEST_MAIN(TestMidiSend)

@@ -53,7 +53,8 @@ void handleModalsInTurn(std::vector<ModalStep> steps, int timeoutMs = 10000);
 class MessageBoxWatch
 {
 public:
-    MessageBoxWatch();
+    // A box that offers `answer` (Yes to a question, say) gets it; any other gets OK.
+    explicit MessageBoxWatch(QMessageBox::StandardButton answer = QMessageBox::Ok);
     MessageBoxWatch(const MessageBoxWatch &) = delete;
     MessageBoxWatch &operator=(const MessageBoxWatch &) = delete;
 
