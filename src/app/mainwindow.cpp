@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "globaldialog.h"
+#include "librarydialog.h"
 #include "presetsdialog.h"
 #include "save_warning.h"
 #include "store.h"
@@ -19,6 +20,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowIcon(editor_window_icon());
+    connect(ui->pushButton_Library, &QPushButton::clicked, this, [this] { librarydialog::run(this); });
 
     const QString home = QDir::homePath();
     set_paths_for_home(home);

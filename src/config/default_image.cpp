@@ -60,8 +60,11 @@ void fillDevicesPedalsRelays(unsigned char *image)
     image[kSysexRemoteId] = 1;
 }
 
-void fillPreset(unsigned char *record, int i)
+} // namespace
+
+void fill_default_preset(unsigned char *record, int i)
 {
+    std::memset(record, 0, kPresetRecordSize);
     putFormattedName(record + preset::kName, "Preset %03d", preset_number(i));
     for (int c = 0; c < preset::kProgramChangeCount; ++c)
         record[preset::programChangeOffset(c) + programchange::kNumber] =
@@ -77,13 +80,11 @@ void fillPreset(unsigned char *record, int i)
     }
 }
 
-} // namespace
-
 void fill_default_image(unsigned char *image)
 {
     std::memset(image, 0, kImageSize);
     fillButtons(image);
     fillDevicesPedalsRelays(image);
     for (int i = 0; i < kPresetCount; ++i)
-        fillPreset(image + presetOffset(i), i);
+        fill_default_preset(image + presetOffset(i), i);
 }
