@@ -23,8 +23,11 @@ void ReceptionPacketTally::scan(const unsigned char *data, int size)
 
 void ReceptionPacketTally::takeMessage(const unsigned char *message, int length)
 {
+    const DumpMessageKind kind = classify_dump_message(message, length);
+    if (kind == DumpMessageKind::EndOfFile)
+        endOfFileCount = packetCount;
     // A packet too short to hold data carries nothing the decoder would take.
-    if (classify_dump_message(message, length) != DumpMessageKind::DataPacket || length <= 9)
+    if (kind != DumpMessageKind::DataPacket || length <= 9)
         return;
     ++packetCount;
     const int checksumAt = length - 2;

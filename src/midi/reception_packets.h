@@ -14,6 +14,8 @@ public:
 
     int packets() const { return packetCount; }
     int badChecksums() const { return badChecksumCount; }
+    // An end-of-file message has come after at least one packet: the dump is over.
+    bool dumpEnded() const { return endOfFileCount > 0; }
 
 private:
     void takeMessage(const unsigned char *message, int length);
@@ -22,4 +24,5 @@ private:
     int resumeAt = 0; // past the last closed message, or at the F0 of one still open
     int packetCount = 0;
     int badChecksumCount = 0;
+    int endOfFileCount = 0; // the packets before the last end-of-file message
 };

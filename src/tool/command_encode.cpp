@@ -41,7 +41,8 @@ int run(const QStringList &arguments)
                                                    source, layout::kImageSize) != 1)
             return line.fail(QStringLiteral("no room for a temporary copy of the memory"));
     }
-    const int result = without_stdout(binary_to_sysex, source, out);
+    int result = 0;
+    without_stdout([&] { result = binary_to_sysex(source, out); });
     if (result == dump::kUnreadableSource)
         return line.fail(QStringLiteral("%1: cannot be read").arg(source));
     if (result < 0)

@@ -18,7 +18,8 @@ QString toolHelp()
         "checks, shows, exports, imports and compares memory files (.bin), SysEx dumps\n"
         "(.syx) and readable documents (.json).\n\nCommands:\n");
     for (const ToolCommand &command : tool_commands()) {
-        const QString call = QStringLiteral("%1 %2").arg(QLatin1String(command.name), QLatin1String(command.synopsis));
+        const QString call =
+            QStringLiteral("%1 %2").arg(QLatin1String(command.name), QLatin1String(command.synopsis)).trimmed();
         help += QStringLiteral("  %1\n      %2\n").arg(call, QLatin1String(command.summary));
     }
     help += QStringLiteral("\n\"vektor-tool COMMAND --help\" describes one command.\n"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
+#include <functional>
 
 // Runs `work` with standard output sent nowhere: the dump encoder traces
 // every packet there, which would bury the tool's own output.
-int without_stdout(int (*work)(const QString &, const QString &), const QString &a, const QString &b);
+void without_stdout(const std::function<void()> &work);
