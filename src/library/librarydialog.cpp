@@ -4,6 +4,7 @@
 #include "backup.h"
 #include "copytargetdialog.h"
 #include "file_bytes.h"
+#include "library_share.h"
 #include "image_layout.h"
 #include "preset_list.h"
 #include "preset_operations.h"
@@ -122,6 +123,13 @@ void librarydialog::setUpActions()
     onClick(ui->copyToButton, [this] { copySelectedTo(); });
     onClick(ui->resetButton, [this] { resetSelected(); });
     onClick(ui->printButton, [this] { printSetlist(); });
+    set_up_export_menu(ui->exportButton, *m_model, [this] { return selectedRecords(); });
+    ui->importButton->setEnabled(true);
+    onClick(ui->importButton, [this] {
+        const QVector<int> placed = import_presets(this, *m_model, selectedRecords());
+        if (!placed.isEmpty())
+            selectRecords(placed);
+    });
 
     // Keys of the table only: in the name editor they edit the text.
     const auto key = [this](const QKeySequence &keys, auto action) {

@@ -20,6 +20,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -102,6 +104,8 @@ private slots:
     void leavingWithUnsavedChanges();
     void failedSaveKeepsTheEdits();
     void setlistPdf();
+    void shareABankAndImportItElsewhere();
+    void refusedDocumentChangesNothing();
 };
 
 void TestLibraryDialog::mainWindowReloadsThenOpensTheLibrary()
@@ -357,6 +361,69 @@ void TestLibraryDialog::setlistPdf()
     const Setlist widest = make_setlist(config_image(), "memory.bin");
     QCOMPARE(widest.pages, 2);
     QVERIFY(widest.nameSize < setlist.nameSize);
+}
+
+// A bank exported with its edits and imported over another bank: the
+// question names each slot with what it holds now and what comes, and the
+// import is one step that undo takes back to the identical bytes.
+void TestLibraryDialog::shareABankAndImportItElsewhere()
+{
+    PresetsHome home;
+    librarydialog dialog;
+    dialog.show();
+    QVERIFY(dialog.model()->rename(9, "Verse"));
+    const QString file = home.configPath() + "-bank.json";
+    dialog.selectRecords({9});
+    answerFileDialog(file);
+    QPushButton *exportButton = dialog.findChild<QPushButton *>("exportButton");
+    QVERIFY(exportButton->isEnabled());
+    exportButton->menu()->actions().at(1)->trigger(); // the bank of the selected preset
+    QVERIFY(readWholeFile(file).contains("\"slot\": \"019\""));
+    QByteArray exported;
+    for (int row = 9; row < 18; ++row)
+        exported += dialog.model()->recordBytes(row);
+
+    const QByteArray before(reinterpret_cast<const char *>(dialog.model()->image()), layout::kImageSize);
+    dialog.selectRecords({45}); // preset 051
+    answerFileDialog(file);
+    QString question;
+    whenModal<QMessageBox>([&](QMessageBox *box) {
+        question = box->text() + "\n" + box->informativeText();
+        for (QAbstractButton *button : box->buttons())
+            if (button->text() == "Import from 051 On")
+                button->click();
+    });
+    click(dialog, "importButton");
+    QVERIFY2(question.contains(QString::fromUtf8("051  \"Preset 051\"  \u2192  \"Verse\"")), qPrintable(question));
+    QVERIFY2(question.contains(QString::fromUtf8("059  \"Preset 059\"  \u2192  \"Preset 019\"")), qPrintable(question));
+    QByteArray imported;
+    for (int row = 45; row < 54; ++row)
+        imported += dialog.model()->recordBytes(row);
+    QCOMPARE(imported, exported);
+    QCOMPARE(dialog.selectedRecords().first(), 45);
+
+    dialog.model()->undoStack()->undo();
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(dialog.model()->image()), layout::kImageSize), before);
+}
+
+void TestLibraryDialog::refusedDocumentChangesNothing()
+{
+    PresetsHome home;
+    librarydialog dialog;
+    dialog.show();
+    const QString file = home.configPath() + "-bad.json";
+    QVERIFY(writeWholeFile(file, "{\"format\": \"vektor-readable\", \"version\": 99}"));
+    const QByteArray before(reinterpret_cast<const char *>(dialog.model()->image()), layout::kImageSize);
+    answerFileDialog(file);
+    QString warning;
+    whenModal<QMessageBox>([&](QMessageBox *box) {
+        warning = box->text();
+        box->accept();
+    });
+    click(dialog, "importButton");
+    QVERIFY2(warning.startsWith("memory.bin-bad.json can't be imported: version"), qPrintable(warning));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(dialog.model()->image()), layout::kImageSize), before);
+    QVERIFY(!dialog.model()->undoStack()->canUndo());
 }
 
 VEKTOR_TEST_MAIN(TestLibraryDialog)
