@@ -2,51 +2,14 @@
 // progress text of a send and its time left, and the dump packets of a
 // recording as it grows.
 
+#include "image_fixtures.h"
 #include "test_support.h"
 
 #include "dump_codec.h"
 #include "reception_packets.h"
-#include "stdout_capture.h"
 #include "sysex_sender.h"
 
-#include <vector>
 
-namespace {
-
-using Messages = std::vector<std::vector<unsigned char>>;
-
-// Header, ten data packets, end of file.
-Messages tenPacketDump()
-{
-    QByteArray source;
-    for (int i = 0; i < 10 * 112; ++i)
-        source += char(i * 11);
-    StdoutCapture quiet;
-    const QByteArray dump = encode_dump(source, "source.bin");
-    quiet.finish();
-    Messages messages;
-    for (int start = 0; start < dump.size();) {
-        const int end = dump.indexOf(char(0xF7), start) + 1;
-        messages.emplace_back(dump.begin() + start, dump.begin() + end);
-        start = end;
-    }
-    return messages;
-}
-
-void breakChecksum(std::vector<unsigned char> &packet)
-{
-    packet[packet.size() - 2] ^= 0x01;
-}
-
-QByteArray joined(const Messages &messages)
-{
-    QByteArray all;
-    for (const auto &m : messages)
-        all.append(reinterpret_cast<const char *>(m.data()), int(m.size()));
-    return all;
-}
-
-} // namespace
 
 class TestTransferCounts : public QObject
 {
@@ -95,7 +58,7 @@ void TestTransferCounts::timeLeftNeverBelowThePauses()
 // the header and end of file are not packets.
 void TestTransferCounts::tallyTakesBytesInAnyPieces()
 {
-    Messages dump = tenPacketDump();
+    DumpMessages dump = tenPacketDump();
     QCOMPARE(int(dump.size()), 12);
     breakChecksum(dump[4]);
     breakChecksum(dump[9]);

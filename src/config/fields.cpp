@@ -80,9 +80,7 @@ int bytes_to_hex(char *text, const unsigned char *data, int n)
     return hex.size();
 }
 
-namespace {
-
-int hexDigit(char c)
+int hex_digit_value(char c)
 {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -92,8 +90,6 @@ int hexDigit(char c)
         return c - 'A' + 10;
     return -1;
 }
-
-} // namespace
 
 void hex_to_bytes(unsigned char *data, const char *text, int n)
 {
@@ -110,7 +106,7 @@ void hex_to_bytes(unsigned char *data, const char *text, int n)
             token[1] = *p++;
         int value = 0;
         for (char c : token) {
-            const int digit = hexDigit(c);
+            const int digit = hex_digit_value(c);
             if (digit < 0)
                 break;
             value = value * 16 + digit;

@@ -40,6 +40,8 @@ QByteArray hex_bytes(const unsigned char *data, int n);
 // hex_bytes into `text`, terminated; returns the text length. `text` needs
 // 3 * n bytes (at least 1).
 int bytes_to_hex(char *text, const unsigned char *data, int n);
+// 0..15 for a hex digit of either case, else -1.
+int hex_digit_value(char c);
 // Always writes exactly n bytes: one- or two-character hex tokens, unreadable
 // tokens give 0, missing tokens give 0.
 void hex_to_bytes(unsigned char *data, const char *text, int n);

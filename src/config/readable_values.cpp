@@ -154,16 +154,7 @@ QString name_padding_from_json(const QCborValue &padding, unsigned char *at)
 
 bool parse_hex_bytes(const QString &text, int count, unsigned char *out)
 {
-    auto digit = [](QChar c) {
-        const ushort u = c.unicode();
-        if (u >= '0' && u <= '9')
-            return u - '0';
-        if (u >= 'a' && u <= 'f')
-            return u - 'a' + 10;
-        if (u >= 'A' && u <= 'F')
-            return u - 'A' + 10;
-        return -1;
-    };
+    auto digit = [](QChar c) { return c.unicode() < 0x80 ? hex_digit_value(char(c.unicode())) : -1; };
     int written = 0;
     const int length = text.size();
     int i = 0;

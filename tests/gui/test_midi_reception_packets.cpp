@@ -2,6 +2,7 @@
 // their checksums hold, beside the byte count.
 
 #include "midi_peer.h"
+#include "image_fixtures.h"
 #include "test_support.h"
 #include "utility_support.h"
 
@@ -15,34 +16,10 @@
 
 namespace {
 
-using Messages = std::vector<std::vector<unsigned char>>;
+using Messages = DumpMessages;
 
 // Unhurried, so a busy server loses no message: the counts must be exact.
 constexpr std::chrono::milliseconds kPlayPause(10);
-
-// Header, ten data packets, end of file.
-Messages tenPacketDump(const TempHome &home)
-{
-    QByteArray source;
-    for (int i = 0; i < 10 * 112; ++i)
-        source += char(i * 11);
-    writeWholeFile(home.path() + "/source.bin", source);
-    binary_to_sysex(home.path() + "/source.bin", home.path() + "/source.syx");
-    return split_sysex_messages(readWholeFile(home.path() + "/source.syx"));
-}
-
-void breakChecksum(std::vector<unsigned char> &packet)
-{
-    packet[packet.size() - 2] ^= 0x01;
-}
-
-QByteArray joined(const Messages &messages)
-{
-    QByteArray all;
-    for (const auto &m : messages)
-        all.append(reinterpret_cast<const char *>(m.data()), int(m.size()));
-    return all;
-}
 
 QLabel *label(utilitydialog &dialog, const char *name)
 {
@@ -71,7 +48,7 @@ void TestMidiReceptionPackets::labelCountsPacketsAndBadChecksums()
 {
     TempHome home;
     prepare_editor_home(home);
-    Messages dump = tenPacketDump(home);
+    Messages dump = tenPacketDump();
     breakChecksum(dump[7]);
     PeerOutput peer("vektor-packets-peer", "out");
     utilitydialog dialog(nullptr);

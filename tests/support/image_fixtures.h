@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QVector>
 
+#include <vector>
+
 // Images and dumps that many tests start from.
 
 // The store's image in memory, as it is now.
@@ -13,3 +15,12 @@ QByteArray factoryImage();
 QByteArray dumpOf(const QByteArray &source);
 // Offsets of the F0 of each message in a dump.
 QVector<int> messageStarts(const QByteArray &dump);
+
+// A dump as its messages, each F0 through F7.
+using DumpMessages = std::vector<std::vector<unsigned char>>;
+DumpMessages messagesOf(const QByteArray &dump);
+QByteArray joined(const DumpMessages &messages);
+// The dump of 1,120 source bytes: a header, ten full packets, the end of file.
+DumpMessages tenPacketDump();
+// Spoils the checksum of a data packet.
+void breakChecksum(std::vector<unsigned char> &packet);
