@@ -71,6 +71,9 @@ librarydialog::librarydialog(QWidget *parent)
 
 librarydialog::~librarydialog()
 {
+    // The table tells of its selection going as the widgets are taken down,
+    // when this dialog is no longer one to update.
+    ui->presetTable->selectionModel()->disconnect(this);
     delete ui;
 }
 
