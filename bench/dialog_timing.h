@@ -1,7 +1,8 @@
 #pragma once
 
 // Times opening a dialog (construct and show) beside opening its bare
-// designer form (setupUi and show), and closing each (destruction) apart.
+// designer form (setupUi and show) and that form given the dialog's lists
+// (form_lists.h), and closing each (destruction) apart.
 //
 // The two run in alternating blocks, not strictly by turns: what one run
 // leaves behind (freed memory the allocator sorts out on the next large
@@ -10,6 +11,8 @@
 // the side that allocates more. The first run of each block pays for the
 // other side and is dropped. Blocks still alternate, so a load that comes
 // and goes on the machine weighs on both alike.
+
+#include "form_lists.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -21,6 +24,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace dialogtiming {
@@ -30,11 +34,21 @@ struct Medians {
     double closeMs = 0;
 };
 
-struct Pair {
+struct Openings {
     Medians dialog;
     Medians bare;
+    Medians listed; // the bare form with the dialog's lists
     double ratio() const { return dialog.openMs / bare.openMs; }
+    double listedRatio() const { return dialog.openMs / listed.openMs; }
 };
+
+// Time spent in work an opening must do but its figure leaves out (the
+// utility dialog's MIDI system); whatever measures that work adds to it.
+inline qint64 &leftOutNs()
+{
+    static qint64 total = 0;
+    return total;
+}
 
 inline double median(std::vector<double> values)
 {
@@ -47,15 +61,17 @@ class Series
 public:
     void run(const std::function<QWidget *()> &open)
     {
+        const qint64 leftOutBefore = leftOutNs();
         QElapsedTimer clock;
         clock.start();
         QWidget *window = open();
         const qint64 opened = clock.nsecsElapsed();
         delete window;
         const qint64 closed = clock.nsecsElapsed();
+        const qint64 leftOut = leftOutNs() - leftOutBefore;
         // Events the run posted (layout, paint) are handled outside the clock.
         QApplication::processEvents();
-        openMs.push_back(double(opened) / 1e6);
+        openMs.push_back(double(opened - leftOut) / 1e6);
         closeMs.push_back(double(closed - opened) / 1e6);
     }
     void dropLast()
@@ -70,24 +86,25 @@ private:
 };
 
 // `open` builds and shows the dialog and hands it over; `openBare` does the
-// same with the bare form. `rounds` blocks of `block` runs each.
-inline Pair measure(const std::function<QWidget *()> &open, const std::function<QWidget *()> &openBare,
-                    int rounds, int block = 8)
+// same with the bare form, `openListed` with the bare form and the lists.
+// `rounds` blocks of `block` runs of each.
+inline Openings measure(const std::function<QWidget *()> &open, const std::function<QWidget *()> &openBare,
+                       const std::function<QWidget *()> &openListed, int rounds, int block = 8)
 {
-    Series dialog, bare;
+    Series dialog, bare, listed;
+    const auto runBlock = [block](Series &series, const std::function<QWidget *()> &opener) {
+        for (int i = 0; i < block; ++i) {
+            series.run(opener);
+            if (i == 0)
+                series.dropLast();
+        }
+    };
     for (int round = 0; round < rounds; ++round) {
-        for (int i = 0; i < block; ++i) {
-            bare.run(openBare);
-            if (i == 0)
-                bare.dropLast();
-        }
-        for (int i = 0; i < block; ++i) {
-            dialog.run(open);
-            if (i == 0)
-                dialog.dropLast();
-        }
+        runBlock(bare, openBare);
+        runBlock(listed, openListed);
+        runBlock(dialog, open);
     }
-    return {dialog.medians(), bare.medians()};
+    return {dialog.medians(), bare.medians(), listed.medians()};
 }
 
 // The offscreen platform complains about every shown window; other
@@ -118,13 +135,16 @@ inline int roundsFrom(int argc, char *argv[])
     return argc > 1 ? std::max(1, std::atoi(argv[1])) : 8;
 }
 
-// The line bench/run reads: "open <what> median X ms | bare form median Y ms
-// | ratio R | close C ms, bare form D ms".
-inline void report(const char *what, const Pair &figures)
+// The lines bench/run reads:
+// "open <what> median X ms | bare form median Y ms | ratio R | close C ms, bare form D ms"
+// "lists <what> median X ms | bare form and lists median Y ms | ratio R | lists: N boxes, M entries"
+inline void report(const char *what, const Openings &figures, const QString &lists)
 {
     std::printf("open %-25s median %6.2f ms | bare form median %6.2f ms | ratio %.2f | close %6.2f ms, bare form %6.2f ms\n",
                 what, figures.dialog.openMs, figures.bare.openMs, figures.ratio(), figures.dialog.closeMs,
                 figures.bare.closeMs);
+    std::printf("lists %-24s median %6.2f ms | bare form and lists median %6.2f ms | ratio %.2f | lists: %s\n", what,
+                figures.dialog.openMs, figures.listed.openMs, figures.listedRatio(), qPrintable(lists));
 }
 
 // Builds and shows a dialog of the editor (its parent: none).
@@ -144,6 +164,32 @@ QWidget *openBareForm()
     form.setupUi(dialog);
     dialog->show();
     return dialog;
+}
+
+// The bare form given `lists` before it is shown, as a dialog fills its
+// boxes in its constructor; then `more`, when given.
+template <typename Form>
+QWidget *openListedForm(const FormLists &lists, const std::function<void(QDialog *)> &more = {})
+{
+    auto *dialog = new QDialog;
+    Form form;
+    form.setupUi(dialog);
+    lists.giveTo(dialog);
+    if (more)
+        more(dialog);
+    dialog->show();
+    return dialog;
+}
+
+// The lists `open` gives, against the bare form.
+template <typename Form>
+FormLists listsOf(const std::function<QWidget *()> &open)
+{
+    std::unique_ptr<QWidget> dialog(open());
+    QDialog bare;
+    Form form;
+    form.setupUi(&bare);
+    return FormLists(dialog.get(), &bare);
 }
 
 } // namespace dialogtiming
