@@ -2,6 +2,7 @@
 // beside a bare Qt window started the same way in the same run. Each is a
 // fresh child process, timed by the parent until the child reports "shown".
 
+#include "high_dpi.h"
 #include "mainwindow.h"
 #include "store.h"
 
@@ -20,8 +21,10 @@ namespace {
 
 int runChild(int argc, char *argv[], bool editor)
 {
-    if (editor)
+    if (editor) { // as main.cpp starts
         ensure_image();
+        enable_high_dpi();
+    }
     QApplication app(argc, argv);
     std::unique_ptr<QMainWindow> window(editor ? new MainWindow : new QMainWindow);
     window->show();
