@@ -4,13 +4,13 @@
 // designer form (setupUi and show) and that form given the dialog's lists
 // (form_lists.h), and closing each (destruction) apart.
 //
-// The two run in alternating blocks, not strictly by turns: what one run
+// The three run in alternating blocks, not strictly by turns: what one run
 // leaves behind (freed memory the allocator sorts out on the next large
 // request, caches filled with its own data) is paid by whatever runs next,
 // so strict turns bill each side for the other's leftovers, in favour of
-// the side that allocates more. The first run of each block pays for the
-// other side and is dropped. Blocks still alternate, so a load that comes
-// and goes on the machine weighs on both alike.
+// the side that allocates more. The first run of each block pays for what
+// ran before and is dropped. Blocks still alternate, so a load that comes
+// and goes on the machine weighs on all alike.
 
 #include "form_lists.h"
 
