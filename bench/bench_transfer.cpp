@@ -145,6 +145,10 @@ int main(int argc, char *argv[])
         {
             QuietStdout quiet;
             click(dialog, "pushButton_SendSysEx");
+            // The send runs on the event loop; it has ended once its bar is hidden.
+            auto *progress = dialog.findChild<QWidget *>("progressBar_SysEx");
+            while (progress->isVisible())
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         }
         const double pausesMs = 839.0 * sending::kPauseBeforeMessageMs;
         sendRatio = millisecondsBetween(start, PeerClock::now()) / pausesMs;

@@ -8,7 +8,7 @@ include(GNUInstallDirs)
 # desktop finds the icon by name and ties the running window to the entry.
 set(VEKTOR_APP_ID vektor-editor)
 
-install(TARGETS vektor-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS vektor-editor vektor-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES packaging/${VEKTOR_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size 16 32 48 256)
@@ -46,7 +46,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Edits the global settings and the 270 presets of the Vektor MIDI foot
 controller, copies and resets presets, imports the memory of the Kestrel,
 and moves the memory to and from the controller as SysEx dumps (MIDI File
-Dump format). It can also send a firmware update.")
+Dump format). It can also send a firmware update. The command-line tool
+vektor-tool converts, checks, exports, imports and compares memories and
+dumps without a window.")
 # dpkg-shlibdeps finds the libraries the executable links; the Qt platform and
 # image-format plugins it loads at run time come with libqt5gui5, which it
 # links, so nothing has to be added by hand.

@@ -5,6 +5,7 @@
 #include "dump_codec.h"
 #include "dump_messages.h"
 #include "image_layout.h"
+#include "message_walk.h"
 #include "stdout_capture.h"
 #include "test_support.h"
 
@@ -28,13 +29,13 @@ struct Message {
     bool closed;
 };
 
-QVector<Message> messagesOf(const QByteArray &dump)
+QVector<Message> messagesOf(const QByteArray &dump, InnerStart rule = InnerStart::KeptInMessage)
 {
     QVector<Message> out;
-    for_each_dump_message(reinterpret_cast<const unsigned char *>(dump.constData()), dump.size(),
-                          [&](const unsigned char *m, int length, bool closed) {
-                              out.append({QByteArray(reinterpret_cast<const char *>(m), length), closed});
-                          });
+    walk_sysex_messages(reinterpret_cast<const unsigned char *>(dump.constData()), dump.size(), rule,
+                        [&](const SysexSpan &m) {
+                            out.append({QByteArray(reinterpret_cast<const char *>(m.bytes), m.length), m.closed});
+                        });
     return out;
 }
 
@@ -248,15 +249,57 @@ private slots:
         QVERIFY(decoded == source.left(112) + source.left(112));
     }
 
+    void messageWalk_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("rule");
+        QTest::addColumn<QByteArray>("messages"); // the closed ones, one after the other
+        QTest::addColumn<QByteArray>("unclosed");
+        QTest::addColumn<int>("resumeAt");
+        const QByteArray nested = bytes({0x00, 0xF0, 0x01, 0xF0, 0x02, 0xF7, 0x33, 0xF0, 0x7E, 0x00});
+        const int kept = int(InnerStart::KeptInMessage);
+        const int startsNew = int(InnerStart::StartsNewMessage);
+        QTest::newRow("decoder keeps an inner F0")
+            << nested << kept << bytes({0xF0, 0x01, 0xF0, 0x02, 0xF7}) << bytes({0xF0, 0x7E, 0x00}) << 7;
+        QTest::newRow("sender starts anew at it")
+            << nested << startsNew << bytes({0xF0, 0x02, 0xF7}) << bytes({0xF0, 0x7E, 0x00}) << 7;
+        const QByteArray stray = bytes({0xF7, 0x10, 0xF0, 0x11, 0xF7, 0x12, 0xF7, 0xF0, 0xF7});
+        QTest::newRow("F7 with no F0 open is skipped")
+            << stray << startsNew << bytes({0xF0, 0x11, 0xF7, 0xF0, 0xF7}) << QByteArray() << stray.size();
+        QTest::newRow("unclosed message, inner F0, sender")
+            << bytes({0xF0, 0x01, 0xF0, 0x02}) << startsNew << QByteArray() << bytes({0xF0, 0x02}) << 2;
+        QTest::newRow("unclosed message, inner F0, decoder")
+            << bytes({0xF0, 0x01, 0xF0, 0x02}) << kept << QByteArray() << bytes({0xF0, 0x01, 0xF0, 0x02}) << 0;
+        QTest::newRow("no message") << bytes({0x01, 0x02}) << kept << QByteArray() << QByteArray() << 2;
+    }
+
     void messageWalk()
     {
-        // An F0 inside a message belongs to it; a last message without F7 runs to the end.
-        const QVector<Message> m = messagesOf(bytes({0x00, 0xF0, 0x01, 0xF0, 0x02, 0xF7, 0x33, 0xF0, 0x7E, 0x00}));
-        QCOMPARE(m.size(), 2);
-        QCOMPARE(m[0].bytes, bytes({0xF0, 0x01, 0xF0, 0x02, 0xF7}));
-        QVERIFY(m[0].closed);
-        QCOMPARE(m[1].bytes, bytes({0xF0, 0x7E, 0x00}));
-        QVERIFY(!m[1].closed);
+        QFETCH(QByteArray, data);
+        QFETCH(int, rule);
+        QFETCH(QByteArray, messages);
+        QFETCH(QByteArray, unclosed);
+        QFETCH(int, resumeAt);
+        QByteArray closedBytes, unclosedBytes;
+        int unclosedCount = 0;
+        const int resume = walk_sysex_messages(reinterpret_cast<const unsigned char *>(data.constData()), data.size(),
+                                               InnerStart(rule), [&](const SysexSpan &m) {
+                                                   const QByteArray b(reinterpret_cast<const char *>(m.bytes), m.length);
+                                                   if (m.closed) {
+                                                       QVERIFY(unclosedCount == 0); // only the last may be open
+                                                       closedBytes += b;
+                                                   } else {
+                                                       ++unclosedCount;
+                                                       unclosedBytes = b;
+                                                   }
+                                               });
+        QCOMPARE(closedBytes, messages);
+        QCOMPARE(unclosedBytes, unclosed);
+        QCOMPARE(resume, resumeAt);
+    }
+
+    void decodingAPacketCutShort()
+    {
 
         // A packet that lost its F7 at the end of the file still decodes, its
         // last byte taken as the checksum.

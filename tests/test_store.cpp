@@ -5,6 +5,7 @@
 #include "fields.h"
 #include "image_layout.h"
 #include "store.h"
+#include "image_fixtures.h"
 #include "test_support.h"
 
 #include <QDir>
@@ -15,11 +16,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray imageBytes()
-{
-    return QByteArray(reinterpret_cast<const char *>(config_image()), layout::kImageSize);
-}
 
 void setImage(const QByteArray &bytes)
 {
@@ -145,7 +141,7 @@ private slots:
         setImage(QByteArray(layout::kImageSize, char(0xAA)));
         QVERIFY(writeWholeFile(file_paths().configuration, QByteArray(100, char(0x11))));
         QCOMPARE(load_image(), 100);
-        const QByteArray image = imageBytes();
+        const QByteArray image = imageInMemory();
         QCOMPARE(image.left(100), QByteArray(100, char(0x11)));
         QCOMPARE(image.mid(100), QByteArray(layout::kImageSize - 100, char(0xAA)));
     }
@@ -155,7 +151,7 @@ private slots:
         const QByteArray bytes = randomBytes(layout::kImageSize + 500, 7);
         QVERIFY(writeWholeFile(file_paths().configuration, bytes));
         QCOMPARE(load_image(), layout::kImageSize);
-        QCOMPARE(imageBytes(), bytes.left(layout::kImageSize));
+        QCOMPARE(imageInMemory(), bytes.left(layout::kImageSize));
     }
 
     void loadWithoutFileLeavesImage()
@@ -163,12 +159,12 @@ private slots:
         const QByteArray before = randomBytes(layout::kImageSize, 3);
         setImage(before);
         QCOMPARE(load_image(), -1);
-        QCOMPARE(imageBytes(), before);
+        QCOMPARE(imageInMemory(), before);
 
         file_paths().configuration.clear(); // a cancelled "Open file..."
         QCOMPARE(load_image(), -1);
         QVERIFY(!save_image());
-        QCOMPARE(imageBytes(), before);
+        QCOMPARE(imageInMemory(), before);
     }
 
     void saveLoadRoundTrip()
@@ -180,7 +176,7 @@ private slots:
         QCOMPARE(readWholeFile(file_paths().configuration), bytes);
         setImage(QByteArray(layout::kImageSize, '\0'));
         QCOMPARE(load_image(), layout::kImageSize);
-        QCOMPARE(imageBytes(), bytes);
+        QCOMPARE(imageInMemory(), bytes);
     }
 
     void pathsLongerThan512BytesAreHeldWhole()
@@ -201,7 +197,7 @@ private slots:
         setImage(randomBytes(layout::kImageSize, 13)); // every byte must be rewritten
         QVERIFY(init_default_image());
         const QByteArray expected = expectedFactoryImage();
-        const QByteArray image = imageBytes();
+        const QByteArray image = imageInMemory();
         for (int i = 0; i < layout::kImageSize; ++i)
             if (image[i] != expected[i])
                 QFAIL(qPrintable(QString("byte %1 is %2, expected %3").arg(i).arg(quint8(image[i])).arg(quint8(expected[i]))));
@@ -224,14 +220,14 @@ private slots:
     void copyPresetStartsFromTheFile()
     {
         init_default_image();
-        const QByteArray saved = imageBytes();
+        const QByteArray saved = imageInMemory();
         // An unsaved edit of record 5 is lost: the copy starts from the file.
         config_image()[layout::presetOffset(5)] = 'X';
         QVERIFY(copy_preset(5, 7));
         QByteArray expected = saved;
         expected.replace(layout::presetOffset(7), 290, saved.mid(layout::presetOffset(5), 290));
         QCOMPARE(readWholeFile(file_paths().configuration), expected);
-        QCOMPARE(imageBytes(), expected);
+        QCOMPARE(imageInMemory(), expected);
 
         QVERIFY(copy_preset(3, 3));
         QCOMPARE(readWholeFile(file_paths().configuration), expected);
@@ -262,6 +258,15 @@ private slots:
             const QByteArray data(60000, 'x');
             QCOMPARE(write_file_bytes(reinterpret_cast<const unsigned char *>(data.constData()),
                                       file_paths().configuration, data.size()), 0);
+            QCOMPARE(last_save_error(), QString("File too large"));
+        }
+        QCOMPARE(readWholeFile(file_paths().configuration), old);
+        {
+            // Smaller than a write buffer: the failure shows only when it is flushed.
+            FileSizeLimit limit(4096);
+            QString reason;
+            QVERIFY(!write_file(file_paths().configuration, QByteArray(10000, 'y'), &reason));
+            QCOMPARE(reason, QString("File too large"));
         }
         QCOMPARE(readWholeFile(file_paths().configuration), old);
         // No temporary file is left beside it.

@@ -2,21 +2,29 @@
 // files for the README. Run through scripts/screenshots.sh.
 
 #include "controlchangedialog.h"
+#include "fields.h"
+#include "image_layout.h"
+#include "copytargetdialog.h"
 #include "globaldialog.h"
 #include "high_dpi.h"
+#include "librarydialog.h"
 #include "mainwindow.h"
 #include "midiportsdialog.h"
 #include "overridesdialog.h"
+#include "preset_operations.h"
+#include "presetlibrarymodel.h"
 #include "presetsdialog.h"
 #include "store.h"
 #include "utilitydialog.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 #include <cstdio>
 
@@ -62,6 +70,35 @@ int main(int argc, char *argv[])
         shoot(changes, "control-changes");
         overridesdialog overrides(&dialog, 0);
         shoot(overrides, "instant-access-overrides");
+    }
+    {
+        // A library in use: a second device, switching and control changes
+        // in bank 01, a few presets renamed and the bank selected.
+        unsigned char *image = config_image();
+        write_name(image + layout::deviceOffset(1) + layout::device::kName, QStringLiteral("Echo"));
+        for (int k = 0; k < 9; ++k) {
+            unsigned char *record = image + layout::presetOffset(9 + k);
+            record[layout::preset::programChangeOffset(1) + layout::programchange::kEnabled] = k % 3 != 0;
+            record[layout::preset::kLoops + k % 8] = 1;
+            record[layout::preset::kLoops + (k + 3) % 8] = k % 2 ? 2 : 1;
+            record[layout::preset::kRelays] = k % 2;
+            record[layout::preset::kOutput] = k % 4 == 3;
+            for (int j = 0; j < k % 4; ++j)
+                record[layout::preset::controlChangeOffset(j) + layout::controlchange::kEnabled] = 1;
+            record[layout::preset::overrideOffset(0) + layout::override_::kOverride] = k % 2;
+        }
+        librarydialog dialog(&main);
+        const char *names[] = {"Clean Intro", "Verse Crunch", "Chorus Lead", "Bridge Ambient", "Solo Boost"};
+        for (int k = 0; k < 5; ++k)
+            dialog.model()->rename(9 + k, QString::fromLatin1(names[k]));
+        dialog.model()->undoStack()->clear();
+        dialog.show();
+        dialog.selectRecords(bank_records(1));
+        dialog.findChild<QAbstractItemView *>("presetTable")->scrollToTop();
+        shoot(dialog, "library");
+        copytargetdialog target(&dialog, dialog.model()->image(), bank_records(1));
+        target.setTarget(18);
+        shoot(target, "library-copy");
     }
     {
         utilitydialog dialog(&main);

@@ -2,7 +2,9 @@
 #include "ui_mainwindow.h"
 
 #include "globaldialog.h"
+#include "librarydialog.h"
 #include "presetsdialog.h"
+#include "save_warning.h"
 #include "store.h"
 #include "utilitydialog.h"
 #include "window_icon.h"
@@ -18,6 +20,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowIcon(editor_window_icon());
+    connect(ui->pushButton_Library, &QPushButton::clicked, this, [this] { librarydialog::run(this); });
 
     const QString home = QDir::homePath();
     set_paths_for_home(home);
@@ -47,7 +50,7 @@ void MainWindow::on_pushButton_clicked()
     if (dialog.exec() != QDialog::Accepted)
         return;
     dialog.storeToImage(config_image());
-    save_image();
+    save_image_or_warn(this);
 }
 
 void MainWindow::on_pushButton_2_clicked()
@@ -56,7 +59,7 @@ void MainWindow::on_pushButton_2_clicked()
     presetsdialog dialog(this, config_image());
     if (dialog.exec() == QDialog::Accepted) {
         dialog.storeFormIntoImage();
-        save_image();
+        save_image_or_warn(this);
     }
 }
 

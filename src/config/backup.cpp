@@ -5,20 +5,30 @@
 #include <QFile>
 #include <QFileInfo>
 
-QString configuration_backup_path()
+QString backup_path(const QString &path)
 {
-    return file_paths().configuration + QStringLiteral(".bak");
+    return path + QStringLiteral(".bak");
 }
 
-bool backup_configuration_file()
+bool backup_file(const QString &path, QString *error)
 {
-    const QString path = file_paths().configuration;
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return true;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
         return false;
-    const QByteArray bytes = file.readAll();
-    return write_file_bytes(reinterpret_cast<const unsigned char *>(bytes.constData()), configuration_backup_path(),
-                            bytes.size()) == 1;
+    }
+    return write_file(backup_path(path), file.readAll(), error);
+}
+
+QString configuration_backup_path()
+{
+    return backup_path(file_paths().configuration);
+}
+
+bool backup_configuration_file(QString *error)
+{
+    return backup_file(file_paths().configuration, error);
 }

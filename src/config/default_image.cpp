@@ -3,7 +3,6 @@
 #include "fields.h"
 #include "image_layout.h"
 
-#include <cstdio>
 #include <cstring>
 
 using namespace layout;
@@ -12,9 +11,7 @@ namespace {
 
 void putFormattedName(unsigned char *field, const char *format, int n)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, format, n);
-    write_name(field, QString::fromLatin1(text));
+    write_name(field, QString::asprintf(format, n));
 }
 
 void fillButtons(unsigned char *image)
@@ -63,8 +60,11 @@ void fillDevicesPedalsRelays(unsigned char *image)
     image[kSysexRemoteId] = 1;
 }
 
-void fillPreset(unsigned char *record, int i)
+} // namespace
+
+void fill_default_preset(unsigned char *record, int i)
 {
+    std::memset(record, 0, kPresetRecordSize);
     putFormattedName(record + preset::kName, "Preset %03d", preset_number(i));
     for (int c = 0; c < preset::kProgramChangeCount; ++c)
         record[preset::programChangeOffset(c) + programchange::kNumber] =
@@ -80,13 +80,11 @@ void fillPreset(unsigned char *record, int i)
     }
 }
 
-} // namespace
-
 void fill_default_image(unsigned char *image)
 {
     std::memset(image, 0, kImageSize);
     fillButtons(image);
     fillDevicesPedalsRelays(image);
     for (int i = 0; i < kPresetCount; ++i)
-        fillPreset(image + presetOffset(i), i);
+        fill_default_preset(image + presetOffset(i), i);
 }

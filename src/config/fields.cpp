@@ -20,6 +20,11 @@ int name_length(const unsigned char *field)
 
 } // namespace
 
+QByteArray name_field_bytes(const unsigned char *field)
+{
+    return QByteArray(reinterpret_cast<const char *>(field), name_length(field));
+}
+
 QString name_text(const unsigned char *field)
 {
     return QString::fromLatin1(reinterpret_cast<const char *>(field), name_length(field));
@@ -31,26 +36,48 @@ QString read_name(unsigned char *field)
     return name_text(field);
 }
 
+QByteArray name_bytes(const QString &text)
+{
+    return text.left(layout::kNameLength).toLatin1();
+}
+
+void write_name_padded(unsigned char *field, const QByteArray &text)
+{
+    const int n = qMin(text.size(), layout::kNameLength);
+    std::memset(field, 0, layout::kNameLength);
+    std::memcpy(field, text.constData(), size_t(n));
+}
+
+void write_name_closed(unsigned char *field, const QByteArray &text)
+{
+    write_name_padded(field, text);
+    field[layout::kNameLength] = 0;
+}
+
+void write_text_and_nul(unsigned char *at, const QByteArray &text)
+{
+    const int n = qMin(text.size(), layout::kNameLength);
+    std::memcpy(at, text.constData(), size_t(n));
+    at[n] = 0;
+}
+
 void write_name(unsigned char *field, const QString &text)
 {
-    const QByteArray bytes = text.left(layout::kNameLength).toLatin1();
-    const int n = qMin(bytes.size(), layout::kNameLength);
-    std::memset(field, 0, layout::kNameLength);
-    std::memcpy(field, bytes.constData(), size_t(n));
+    write_name_padded(field, name_bytes(text));
+}
+
+QByteArray hex_bytes(const unsigned char *data, int n)
+{
+    if (n <= 0)
+        return QByteArray();
+    return QByteArray::fromRawData(reinterpret_cast<const char *>(data), n).toHex(' ');
 }
 
 int bytes_to_hex(char *text, const unsigned char *data, int n)
 {
-    static const char digits[] = "0123456789abcdef";
-    int length = 0;
-    for (int i = 0; i < n; ++i) {
-        if (i > 0)
-            text[length++] = ' ';
-        text[length++] = digits[data[i] >> 4];
-        text[length++] = digits[data[i] & 0x0F];
-    }
-    text[length] = '\0';
-    return length;
+    const QByteArray hex = hex_bytes(data, n);
+    std::memcpy(text, hex.constData(), size_t(hex.size()) + 1);
+    return hex.size();
 }
 
 namespace {
@@ -94,9 +121,7 @@ void hex_to_bytes(unsigned char *data, const char *text, int n)
 
 QString hex_text(const unsigned char *data, int n)
 {
-    QByteArray text(3 * qMax(n, 1), '\0');
-    const int length = bytes_to_hex(text.data(), data, n);
-    return QString::fromLatin1(text.constData(), length);
+    return QString::fromLatin1(hex_bytes(data, n));
 }
 
 void store_hex_text(unsigned char *data, const QString &text, int n)

@@ -13,16 +13,32 @@ int fit_value(int v, int max);
 inline bool flag_is_on(unsigned char byte) { return byte != 0; }
 inline unsigned char flag_from_check_state(int state) { return state == 2 ? 1 : 0; }
 
-// The text of a 17-byte name field up to its first NUL, at most 16 bytes.
+// The bytes of a 17-byte name field up to its first NUL, at most 16.
+QByteArray name_field_bytes(const unsigned char *field);
+// The same bytes as text.
 QString name_text(const unsigned char *field);
 // Forces the terminator (byte 16) to 0, then reads the name as name_text.
 QString read_name(unsigned char *field);
-// Stores the first 16 characters, NUL-padded to 16 bytes; the terminator is
-// left alone.
+
+// Names are stored by three rules; which one a field gets is the
+// controller's habit for that field, so none may stand in for another.
+// The first 16 characters of `text`, as the bytes a name field holds.
+QByteArray name_bytes(const QString &text);
+// The text, then NULs up to 16 bytes; the terminator byte is left alone.
+void write_name_padded(unsigned char *field, const QByteArray &text);
+// Padded, and the terminator set to 0: the field holds the name and nothing else.
+void write_name_closed(unsigned char *field, const QByteArray &text);
+// The text and one NUL right after it; the bytes behind that NUL stay as
+// they are (a 16-byte text puts its NUL into the terminator byte).
+void write_text_and_nul(unsigned char *at, const QByteArray &text);
+// What the editors store from a name box: write_name_padded of name_bytes.
 void write_name(unsigned char *field, const QString &text);
 
-// "%02x" per byte, single spaces between; returns the text length. `text`
-// needs 3 * n bytes (at least 1).
+// The one hex formatter: "%02x" per byte, single spaces between, no space
+// at either end ("83 45 7f").
+QByteArray hex_bytes(const unsigned char *data, int n);
+// hex_bytes into `text`, terminated; returns the text length. `text` needs
+// 3 * n bytes (at least 1).
 int bytes_to_hex(char *text, const unsigned char *data, int n);
 // Always writes exactly n bytes: one- or two-character hex tokens, unreadable
 // tokens give 0, missing tokens give 0.

@@ -12,6 +12,7 @@ constexpr int kGlobalSectionSize = 15232;
 constexpr int kPresetsStart = 15232;
 constexpr int kPresetRecordSize = 290;
 constexpr int kPresetCount = 270;
+constexpr int kBankSize = 9; // presets are shown in banks of nine
 constexpr int kSystemSectionStart = 93532;
 constexpr int kSystemSectionSize = 187;
 constexpr int kSiblingImageSize = kestrel::kImageSize; // the Kestrel's memory

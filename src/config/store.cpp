@@ -3,29 +3,14 @@
 #include "default_image.h"
 #include "image_layout.h"
 
-#include <QFile>
-#include <QSaveFile>
-
 #include <cstring>
+#include <vector>
 
 namespace {
 
 unsigned char *g_image = nullptr;
 unsigned char *g_sibling = nullptr;
-
-// Reads until `max` bytes or end of file, so pipes and short reads behave
-// like a plain file.
-int readUpTo(QFile &file, unsigned char *buffer, int max)
-{
-    int total = 0;
-    while (total < max) {
-        const qint64 n = file.read(reinterpret_cast<char *>(buffer) + total, max - total);
-        if (n <= 0)
-            break;
-        total += int(n);
-    }
-    return total;
-}
+QString g_saveError;
 
 } // namespace
 
@@ -54,15 +39,23 @@ unsigned char *ensure_image()
 
 int load_image()
 {
-    QFile file(file_paths().configuration);
-    if (file_paths().configuration.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return -1;
-    return readUpTo(file, ensure_image(), layout::kImageSize);
+    return read_file_bytes(ensure_image(), file_paths().configuration, layout::kImageSize);
+}
+
+bool save_configuration_bytes(const QByteArray &bytes)
+{
+    return write_file(file_paths().configuration, bytes, &g_saveError);
 }
 
 bool save_image()
 {
-    return write_file_bytes(ensure_image(), file_paths().configuration, layout::kImageSize) == 1;
+    return save_configuration_bytes(
+        QByteArray::fromRawData(reinterpret_cast<const char *>(ensure_image()), layout::kImageSize));
+}
+
+QString last_save_error()
+{
+    return g_saveError;
 }
 
 bool init_default_image()
@@ -82,13 +75,14 @@ bool copy_preset(int from, int to)
 
 int load_sibling_image()
 {
-    QFile file(file_paths().sibling);
-    if (file_paths().sibling.isEmpty() || !file.open(QIODevice::ReadOnly))
+    std::vector<unsigned char> bytes(layout::kSiblingImageSize);
+    const int read = read_file_bytes(bytes.data(), file_paths().sibling, layout::kSiblingImageSize);
+    if (read < 0)
         return -1;
     if (!g_sibling)
         g_sibling = new unsigned char[layout::kSiblingImageSize]();
     // A shorter file must not leave an earlier file's bytes behind it.
-    const int read = readUpTo(file, g_sibling, layout::kSiblingImageSize);
+    std::memcpy(g_sibling, bytes.data(), size_t(read));
     std::memset(g_sibling + read, 0, size_t(layout::kSiblingImageSize - read));
     return read;
 }
@@ -96,27 +90,4 @@ int load_sibling_image()
 unsigned char *sibling_image()
 {
     return g_sibling;
-}
-
-int read_file_bytes(unsigned char *buffer, const QString &path, int max)
-{
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return -1;
-    return readUpTo(file, buffer, qMax(max, 0));
-}
-
-int write_file_bytes(const unsigned char *data, const QString &path, int length)
-{
-    // A temporary file renamed over the target: a crash or a full disk never
-    // leaves a torn file behind.
-    QSaveFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly))
-        return -1;
-    const qint64 written = file.write(reinterpret_cast<const char *>(data), qMax(length, 0));
-    if (written != qMax(length, 0)) {
-        file.cancelWriting(); // the destructor drops the temporary file
-        return 0;
-    }
-    return file.commit() ? 1 : 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "file_bytes.h"
+
 #include <QString>
 
 // The process-wide configuration store: the one configuration image, the
@@ -28,8 +30,13 @@ inline unsigned char *config_image() { return ensure_image(); }
 int load_image();
 
 // Writes the whole image to the configuration file, all or nothing: a failed
-// write leaves the previous file as it was. Returns true when written.
+// write leaves the previous file as it was. Returns true when written; when
+// not, last_save_error() says why.
 bool save_image();
+// The system's reason why the last save of the configuration file failed.
+QString last_save_error();
+// Replaces the configuration file with `bytes`, as save_image does with the image.
+bool save_configuration_bytes(const QByteArray &bytes);
 
 // Builds the factory image in memory and saves it.
 bool init_default_image();
@@ -43,12 +50,3 @@ bool copy_preset(int from, int to);
 int load_sibling_image();
 // The sibling image, or nullptr while no Kestrel file has been read.
 unsigned char *sibling_image();
-
-// Reads up to `max` bytes; returns the count read, or -1 when the file cannot
-// be opened.
-int read_file_bytes(unsigned char *buffer, const QString &path, int max);
-
-// Replaces `path` with `length` bytes, all or nothing. Returns 1 when written
-// whole, 0 when the write failed (the old file stays), -1 when the file could
-// not be opened for writing.
-int write_file_bytes(const unsigned char *data, const QString &path, int length);

@@ -2,6 +2,7 @@
 
 #include "fields.h"
 #include "image_layout.h"
+#include "store.h"
 
 #include <array>
 #include <cstdio>
@@ -88,7 +89,7 @@ RecordBytes formBytes(const PresetFormValues &v)
 
 QByteArray formName(const PresetFormValues &v)
 {
-    return v.name.left(kNameLength).toLatin1();
+    return name_bytes(v.name);
 }
 
 } // namespace
@@ -96,8 +97,7 @@ QByteArray formName(const PresetFormValues &v)
 void storePresetForm(const PresetFormValues &values, unsigned char *record)
 {
     const QByteArray name = formName(values);
-    std::memcpy(record + preset::kName, name.constData(), size_t(name.size()));
-    record[preset::kName + name.size()] = 0;
+    write_text_and_nul(record + preset::kName, name);
     std::printf("Conf: '%s'\n", reinterpret_cast<const char *>(record + preset::kName));
     std::printf("Form: '%s'\n", name.constData());
 
@@ -136,4 +136,22 @@ bool presetFormMatchesRecord(const PresetFormValues &values, const unsigned char
             std::printf("%d, %d\n", storedValue, int(values.programChangeEnabled[check.row]));
     }
     return same;
+}
+
+bool subDialogEntriesMatchFile(const unsigned char *image, int index)
+{
+    std::vector<unsigned char> file(kImageSize);
+    const int held = read_file_bytes(file.data(), file_paths().configuration, kImageSize);
+    const int record = presetOffset(index);
+    const std::pair<int, int> areas[] = {
+        {preset::kControlChanges, preset::kControlChangeCount * preset::kControlChangeSize},
+        {preset::kOverrides, preset::kOverrideCount * preset::kOverrideSize},
+    };
+    for (const auto &area : areas) {
+        const int start = record + area.first;
+        const int end = qMin(start + area.second, held);
+        if (end > start && std::memcmp(image + start, file.data() + start, size_t(end - start)) != 0)
+            return false;
+    }
+    return true;
 }

@@ -34,3 +34,10 @@ void storePresetForm(const PresetFormValues &values, unsigned char *record);
 // Runs the 98 checks in order, printing a "Diff: N" line (and for some a
 // second line with both values) for each that differs. True when none does.
 bool presetFormMatchesRecord(const PresetFormValues &values, const unsigned char *record);
+
+// True when the control-change and override entries of preset `index` in
+// `image` are what the configuration file holds for them. The preset switch
+// reloads the file, so entries edited in the sub-dialogs and not yet saved
+// would be lost. Bytes the file does not hold (a short or missing file)
+// survive a reload and count as matching.
+bool subDialogEntriesMatchFile(const unsigned char *image, int index);

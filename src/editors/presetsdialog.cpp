@@ -7,6 +7,7 @@
 #include "image_layout.h"
 #include "overridesdialog.h"
 #include "presetlists.h"
+#include "save_warning.h"
 #include "slotconnection.h"
 #include "store.h"
 #include "valuelistmodel.h"
@@ -273,7 +274,9 @@ void presetsdialog::on_presetComboBox_currentIndexChanged(int index)
     if (m_currentPreset == -1 || index < 0 || index >= layout::kPresetCount)
         return;
     bool keepImage = false;
-    if (!presetMatchesForm()) {
+    // The form's comparison first: its "Diff" lines come out as they always did.
+    const bool formMatches = presetMatchesForm();
+    if (!formMatches || !subDialogEntriesMatchFile(image, m_currentPreset)) {
         const QMessageBox::StandardButton answer =
             QMessageBox::warning(this, QStringLiteral("Preset"), tr("¿Save preset changes?"),
                                  QMessageBox::Yes | QMessageBox::No);
@@ -282,7 +285,7 @@ void presetsdialog::on_presetComboBox_currentIndexChanged(int index)
             // Should the file refuse the write, reloading it would throw away
             // what the user just chose to keep; the edits stay in memory for
             // the next Save instead.
-            keepImage = !save_image();
+            keepImage = !save_image_or_warn(this);
             refreshPresetSelectorTexts();
             ui->presetComboBox->setCurrentIndex(index);
         }

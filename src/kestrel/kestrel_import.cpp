@@ -1,38 +1,25 @@
 #include "kestrel_import.h"
 
+#include "fields.h"
 #include "image_layout.h"
 #include "kestrel_layout.h"
 
-#include <QByteArray>
+#include <QString>
 
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-// A name up to its first NUL, at most 16 bytes, whatever follows it.
-QByteArray nameBytes(const unsigned char *name)
-{
-    int length = 0;
-    while (length < kestrel::kNameLength && name[length] != 0)
-        ++length;
-    return QByteArray(reinterpret_cast<const char *>(name), length);
-}
-
-// The name's text, zero-padded to 16 bytes; the terminator is forced to 0.
+// The name as far as its first NUL, into a field that then holds nothing else.
 void copyName(unsigned char *to, const unsigned char *from)
 {
-    const QByteArray name = nameBytes(from);
-    std::memset(to, 0, layout::kNameLength);
-    std::memcpy(to, name.constData(), size_t(name.size()));
-    to[layout::kNameLength] = 0;
+    write_name_closed(to, name_field_bytes(from));
 }
 
-void writeFormattedName(unsigned char *to, const char *format, int value)
+QByteArray formatted(const char *format, int value)
 {
-    char text[layout::kNameFieldSize];
-    const int length = std::snprintf(text, sizeof text, format, value);
-    std::memcpy(to, text, size_t(length) + 1);
+    return QString::asprintf(format, value).toLatin1();
 }
 
 void printSectionSizes()
@@ -84,7 +71,7 @@ void importChannels(const unsigned char *kestrel, unsigned char *image)
     for (int c = 0; c < kestrel::kChannelCount; ++c) {
         const int offset = kestrel::channelOffset(c);
         const unsigned char *from = kestrel + offset;
-        std::printf("Channel %d: %s\nOffset: %d\n", c, nameBytes(from + kestrel::channel::kName).constData(),
+        std::printf("Channel %d: %s\nOffset: %d\n", c, name_field_bytes(from + kestrel::channel::kName).constData(),
                     offset);
         unsigned char *to = image + layout::deviceOffset(c);
         copyName(to + layout::device::kName, from + kestrel::channel::kName);
@@ -114,7 +101,7 @@ void importGlobals(const unsigned char *kestrel, unsigned char *image)
 
     for (int r = 0; r < layout::kRelayCount; ++r) {
         unsigned char *relay = image + layout::relayOffset(r);
-        writeFormattedName(relay + layout::relay::kName, "Relay %d", r);
+        write_text_and_nul(relay + layout::relay::kName, formatted("Relay %d", r));
         relay[layout::relay::kFlag] = static_cast<unsigned char>(r);
         relay[layout::relay::kByte18] = 0;
     }
@@ -127,7 +114,7 @@ void importPresets(const unsigned char *kestrel, unsigned char *image)
     for (int k = 0; k < kestrel::kPresetCount; ++k) {
         const unsigned char *from = kestrel + kestrel::presetOffset(k);
         unsigned char *to = image + layout::presetOffset(k);
-        std::printf("Preset %d: %s\n", k, nameBytes(from + kp::kName).constData());
+        std::printf("Preset %d: %s\n", k, name_field_bytes(from + kp::kName).constData());
         std::memcpy(to + vp::kOverrides, from + kp::kOverrides, vp::kOverrideCount * vp::kOverrideSize);
         std::memcpy(to + vp::kControlChanges, from + kp::kControlChanges,
                     vp::kControlChangeCount * vp::kControlChangeSize);
@@ -148,7 +135,7 @@ void import_kestrel_image(const unsigned char *kestrel, unsigned char *image)
 {
     printSectionSizes();
     importButtons(kestrel, image);
-    writeFormattedName(image + layout::kBankNameAreaStart, "Bank %d", 0);
+    write_text_and_nul(image + layout::kBankNameAreaStart, formatted("Bank %d", 0));
     importChannels(kestrel, image);
     importGlobals(kestrel, image);
     importPresets(kestrel, image);

@@ -1,6 +1,7 @@
 #include "reception_packets.h"
 
 #include "dump_messages.h"
+#include "message_walk.h"
 
 void ReceptionPacketTally::reset()
 {
@@ -11,22 +12,22 @@ void ReceptionPacketTally::scan(const unsigned char *data, int size)
 {
     if (size < scanned)
         reset();
-    for (int i = scanned; i < size; ++i) {
-        if (messageStart < 0) {
-            if (data[i] == 0xF0)
-                messageStart = i;
-        } else if (data[i] == 0xF7) {
-            takeMessage(data + messageStart, i + 1 - messageStart);
-            messageStart = -1;
-        }
-    }
     scanned = size;
+    // A message still open is walked again next time, once more has come.
+    resumeAt += walk_sysex_messages(data + resumeAt, size - resumeAt, InnerStart::KeptInMessage,
+                                    [this](const SysexSpan &message) {
+                                        if (message.closed)
+                                            takeMessage(message.bytes, message.length);
+                                    });
 }
 
 void ReceptionPacketTally::takeMessage(const unsigned char *message, int length)
 {
+    const DumpMessageKind kind = classify_dump_message(message, length);
+    if (kind == DumpMessageKind::EndOfFile)
+        endOfFileCount = packetCount;
     // A packet too short to hold data carries nothing the decoder would take.
-    if (classify_dump_message(message, length) != DumpMessageKind::DataPacket || length <= 9)
+    if (kind != DumpMessageKind::DataPacket || length <= 9)
         return;
     ++packetCount;
     const int checksumAt = length - 2;

@@ -14,12 +14,15 @@ public:
 
     int packets() const { return packetCount; }
     int badChecksums() const { return badChecksumCount; }
+    // An end-of-file message has come after at least one packet: the dump is over.
+    bool dumpEnded() const { return endOfFileCount > 0; }
 
 private:
     void takeMessage(const unsigned char *message, int length);
 
     int scanned = 0;
-    int messageStart = -1; // of an F0 not yet closed by its F7
+    int resumeAt = 0; // past the last closed message, or at the F0 of one still open
     int packetCount = 0;
     int badChecksumCount = 0;
+    int endOfFileCount = 0; // the packets before the last end-of-file message
 };

@@ -1,9 +1,8 @@
 #include "dump_codec.h"
 
 #include "dump_messages.h"
-#include "store.h"
-
-#include <QByteArray>
+#include "file_bytes.h"
+#include "message_walk.h"
 
 #include <cstdio>
 #include <vector>
@@ -24,78 +23,91 @@ void splitSourceName(const QString &path, QByteArray &baseName, unsigned char ty
         type[i] = i < extension.size() ? static_cast<unsigned char>(extension[i]) : ' ';
 }
 
+bool readWhole(const QString &path, int max, QByteArray &bytes)
+{
+    bytes.resize(max);
+    const int size = read_file_bytes(reinterpret_cast<unsigned char *>(bytes.data()), path, max);
+    if (size < 0) {
+        bytes.clear();
+        return false;
+    }
+    bytes.resize(size);
+    return true;
+}
+
 } // namespace
 
-int binary_to_sysex(const QString &sourcePath, const QString &dumpPath)
+QByteArray encode_dump(const QByteArray &source, const QString &sourcePath)
 {
-    std::vector<unsigned char> source(dump::kMaxSourceBytes);
-    const int length = read_file_bytes(source.data(), sourcePath, dump::kMaxSourceBytes);
-    if (length < 0)
-        return dump::kUnreadableSource;
-
+    const int length = qMin(source.size(), dump::kMaxSourceBytes);
+    const auto *raw = reinterpret_cast<const unsigned char *>(source.constData());
     QByteArray baseName;
     unsigned char type[4];
     splitSourceName(sourcePath, baseName, type);
 
-    std::vector<unsigned char> out(size_t(dump::kMaxDumpBytes) + size_t(baseName.size()));
-    int size = make_header_message(out.data(), baseName, type, length, 0, 0);
+    QByteArray out(dump::kMaxDumpBytes + baseName.size(), '\0');
+    auto *at = reinterpret_cast<unsigned char *>(out.data());
+    int size = make_header_message(at, baseName, type, length, 0, 0);
     int packets = 0;
     for (int offset = 0; offset < length; offset += dump::kMaxRawPerPacket, ++packets) {
         const int block = qMin(dump::kMaxRawPerPacket, length - offset);
-        const int packetSize = make_data_packet(out.data() + size, source.data() + offset, block, 0, packets & 0x7F);
+        const int packetSize = make_data_packet(at + size, raw + offset, block, 0, packets & 0x7F);
         std::printf("block size: %d\ndata packet size: %d\n", block, packetSize);
         size += packetSize;
     }
-    const int beforeEndOfFile = size;
-    size += make_end_of_file_message(out.data() + size, packets);
-    if (write_file_bytes(out.data(), dumpPath, size) != 1)
-        return dump::kWriteFailed;
-    return beforeEndOfFile;
-}
-
-void for_each_dump_message(const unsigned char *data, int size, const DumpMessageVisitor &visit)
-{
-    int i = 0;
-    while (i < size) {
-        if (data[i] != 0xF0) {
-            ++i;
-            continue;
-        }
-        int end = i + 1;
-        while (end < size && data[end] != 0xF7)
-            ++end;
-        const bool closed = end < size;
-        visit(data + i, closed ? end - i + 1 : end - i, closed);
-        i = end + 1;
-    }
+    size += make_end_of_file_message(at + size, packets);
+    out.resize(size);
+    return out;
 }
 
 int decode_dump(const unsigned char *data, int size, unsigned char *out)
 {
     int decoded = 0;
-    for_each_dump_message(data, size, [&](const unsigned char *message, int length, bool closed) {
-        if (classify_dump_message(message, length) != DumpMessageKind::DataPacket)
+    walk_sysex_messages(data, size, InnerStart::KeptInMessage, [&](const SysexSpan &message) {
+        if (classify_dump_message(message.bytes, message.length) != DumpMessageKind::DataPacket)
             return;
         // Offset 7 up to the checksum and F7; a message cut short ends in its checksum.
-        const int fullLength = closed ? length : length + 1;
+        const int fullLength = message.closed ? message.length : message.length + 1;
         if (fullLength > 9)
-            decoded += decode_7bit_groups(message + 7, fullLength - 9, out + decoded);
+            decoded += decode_7bit_groups(message.bytes + 7, fullLength - 9, out + decoded);
     });
     return decoded;
 }
 
+QByteArray decode_dump(const QByteArray &dump)
+{
+    QByteArray out(qMax(dump.size(), 1), '\0');
+    out.resize(decode_dump(reinterpret_cast<const unsigned char *>(dump.constData()), dump.size(),
+                           reinterpret_cast<unsigned char *>(out.data())));
+    return out;
+}
+
+bool read_dump_file(const QString &path, QByteArray &dump)
+{
+    return readWhole(path, dump::kMaxDumpBytes, dump);
+}
+
+int binary_to_sysex(const QString &sourcePath, const QString &dumpPath)
+{
+    QByteArray source;
+    if (!readWhole(sourcePath, dump::kMaxSourceBytes, source))
+        return dump::kUnreadableSource;
+    const QByteArray out = encode_dump(source, sourcePath);
+    if (!write_file(dumpPath, out))
+        return dump::kWriteFailed;
+    return out.size() - dump::kEndOfFileSize;
+}
+
 int sysex_to_binary(const QString &dumpPath, const QString &destinationPath)
 {
-    std::vector<unsigned char> dumpData(dump::kMaxDumpBytes);
-    const int size = read_file_bytes(dumpData.data(), dumpPath, dump::kMaxDumpBytes);
-    if (size < 0)
+    QByteArray dumpData;
+    if (!read_dump_file(dumpPath, dumpData))
         return dump::kUnreadableSource;
-    std::vector<unsigned char> decoded(size_t(qMax(size, 1)));
-    const int length = decode_dump(dumpData.data(), size, decoded.data());
+    const QByteArray decoded = decode_dump(dumpData);
     // A dump with no data would wipe the destination: leave it as it is.
-    if (length == 0)
+    if (decoded.isEmpty())
         return dump::kNoDataPacket;
-    if (write_file_bytes(decoded.data(), destinationPath, length) != 1)
+    if (!write_file(destinationPath, decoded))
         return dump::kWriteFailed;
-    return length;
+    return decoded.size();
 }

@@ -1,5 +1,7 @@
 #include "dump_messages.h"
 
+#include "fields.h"
+
 #include <cstdio>
 
 int encode_7bit_groups(const unsigned char *raw, int count, unsigned char *out)
@@ -42,20 +44,11 @@ int dump_checksum(const unsigned char *message, int first, int end)
 {
     const int covered = end - first;
     std::printf("-----------------\n%d bytes\n", covered);
-    // One write for the byte list: the trace runs for every packet of a dump.
-    static const char digits[] = "0123456789abcdef";
-    char line[3 * 256];
-    int length = 0;
-    for (int i = first; i < end; ++i) {
-        line[length++] = digits[message[i] >> 4];
-        line[length++] = digits[message[i] & 0x0F];
-        line[length++] = ' ';
-        if (length > int(sizeof line) - 3) {
-            std::fwrite(line, 1, size_t(length), stdout);
-            length = 0;
-        }
-    }
-    std::fwrite(line, 1, size_t(length), stdout);
+    // Each covered byte as "%02x ", in one write: the trace runs for every packet of a dump.
+    QByteArray line = hex_bytes(message + first, covered);
+    if (covered > 0)
+        line += ' ';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
     const int sum = dump_checksum_quiet(message, first, end);
     std::printf("\nChecksum: %02x\n\nCount: %d\n", sum, covered);
     return sum;

@@ -2,7 +2,7 @@
 
 #include "dump_codec.h"
 #include "dump_messages.h"
-#include "store.h"
+#include "message_walk.h"
 
 #include <QCoreApplication>
 
@@ -31,7 +31,10 @@ DumpReport verify_dump(const unsigned char *data, int size)
 {
     DumpReport report;
     int previousNumber = -1;
-    for_each_dump_message(data, size, [&](const unsigned char *message, int length, bool closed) {
+    walk_sysex_messages(data, size, InnerStart::KeptInMessage, [&](const SysexSpan &span) {
+        const unsigned char *message = span.bytes;
+        const int length = span.length;
+        const bool closed = span.closed;
         const int fullLength = closed ? length : length + 1;
         switch (classify_dump_message(message, length)) {
         case DumpMessageKind::Header:
@@ -76,14 +79,13 @@ DumpReport verify_dump(const unsigned char *data, int size)
 
 DumpReport verify_dump_file(const QString &path)
 {
-    std::vector<unsigned char> data(dump::kMaxDumpBytes);
-    const int size = read_file_bytes(data.data(), path, dump::kMaxDumpBytes);
-    if (size < 0) {
+    QByteArray data;
+    if (!read_dump_file(path, data)) {
         DumpReport report;
         report.readable = false;
         return report;
     }
-    return verify_dump(data.data(), size);
+    return verify_dump(reinterpret_cast<const unsigned char *>(data.constData()), data.size());
 }
 
 QStringList DumpReport::problems(int expectedLength) const

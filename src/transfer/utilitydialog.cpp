@@ -8,7 +8,9 @@
 #include "image_layout.h"
 #include "kestrel_import.h"
 #include "midi_system.h"
+#include "port_watch.h"
 #include "reception_buffer.h"
+#include "save_warning.h"
 #include "store.h"
 #include "valuelistmodel.h"
 
@@ -94,7 +96,8 @@ void utilitydialog::on_copyPresetPushButton_clicked()
 {
     const int to = ui->presetToComboBox->currentIndex();
     const int from = ui->presetFromComboBox->currentIndex();
-    copy_preset(from, to);
+    if (!copy_preset(from, to))
+        warn_configuration_not_saved(this);
     load_image();
     // Both lists show the shared list, so one change renames the preset in both.
     presetList->setData(presetList->index(to, 0), preset_entry_text(config_image(), to));
@@ -104,7 +107,8 @@ void utilitydialog::on_factoryResetPushButton_clicked()
 {
     if (!keepBackup(QStringLiteral("Factory Reset")))
         return;
-    init_default_image();
+    if (!init_default_image())
+        warn_configuration_not_saved(this);
     fillPresetLists(config_image());
 }
 
@@ -120,9 +124,6 @@ bool utilitydialog::reportDecodeFailure(int result, const QString &title, const 
     case dump::kNoDataPacket:
         warn(title, tr("%1 holds no data packet: %2 was left unchanged.").arg(dumpPath, config));
         return true;
-    case dump::kWriteFailed:
-        warn(title, tr("Couldn't write %1: it was left unchanged.").arg(config));
-        return true;
     default:
         return false;
     }
@@ -132,10 +133,11 @@ bool utilitydialog::reportDecodeFailure(int result, const QString &title, const 
 // wholesale; false (after telling the user) when that is not possible.
 bool utilitydialog::keepBackup(const QString &title)
 {
-    if (backup_configuration_file())
+    QString reason;
+    if (backup_configuration_file(&reason))
         return true;
-    warn(title, tr("Couldn't keep a copy of %1 as %2, so it was left unchanged.")
-                    .arg(file_paths().configuration, configuration_backup_path()));
+    warn(title, tr("Couldn't keep a copy of %1 as %2 (%3), so it was left unchanged.")
+                    .arg(file_paths().configuration, configuration_backup_path(), reason));
     return false;
 }
 
@@ -145,9 +147,11 @@ bool utilitydialog::keepBackup(const QString &title)
 // file is kept as a backup. False when the file was not replaced.
 bool utilitydialog::replaceConfigurationWithDump(const QString &dumpPath, const QString &title)
 {
-    const DumpReport report = verify_dump_file(dumpPath);
-    if (!report.readable)
+    QByteArray dumpBytes;
+    if (!read_dump_file(dumpPath, dumpBytes))
         return !reportDecodeFailure(dump::kUnreadableSource, title, dumpPath);
+    const DumpReport report =
+        verify_dump(reinterpret_cast<const unsigned char *>(dumpBytes.constData()), dumpBytes.size());
     if (report.decodedLength == 0)
         return !reportDecodeFailure(dump::kNoDataPacket, title, dumpPath);
     const QStringList problems = report.problems(layout::kImageSize);
@@ -162,7 +166,10 @@ bool utilitydialog::replaceConfigurationWithDump(const QString &dumpPath, const 
     }
     if (!keepBackup(title))
         return false;
-    return !reportDecodeFailure(sysex_to_binary(dumpPath, file_paths().configuration), title, dumpPath);
+    if (save_configuration_bytes(decode_dump(dumpBytes)))
+        return true;
+    warn_configuration_not_saved(this);
+    return false;
 }
 
 void utilitydialog::on_pushButton_CopySysExToBinary_clicked()
@@ -218,6 +225,7 @@ void utilitydialog::on_pushButton_Convert_clicked()
     if (!keepBackup(title))
         return;
     import_kestrel_image(sibling_image(), config_image());
-    save_image();
+    if (!save_image())
+        warn_configuration_not_saved(this);
     fillPresetLists(config_image());
 }

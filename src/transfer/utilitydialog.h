@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reception_packets.h"
+#include "sysex_sender.h"
 
 #include <QDialog>
 
@@ -8,6 +9,7 @@
 #include <memory>
 
 class QAbstractItemModel;
+class PortWatch;
 class QTimer;
 class RtMidiIn;
 class RtMidiOut;
@@ -53,12 +55,14 @@ private:
     bool listInputPorts(midiportsdialog &ports);
     void startReception(midiportsdialog &ports);
     void encodeAndSend(const QString &sourcePath, const QString &dumpPath, const QString &title);
-    void sendSysExFile(const QString &path);
     void playDumpFile(const QString &path);
+    void sendFinished(SysexSender::Outcome outcome);
+    static QString sendTitle(const QString &path);
+    void reportLostOutput(const QString &path, int sent, int total);
+    void renewMidiSystemWhenIdle();
     bool reportDecodeFailure(int result, const QString &title, const QString &dumpPath);
     bool keepBackup(const QString &title);
     bool replaceConfigurationWithDump(const QString &dumpPath, const QString &title);
-    void endSend();
     void reportCancelledSend(const QString &path, int sent, int total);
 
     Ui::utilitydialog *ui;
@@ -68,7 +72,11 @@ private:
     std::unique_ptr<RtMidiOut> midiOut;
     std::unique_ptr<RtMidiIn> midiIn;
     QTimer *receptionTimer = nullptr;
-    bool sendRunning = false;
-    bool sendCancelRequested = false; // read by the send between two messages
+    // Declared after the MIDI objects: a send ends before its output goes.
+    std::unique_ptr<SysexSender> sender; // while a send runs
+    QString sendingPath;
+    QString sendingPort;
+    int closeWhenSent = -1; // the result of a close asked for during a send
     ReceptionPacketTally packetTally;
+    std::unique_ptr<PortWatch> receptionWatch; // while a reception runs
 };

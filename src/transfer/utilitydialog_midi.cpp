@@ -8,6 +8,9 @@
 #include "midiportsdialog.h"
 #include "reception_buffer.h"
 #include "store.h"
+#include "fields.h"
+#include "midi_system.h"
+#include "port_watch.h"
 #include "sysex_sender.h"
 
 #include <QFileInfo>
@@ -21,11 +24,6 @@ namespace {
 
 const char *const kOutputsTitle = "MIDI Outputs";
 const char *const kInputsTitle = "MIDI Inputs";
-
-QString portName(const std::string &name)
-{
-    return QString::fromLatin1(name.c_str());
-}
 
 void printError(const RtMidiError &error)
 {
@@ -61,7 +59,7 @@ bool utilitydialog::listOutputPorts(midiportsdialog &ports)
 {
     const unsigned count = midiOut->getPortCount();
     for (unsigned i = 0; i < count; ++i)
-        ports.addOutputPort(portName(midiOut->getPortName(i)));
+        ports.addOutputPort(midi_port_name(*midiOut, i));
     if (count == 0)
         warn(kOutputsTitle, tr("There are no MIDI output ports available.\n"));
     return count > 0;
@@ -71,10 +69,23 @@ bool utilitydialog::listInputPorts(midiportsdialog &ports)
 {
     const unsigned count = midiIn->getPortCount();
     for (unsigned i = 0; i < count; ++i)
-        ports.addInputPort(portName(midiIn->getPortName(i)));
+        ports.addInputPort(midi_port_name(*midiIn, i));
     if (count == 0)
         warn(kInputsTitle, tr("There are no MIDI input ports available.\n"));
     return count > 0;
+}
+
+// A MIDI system that went away leaves its objects showing the ports it had:
+// new ones list the ports as they are now, once no transfer uses the old ones.
+void utilitydialog::renewMidiSystemWhenIdle()
+{
+    if (sender || (midiIn && midiIn->isPortOpen()) || (midiOut && midiOut->isPortOpen()))
+        return;
+    midiOut.reset();
+    midiIn.reset();
+    MidiSystem midi = create_midi_system();
+    midiOut = std::move(midi.out);
+    midiIn = std::move(midi.in);
 }
 
 // --- Sending ------------------------------------------------------------------
@@ -90,7 +101,8 @@ void utilitydialog::on_pushButton_UpdateFirmware_clicked()
 }
 
 // Only a dump made from the whole source now may go out: a stale dump file
-// left from an earlier run must never reach the controller.
+// left from an earlier run must never reach the controller. The dump file is
+// written once the user has chosen the port: Cancel leaves every file as it was.
 void utilitydialog::encodeAndSend(const QString &sourcePath, const QString &dumpPath, const QString &title)
 {
     if (QFileInfo(sourcePath).size() > dump::kMaxSourceBytes) {
@@ -98,32 +110,37 @@ void utilitydialog::encodeAndSend(const QString &sourcePath, const QString &dump
                         .arg(sourcePath).arg(dump::kMaxSourceBytes));
         return;
     }
-    const int result = binary_to_sysex(sourcePath, dumpPath);
-    if (result == dump::kUnreadableSource) {
+    std::vector<unsigned char> source(dump::kMaxSourceBytes);
+    const int length = read_file_bytes(source.data(), sourcePath, dump::kMaxSourceBytes);
+    if (length < 0) {
         warn(title, tr("Couldn't read %1: nothing was sent.").arg(sourcePath));
         return;
     }
-    if (result < 0) {
-        warn(title, tr("Couldn't write %1: nothing was sent.").arg(dumpPath));
-        return;
-    }
-    sendSysExFile(dumpPath);
-}
+    const QByteArray dumpBytes =
+        encode_dump(QByteArray(reinterpret_cast<const char *>(source.data()), length), sourcePath);
+    const auto writeDump = [&] {
+        QString reason;
+        if (write_file(dumpPath, dumpBytes, &reason))
+            return true;
+        warn(title, tr("Couldn't write %1 (%2): nothing was sent.").arg(dumpPath, reason));
+        return false;
+    };
 
-void utilitydialog::sendSysExFile(const QString &path)
-{
     inputPortIndex = 255;
     outputPortIndex = 255;
-    std::printf("Sending file: %s\n", path.toLocal8Bit().constData());
+    std::printf("Sending file: %s\n", dumpPath.toLocal8Bit().constData());
     std::fflush(stdout);
-    if (!midiAvailable())
+    if (!midiAvailable()) {
+        writeDump();
         return;
+    }
 
     midiportsdialog ports(this);
     try {
         const bool hasOutput = listOutputPorts(ports);
-        ports.exec(); // Cancel goes on like OK: the port shown is the port used
-        if (!hasOutput)
+        if (ports.exec() != QDialog::Accepted)
+            return;
+        if (!writeDump() || !hasOutput)
             return;
         outputPortIndex = std::uint8_t(ports.currentOutputIndex());
         // Another send is still playing through the port.
@@ -143,71 +160,137 @@ void utilitydialog::sendSysExFile(const QString &path)
         warn(kOutputsTitle, QString::fromStdString(error.getMessage()));
         return;
     }
-    playDumpFile(path);
+    playDumpFile(dumpPath);
 }
 
-// Plays the dump out of the open output port and closes it, also when the
-// MIDI system fails half-way or the user cancels.
+// Starts playing the dump out of the open output port; sendFinished() closes
+// it, however the send ends.
 void utilitydialog::playDumpFile(const QString &path)
 {
-    QProgressBar *progress = ui->progressBar_SysEx;
-    int sent = 0;
-    int total = 0;
+    std::vector<unsigned char> data(dump::kMaxDumpBytes);
+    const int size = read_file_bytes(data.data(), path, dump::kMaxDumpBytes);
+    std::printf("SysEx size %d\n", size);
+    QString portName;
     try {
-        std::vector<unsigned char> data(dump::kMaxDumpBytes);
-        const int size = read_file_bytes(data.data(), path, dump::kMaxDumpBytes);
-        std::printf("SysEx size %d\n", size);
-        std::printf("Using MIDI out: %s\n", midiOut->getPortName(outputPortIndex).c_str());
-        total = count_dump_messages(data.data(), size);
-        progress->setMaximum(100);
-        progress->setValue(0);
-        progress->show();
-        sendCancelRequested = false;
-        sendRunning = true;
-        ui->pushButton_CancelSend->show();
-        sent = send_dump_messages(*midiOut, data.data(), size, progress, &sendCancelRequested);
-        if (sent == total)
-            progress->setValue(100);
+        portName = midi_port_name(*midiOut, outputPortIndex);
     } catch (RtMidiError &error) {
         printError(error);
-        endSend();
+        midiOut->closePort();
         warn(kOutputsTitle, QString::fromStdString(error.getMessage()));
         return;
     }
-    endSend();
-    if (sent < total)
-        reportCancelledSend(path, sent, total);
+    std::printf("Using MIDI out: %s\n", portName.toLatin1().constData());
+    std::fflush(stdout);
+
+    QProgressBar *progress = ui->progressBar_SysEx;
+    progress->setMaximum(100);
+    progress->setValue(0);
+    progress->show();
+    ui->pushButton_CancelSend->show();
+    sendingPath = path;
+    sendingPort = portName;
+    sender = std::make_unique<SysexSender>(*midiOut);
+    connect(sender.get(), &SysexSender::waiting, this, [progress](int number, int total, int percent, qint64 left) {
+        // The text first: whoever watches the value sees the matching text.
+        progress->setFormat(send_progress_text(number, total, left));
+        progress->setValue(percent);
+    });
+    connect(sender.get(), &SysexSender::messageSent, this, [](int, const QByteArray &message) {
+        // Each byte as "%02x ", then an empty line.
+        const auto *bytes = reinterpret_cast<const unsigned char *>(message.constData());
+        std::printf("%s \n\n", hex_bytes(bytes, message.size()).constData());
+    });
+    connect(sender.get(), &SysexSender::finished, this,
+            [this](SysexSender::Outcome outcome) { sendFinished(outcome); });
+    sender->start(QByteArray(reinterpret_cast<const char *>(data.data()), qMax(size, 0)), portName);
 }
 
-// Back to idle, however the send ended.
-void utilitydialog::endSend()
+void utilitydialog::sendFinished(SysexSender::Outcome outcome)
 {
-    sendRunning = false;
+    const int sent = sender->sent();
+    const int total = sender->total();
+    const QString error = sender->errorText();
+    std::fflush(stdout);
+    if (outcome == SysexSender::Outcome::Completed)
+        ui->progressBar_SysEx->setValue(100);
+    sender.release()->deleteLater(); // its signal is still being delivered
     ui->progressBar_SysEx->hide();
     ui->progressBar_SysEx->resetFormat();
     ui->pushButton_CancelSend->hide();
     midiOut->closePort();
+
+    switch (outcome) {
+    case SysexSender::Outcome::Completed:
+        break;
+    case SysexSender::Outcome::Cancelled:
+        reportCancelledSend(sendingPath, sent, total);
+        break;
+    case SysexSender::Outcome::OutputLost:
+        reportLostOutput(sendingPath, sent, total);
+        renewMidiSystemWhenIdle();
+        break;
+    case SysexSender::Outcome::MidiError:
+        std::printf("%s\n", error.toLocal8Bit().constData());
+        std::fflush(stdout);
+        warn(kOutputsTitle, error);
+        break;
+    }
+    if (closeWhenSent >= 0) {
+        const int result = closeWhenSent;
+        closeWhenSent = -1;
+        QDialog::done(result);
+    }
 }
 
 void utilitydialog::on_pushButton_CancelSend_clicked()
 {
-    if (sendRunning)
-        sendCancelRequested = true;
+    if (sender)
+        sender->cancel();
 }
 
-// The send runs in event loops nested under the dialog's own run, which can
-// only return once the send has ended: closing the dialog ends it too.
+// A send ends at the end of its pause, between two whole messages, so the
+// window closes then, at most one pause later. (Hiding it sooner would end
+// its run while the send still needs it.)
 void utilitydialog::done(int result)
 {
-    if (sendRunning)
-        sendCancelRequested = true;
-    QDialog::done(result);
+    if (!sender) {
+        QDialog::done(result);
+        return;
+    }
+    closeWhenSent = result;
+    sender->cancel();
+}
+
+QString utilitydialog::sendTitle(const QString &path)
+{
+    return path == file_paths().firmwareSysex ? QStringLiteral("Update Firmware") : QStringLiteral("Send SysEx");
+}
+
+// The interface was pulled, or the MIDI system went away, in the middle of
+// a send: the controller holds part of a dump, and the user must know.
+void utilitydialog::reportLostOutput(const QString &path, int sent, int total)
+{
+    const bool firmware = path == file_paths().firmwareSysex;
+    QString text;
+    if (sent == 0)
+        text = firmware ? tr("The MIDI output %1 went away before the first message: nothing reached the "
+                             "controller.\n\nConnect the interface again and press Update Firmware once more.")
+                        : tr("The MIDI output %1 went away before the first message: nothing reached the "
+                             "controller.\n\nConnect the interface again and press Send SysEx once more.");
+    else
+        text = firmware ? tr("The MIDI output %1 went away after %2 of %3 messages.\n\n"
+                             "The controller holds only part of the firmware. Connect the interface again "
+                             "and press Update Firmware once more.")
+                        : tr("The MIDI output %1 went away after %2 of %3 messages.\n\n"
+                             "The controller holds only part of the dump. Connect the interface again "
+                             "and press Send SysEx once more.");
+    warn(sendTitle(path), sent == 0 ? text.arg(sendingPort) : text.arg(sendingPort).arg(sent).arg(total));
 }
 
 void utilitydialog::reportCancelledSend(const QString &path, int sent, int total)
 {
     const bool firmware = path == file_paths().firmwareSysex;
-    const QString title = firmware ? QStringLiteral("Update Firmware") : QStringLiteral("Send SysEx");
+    const QString title = sendTitle(path);
     if (sent == 0) {
         warn(title, tr("Sending was cancelled before the first message: nothing reached the controller."));
         return;
@@ -238,7 +321,8 @@ void utilitydialog::on_pushButton_ReceiveDump_clicked()
     try {
         listOutputPorts(*ports);
         const bool hasInput = listInputPorts(*ports);
-        ports->exec();
+        if (ports->exec() != QDialog::Accepted)
+            return;
         ui->labelReceivedBytes->show();
         ui->labelReceivedPackets->show();
         ui->pushButtonStopReception->show();
@@ -254,14 +338,15 @@ void utilitydialog::on_pushButton_ReceiveDump_clicked()
 void utilitydialog::startReception(midiportsdialog &ports)
 {
     inputPortIndex = std::uint8_t(ports.currentInputIndex());
-    ui->labelInputPortName->setText(
-        QStringLiteral("%1 - %2").arg(inputPortIndex).arg(portName(midiIn->getPortName(inputPortIndex))));
+    const QString name = midi_port_name(*midiIn, inputPortIndex);
+    ui->labelInputPortName->setText(QStringLiteral("%1 - %2").arg(inputPortIndex).arg(name));
     std::printf("Opening port %d\n", inputPortIndex);
     std::fflush(stdout);
     midiIn->openPort(inputPortIndex, "RtMidi Input");
     midiIn->setCallback(reception_input_callback);
     midiIn->setErrorCallback(reception_error_callback);
     midiIn->ignoreTypes(false, true, true);
+    receptionWatch = std::make_unique<PortWatch>(*midiIn, name);
 }
 
 void utilitydialog::update()
@@ -269,7 +354,12 @@ void utilitydialog::update()
     const int count = received_byte_count();
     ui->labelReceivedBytes->setText(QStringLiteral("<font color='red'>%1 bytes received</font>").arg(count));
     packetTally.scan(reception_bytes(), count);
-    ui->labelReceivedPackets->setText(packetsText(packetTally));
+    QString packets = packetsText(packetTally);
+    // A pulled interface sends nothing more: say so, so the user stops.
+    if (receptionWatch && !receptionWatch->present())
+        packets = tr("%1 — the MIDI input %2 has gone away. Press Stop to keep what arrived.")
+                      .arg(packets, receptionWatch->portName());
+    ui->labelReceivedPackets->setText(packets);
 }
 
 void utilitydialog::on_pushButtonStopReception_clicked()
@@ -277,12 +367,17 @@ void utilitydialog::on_pushButtonStopReception_clicked()
     // No callback runs once the port is closed: only then are the bytes read.
     if (midiIn)
         midiIn->closePort();
+    const bool inputLost = receptionWatch && !receptionWatch->present();
+    receptionWatch.reset();
+    if (inputLost)
+        renewMidiSystemWhenIdle();
     const QString dumpPath = file_paths().dump;
     std::printf("Saving to %s\n", dumpPath.toLocal8Bit().constData());
     std::fflush(stdout);
     const int count = received_byte_count();
     const int dropped = dropped_byte_count();
-    const int saved = write_file_bytes(reception_bytes(), dumpPath, count);
+    QString reason;
+    const int saved = write_file_bytes(reception_bytes(), dumpPath, count, &reason);
     reset_reception();
     packetTally.reset();
     ui->labelReceivedBytes->hide();
@@ -302,7 +397,7 @@ void utilitydialog::on_pushButtonStopReception_clicked()
     }
     // A dump file that could not be replaced holds an older recording.
     if (saved != 1) {
-        warn(title, tr("Couldn't save the recording to %1: %2 was left unchanged.").arg(dumpPath, config));
+        warn(title, tr("Couldn't save the recording to %1 (%3): %2 was left unchanged.").arg(dumpPath, config, reason));
         return;
     }
     if (!replaceConfigurationWithDump(dumpPath, title))

@@ -7,6 +7,7 @@
 #include "mainwindow.h"
 #include "store.h"
 #include "test_support.h"
+#include "utility_support.h"
 
 #include <QDir>
 #include <QLabel>
@@ -102,10 +103,15 @@ private slots:
         file_paths().configuration = path;
         std::memset(config_image(), 0x21, size_t(layout::kImageSize));
 
+        MessageBoxWatch warnings;
         for (const char *button : {"pushButton", "pushButton_2"}) {
             closeModalDialog(QDialog::Accepted);
             click(window, button);
         }
+        // Each save that could not be written says so once, naming the file.
+        QTRY_COMPARE(warnings.boxes.size(), 2);
+        for (const SeenBox &box : warnings.boxes)
+            QVERIFY2(box.text.contains(path), qPrintable(box.text));
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(config_image()) + layout::kSystemSectionStart,
                             layout::kSystemSectionSize),
                  QByteArray(layout::kSystemSectionSize, char(0x21))); // nothing was loaded

@@ -1,6 +1,7 @@
 // The control-change list of one preset: what it shows, how it closes and
 // which image bytes it writes.
 
+#include "image_fixtures.h"
 #include "presets_support.h"
 #include "controlchangedialog.h"
 #include "presetsdialog.h"
@@ -23,11 +24,6 @@ namespace {
 QComboBox *list(QDialog &dialog, int entry, const char *field)
 {
     return dialog.findChild<QComboBox *>(QString("controlChange%1%2ComboBox").arg(entry).arg(field));
-}
-
-QByteArray wholeImage()
-{
-    return QByteArray(reinterpret_cast<const char *>(config_image()), layout::kImageSize);
 }
 
 } // namespace
@@ -103,10 +99,10 @@ void TestControlChangeDialog::storeWithoutEditRewritesTheSameBytes()
         entry[2] = static_cast<unsigned char>(random.bounded(128));
         entry[3] = static_cast<unsigned char>(random.bounded(128));
     }
-    const QByteArray before = wholeImage();
+    const QByteArray before = imageInMemory();
     ControlChangeDialog dialog(nullptr, 100);
     dialog.storeControlChanges();
-    QCOMPARE(wholeImage(), before);
+    QCOMPARE(imageInMemory(), before);
 }
 
 void TestControlChangeDialog::everyWayOfClosingApplies_data()
@@ -142,7 +138,7 @@ void TestControlChangeDialog::everyWayOfClosingApplies()
         else
             QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    const QByteArray before = wholeImage();
+    const QByteArray before = imageInMemory();
     presets.findChild<QPushButton *>("pushButton_ControlChanges")->click();
     QVERIFY(*done);
     QCOMPARE(label, QString("011 - Preset 011"));
@@ -153,7 +149,7 @@ void TestControlChangeDialog::everyWayOfClosingApplies()
     expected[record + 98] = 2;
     expected[record + 175] = 11; // entry 20 is bytes 173..176
     expected[record + 176] = 127;
-    QCOMPARE(wholeImage(), expected);
+    QCOMPARE(imageInMemory(), expected);
     QCOMPARE(home.fileBytes(), file); // the image only
 }
 

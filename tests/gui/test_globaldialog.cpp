@@ -28,11 +28,6 @@ void putImage(const QByteArray &image)
     std::memcpy(config_image(), image.constData(), size_t(kImageSize));
 }
 
-QByteArray imageInMemory()
-{
-    return QByteArray(reinterpret_cast<const char *>(config_image()), kImageSize);
-}
-
 // What OK stores when the dialog was opened on the image in memory.
 QByteArray storedImage(const globaldialog &dialog)
 {

@@ -7,8 +7,11 @@
 #include "store.h"
 #include "image_fixtures.h"
 #include "test_support.h"
+#include "utility_support.h"
 
 #include <QDir>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 
@@ -17,11 +20,6 @@
 #include <vector>
 
 namespace {
-
-QByteArray imageBytes()
-{
-    return QByteArray(reinterpret_cast<const char *>(config_image()), layout::kImageSize);
-}
 
 // The editors rewrite fields of their own when they store; the system section
 // belongs to no editor, so it tells where the image came from.
@@ -87,7 +85,7 @@ private slots:
         writeWholeFile(home->configPath(), mine);
         MainWindow window;
         QCOMPARE(readWholeFile(home->configPath()), mine);
-        QCOMPARE(imageBytes(), QByteArray(layout::kImageSize, '\0')); // not read at start
+        QCOMPARE(imageInMemory(), QByteArray(layout::kImageSize, '\0')); // not read at start
     }
 
     void folderInPlaceOfTheFile()
@@ -95,26 +93,36 @@ private slots:
         QVERIFY(QDir().mkpath(home->configPath()));
         MainWindow window;
         QVERIFY(QFileInfo(home->configPath()).isDir());
-        // Global with a folder as configuration: nothing loads, nothing is written.
+        // Global with a folder as configuration: nothing loads, nothing is
+        // written, and the user is told.
+        MessageBoxWatch warnings;
         closeModalDialog(QDialog::Accepted);
         click(window, "pushButton");
         QVERIFY(QFileInfo(home->configPath()).isDir());
+        QTRY_COMPARE(warnings.boxes.size(), 1);
+        QVERIFY(warnings.boxes[0].text.contains(home->configPath()));
     }
 
     void windowIconWithAndWithoutLocalFile()
     {
         const QString previous = QDir::currentPath();
         QDir::setCurrent(home->path()); // no favicon.ico here
+        const QImage builtIn = QIcon(":/favicon.ico").pixmap(32).toImage();
         {
             MainWindow window;
-            QVERIFY(!window.windowIcon().isNull());
-            QVERIFY(!window.windowIcon().availableSizes().isEmpty());
+            QCOMPARE(window.windowIcon().pixmap(32).toImage(), builtIn);
         }
-        QFile::copy(":/favicon.ico", home->path() + "/favicon.ico");
+        // A favicon.ico in the working folder is the one shown.
+        QImage red(32, 32, QImage::Format_ARGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(home->path() + "/favicon.ico", "ICO"));
         {
             MainWindow window;
-            QVERIFY(!window.windowIcon().availableSizes().isEmpty());
+            const QImage shown = window.windowIcon().pixmap(32).toImage();
+            QVERIFY(shown != builtIn);
+            QCOMPARE(shown.pixelColor(16, 16), QColor(Qt::red));
         }
+        QFile::remove(home->path() + "/favicon.ico");
         QDir::setCurrent(previous);
     }
 
@@ -129,12 +137,12 @@ private slots:
         QVERIFY(*answered);
         QCOMPARE(labelText(window), other);
         QCOMPARE(file_paths().configuration, other);
-        QCOMPARE(imageBytes(), QByteArray(layout::kImageSize, '\0'));
+        QCOMPARE(imageInMemory(), QByteArray(layout::kImageSize, '\0'));
 
         // The next Global loads it.
         closeModalDialog(QDialog::Rejected);
         click(window, "pushButton");
-        QCOMPARE(systemSection(imageBytes()), QByteArray(layout::kSystemSectionSize, char(0x42)));
+        QCOMPARE(systemSection(imageInMemory()), QByteArray(layout::kSystemSectionSize, char(0x42)));
     }
 
     void cancelledOpenFileEmptiesThePath()
@@ -148,12 +156,16 @@ private slots:
         QCOMPARE(labelText(window), QString());
         QCOMPARE(file_paths().configuration, QString());
 
-        // Global and Presets then show the image as it was and save nothing.
+        // Global and Presets then show the image as it was, save nothing and
+        // say that no file is chosen.
+        MessageBoxWatch warnings;
         closeModalDialog(QDialog::Accepted);
         click(window, "pushButton");
         closeModalDialog(QDialog::Accepted);
         click(window, "pushButton_2");
-        QCOMPARE(systemSection(imageBytes()), QByteArray(layout::kSystemSectionSize, char(0x66)));
+        QTRY_COMPARE(warnings.boxes.size(), 2);
+        QVERIFY(warnings.boxes[1].text.contains("no file is chosen"));
+        QCOMPARE(systemSection(imageInMemory()), QByteArray(layout::kSystemSectionSize, char(0x66)));
         QCOMPARE(readWholeFile(home->configPath()), file);
     }
 
@@ -172,7 +184,7 @@ private slots:
         closeModalDialog(QDialog::Accepted);
         click(window, "pushButton");
         QCOMPARE(readWholeFile(chosen).size(), 93719);
-        QCOMPARE(readWholeFile(chosen), imageBytes());
+        QCOMPARE(readWholeFile(chosen), imageInMemory());
     }
 
     // Global and Presets reload the file before the dialog opens and write the
@@ -201,10 +213,10 @@ private slots:
         const auto closed = closeModalDialog(QDialog::DialogCode(result));
         click(window, qPrintable(button));
         QVERIFY(*closed);
-        QCOMPARE(systemSection(imageBytes()), systemSection(file)); // reloaded before the run
+        QCOMPARE(systemSection(imageInMemory()), systemSection(file)); // reloaded before the run
         if (result == QDialog::Accepted) {
             QVERIFY(inodeOf(home->configPath()) != before);
-            QCOMPARE(readWholeFile(home->configPath()), imageBytes());
+            QCOMPARE(readWholeFile(home->configPath()), imageInMemory());
         } else {
             QCOMPARE(inodeOf(home->configPath()), before);
             QCOMPARE(readWholeFile(home->configPath()), file);

@@ -61,45 +61,10 @@ class TestMidiProgress : public QObject
     Q_OBJECT
 
 private slots:
-    void progressText_data();
-    void progressText();
-    void timeLeftNeverBelowThePauses();
     void sendShowsMessageNumberAndTimeLeft();
     void cancelEndsBetweenMessagesAndFreesPort();
     void closingTheDialogCancelsTheSend();
 };
-
-void TestMidiProgress::progressText_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::addColumn<int>("total");
-    QTest::addColumn<qint64>("left");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("minutes and seconds") << 12 << 839 << qint64(148100) << "Message 12 of 839 — about 2 min 29 s left";
-    QTest::newRow("whole minutes") << 1 << 500 << qint64(120000) << "Message 1 of 500 — about 2 min left";
-    QTest::newRow("under a minute") << 3 << 8 << qint64(1080) << "Message 3 of 8 — about 2 s left";
-    QTest::newRow("rounded up to a minute") << 2 << 400 << qint64(59001) << "Message 2 of 400 — about 1 min left";
-    QTest::newRow("last message") << 8 << 8 << qint64(360) << "Message 8 of 8 — about 1 s left";
-}
-
-void TestMidiProgress::progressText()
-{
-    QFETCH(int, number);
-    QFETCH(int, total);
-    QFETCH(qint64, left);
-    QFETCH(QString, text);
-    QCOMPARE(send_progress_text(number, total, left), text);
-}
-
-// What is left: a pause for every message still to go and the one after the
-// last; when messages have been slower than the pause, their real pace.
-void TestMidiProgress::timeLeftNeverBelowThePauses()
-{
-    QCOMPARE(send_time_left_ms(1, 839, 0), qint64(840 * 180));
-    QCOMPARE(send_time_left_ms(839, 839, 838 * 180), qint64(2 * 180));
-    QCOMPARE(send_time_left_ms(3, 10, 2 * 100), qint64(9 * 180)); // never faster than the pause
-    QCOMPARE(send_time_left_ms(3, 10, 2 * 250), qint64(8 * 250 + 180));
-}
 
 void TestMidiProgress::sendShowsMessageNumberAndTimeLeft()
 {
@@ -125,6 +90,7 @@ void TestMidiProgress::sendShowsMessageNumberAndTimeLeft()
     auto ports = answerPortDialog(-1, 0);
     StdoutCapture capture;
     button(dialog, "pushButton_SendSysEx")->click();
+    QVERIFY(waitUntilSendEnds(dialog));
     capture.finish();
     QVERIFY(ports->shown);
     QTRY_COMPARE(peer.messageCount(), kMessages);
@@ -187,9 +153,10 @@ void TestMidiProgress::cancelEndsBetweenMessagesAndFreesPort()
         auto ports = answerPortDialog(-1, 0);
         StdoutCapture capture;
         button(dialog, "pushButton_SendSysEx")->click();
+        QVERIFY(waitUntilSendEnds(dialog));
+        QTRY_COMPARE(boxes.boxes.size(), 1);
         trace = capture.finish();
         QVERIFY(ports->shown);
-        QCOMPARE(boxes.boxes.size(), 1);
         QCOMPARE(boxes.boxes[0].title, QString("Send SysEx"));
         QVERIFY2(boxes.boxes[0].text.startsWith("Sending was cancelled after 3 of 8 messages."),
                  qPrintable(boxes.boxes[0].text));
@@ -213,6 +180,7 @@ void TestMidiProgress::cancelEndsBetweenMessagesAndFreesPort()
     auto ports = answerPortDialog(-1, 0);
     button(dialog, "pushButton_SendSysEx")->click();
     QVERIFY(ports->shown);
+    QVERIFY(waitUntilSendEnds(dialog));
     QVERIFY2(boxes.boxes.isEmpty(), qPrintable(boxes.boxes.value(0).text));
     QTRY_COMPARE(peer.messageCount(), 3 + kMessages);
     const auto all = received(peer);

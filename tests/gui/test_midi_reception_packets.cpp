@@ -64,41 +64,8 @@ class TestMidiReceptionPackets : public QObject
     Q_OBJECT
 
 private slots:
-    void tallyTakesBytesInAnyPieces();
     void labelCountsPacketsAndBadChecksums();
 };
-
-// The bytes come in pieces that cut messages anywhere; channel messages and
-// the header and end of file are not packets.
-void TestMidiReceptionPackets::tallyTakesBytesInAnyPieces()
-{
-    TempHome home;
-    Messages dump = tenPacketDump(home);
-    QCOMPARE(int(dump.size()), 12);
-    breakChecksum(dump[4]);
-    breakChecksum(dump[9]);
-    dump.insert(dump.begin() + 6, {0x90, 0x40, 0x7F});
-    dump.insert(dump.begin() + 2, {0xB0, 0x07, 0x64});
-    const QByteArray bytes = joined(dump);
-    const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
-
-    for (int piece : {1, 7, 136, 137, 138, bytes.size()}) {
-        ReceptionPacketTally tally;
-        for (int size = 0; size < bytes.size();) {
-            size = qMin(size + piece, bytes.size());
-            tally.scan(data, size);
-        }
-        QCOMPARE(tally.packets(), 10);
-        QCOMPARE(tally.badChecksums(), 2);
-    }
-
-    // A recording that started over (the count fell) is counted afresh.
-    ReceptionPacketTally tally;
-    tally.scan(data, bytes.size());
-    const QByteArray header = joined({dump[0]});
-    tally.scan(reinterpret_cast<const unsigned char *>(header.constData()), header.size());
-    QCOMPARE(tally.packets(), 0);
-}
 
 void TestMidiReceptionPackets::labelCountsPacketsAndBadChecksums()
 {

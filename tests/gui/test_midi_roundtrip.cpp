@@ -45,6 +45,7 @@ void TestMidiRoundTrip::fullImageThereAndBack()
     auto sendPorts = answerPortDialog(-1, 0);
     dialog.findChild<QPushButton *>("pushButton_SendSysEx")->click();
     QVERIFY(sendPorts->shown);
+    QVERIFY(waitUntilSendEnds(dialog, 300000));
     QCOMPARE(sendPorts->outputs, QStringList{controllerIn.portName()});
 
     const QByteArray dump = readWholeFile(paths.dump);

@@ -11,6 +11,7 @@
 #include "utilitydialog.h"
 
 #include <QProgressBar>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QTimer>
 
@@ -44,6 +45,8 @@ private slots:
     void strayBytesAreNotSent();
     void secondSendFindsPortInUse();
     void updateFirmwareSendsFirmwareDump();
+    void cancelInPortDialogCancels_data();
+    void cancelInPortDialogCancels();
 };
 
 void TestMidiSend::sendsWholeMessagesPaced()
@@ -80,6 +83,7 @@ void TestMidiSend::sendsWholeMessagesPaced()
     {
         StdoutCapture capture;
         click(dialog, "pushButton_SendSysEx");
+        QVERIFY(waitUntilSendEnds(dialog));
         trace = capture.text();
     }
     heartbeat.stop();
@@ -118,14 +122,15 @@ void TestMidiSend::strayBytesAreNotSent()
     QCOMPARE(out.getPortCount(), 1u);
     out.openPort(0, "out");
     const QByteArray dump = QByteArray::fromHex("1122" "f00102f7" "3344" "f0aa" "f00304f7" "55f7" "f006");
-    QProgressBar progress;
+    SysexSender sender(out);
     QList<int> values;
-    connect(&progress, &QProgressBar::valueChanged, [&](int value) { values << value; });
-
-    const int sent = send_dump_messages(out, reinterpret_cast<const unsigned char *>(dump.constData()),
-                                        dump.size(), &progress);
+    connect(&sender, &SysexSender::waiting, [&](int, int, int percent, qint64) { values << percent; });
+    QSignalSpy finished(&sender, &SysexSender::finished);
+    sender.start(dump, QString::fromStdString(out.getPortName(0)));
+    QVERIFY(finished.wait(5000));
     out.closePort();
-    QCOMPARE(sent, 2);
+    QCOMPARE(finished.at(0).at(0).value<SysexSender::Outcome>(), SysexSender::Outcome::Completed);
+    QCOMPARE(sender.sent(), 2);
     QTRY_COMPARE(peer.messageCount(), 2);
     const std::vector<std::vector<unsigned char>> expected = {{0xF0, 0x01, 0x02, 0xF7}, {0xF0, 0x03, 0x04, 0xF7}};
     QVERIFY(received(peer) == expected);
@@ -153,9 +158,9 @@ void TestMidiSend::secondSendFindsPortInUse()
         });
     }});
     click(dialog, "pushButton_SendSysEx");
+    QTRY_VERIFY(inUse->shown);
 
     QVERIFY(secondPorts->shown);
-    QVERIFY(inUse->shown);
     QCOMPARE(inUse->title, QString("MIDI Outputs"));
     QCOMPARE(inUse->text, QString("Output port is in use.\n"));
     QTRY_COMPARE(peer.messageCount(), 3);
@@ -175,7 +180,7 @@ void TestMidiSend::updateFirmwareSendsFirmwareDump()
     PeerInput peer("vektor-firmware-peer", "in");
     utilitydialog dialog(nullptr);
 
-    auto ports = answerPortDialog(-1, 0, QDialog::Rejected); // Cancel goes on like OK
+    auto ports = answerPortDialog(-1, 0);
     click(dialog, "pushButton_UpdateFirmware");
     QVERIFY(ports->shown);
     const QByteArray dump = readWholeFile(paths.firmwareSysex);
@@ -184,6 +189,49 @@ void TestMidiSend::updateFirmwareSendsFirmwareDump()
     QTRY_COMPARE(peer.messageCount(), 5); // header, three packets, end of file
     QVERIFY(received(peer) == split_sysex_messages(dump));
     QCOMPARE(peer.bytes(), dump);
+}
+
+// Cancel in the port dialog ends a transfer before any port opens: nothing
+// reaches the peer, nothing is recorded, and every file stays as it was.
+void TestMidiSend::cancelInPortDialogCancels_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Send SysEx") << "pushButton_SendSysEx";
+    QTest::newRow("Update Firmware") << "pushButton_UpdateFirmware";
+    QTest::newRow("Receive Dump") << "pushButton_ReceiveDump";
+}
+
+void TestMidiSend::cancelInPortDialogCancels()
+{
+    QFETCH(QString, button);
+    TempHome home;
+    prepare_editor_home(home);
+    const FilePaths &paths = file_paths();
+    QVERIFY(writeWholeFile(paths.firmwareBinary, "firmware"));
+    const QStringList files = {paths.configuration, paths.dump, paths.firmwareSysex, paths.firmwareBinary};
+    QList<QByteArray> before;
+    for (const QString &file : files)
+        before << readWholeFile(file);
+    PeerInput listener("vektor-cancel-listener", "in");
+    PeerOutput player("vektor-cancel-player", "out"); // an input to offer for Receive Dump
+    utilitydialog dialog(nullptr);
+    dialog.show();
+
+    auto ports = answerPortDialog(0, 0, QDialog::Rejected);
+    QByteArray trace;
+    {
+        StdoutCapture capture;
+        click(dialog, button.toLatin1().constData());
+        trace = capture.text();
+    }
+    QVERIFY(ports->shown);
+    QVERIFY(!trace.contains("Opening port"));
+    QVERIFY(!dialog.findChild<QWidget *>("pushButtonStopReception")->isVisible());
+    QVERIFY(!dialog.findChild<QWidget *>("progressBar_SysEx")->isVisible());
+    QTest::qWait(300);
+    QCOMPARE(listener.messageCount(), 0);
+    for (int i = 0; i < files.size(); ++i)
+        QCOMPARE(readWholeFile(files[i]), before[i]);
 }
 
 VEKTOR_TEST_MAIN(TestMidiSend)

@@ -1,6 +1,7 @@
 // The nine instant-access overrides of one preset: what they show, how the
 // dialog closes and which image bytes it writes.
 
+#include "image_fixtures.h"
 #include "presets_support.h"
 #include "overridesdialog.h"
 #include "presetsdialog.h"
@@ -26,11 +27,6 @@ const char *const kColumns[] = {"Override", "State", "Device", "ControlChange", 
 QComboBox *list(QDialog &dialog, int button, const char *column)
 {
     return dialog.findChild<QComboBox *>(QString("button%1%2ComboBox").arg(button).arg(column));
-}
-
-QByteArray wholeImage()
-{
-    return QByteArray(reinterpret_cast<const char *>(config_image()), layout::kImageSize);
 }
 
 } // namespace
@@ -97,12 +93,12 @@ void TestOverridesDialog::columnsMapToTheEntryBytes()
     QCOMPARE(list(dialog, button, qPrintable(column))->currentIndex(), value);
 
     // And back: a widget edit lands in the same byte.
-    const QByteArray before = wholeImage();
+    const QByteArray before = imageInMemory();
     list(dialog, button, qPrintable(column))->setCurrentIndex(0);
     dialog.storeOverridesIntoImage();
     QByteArray expected = before;
     expected[layout::presetOffset(40) + 187 + 10 * (button - 1) + byte] = 0;
-    QCOMPARE(wholeImage(), expected);
+    QCOMPARE(imageInMemory(), expected);
 }
 
 void TestOverridesDialog::overrideByteOfFiveStores255()
@@ -129,10 +125,10 @@ void TestOverridesDialog::storeWithoutEditKeepsEveryByte()
         for (int byte = 6; byte < 10; ++byte) // no editor: must survive as they are
             entry[byte] = static_cast<unsigned char>(random.bounded(256));
     }
-    const QByteArray before = wholeImage();
+    const QByteArray before = imageInMemory();
     overridesdialog dialog(nullptr, 269);
     dialog.storeOverridesIntoImage();
-    QCOMPARE(wholeImage(), before);
+    QCOMPARE(imageInMemory(), before);
 }
 
 void TestOverridesDialog::everyWayOfClosingApplies_data()
@@ -169,7 +165,7 @@ void TestOverridesDialog::everyWayOfClosingApplies()
         else
             QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    const QByteArray before = wholeImage();
+    const QByteArray before = imageInMemory();
     presets.findChild<QPushButton *>("pushButton_Overrides")->click();
     QVERIFY(*done);
     QCOMPARE(label, QString("011 - Lead"));
@@ -179,7 +175,7 @@ void TestOverridesDialog::everyWayOfClosingApplies()
     expected[entries] = 1;
     expected[entries + 80 + 4] = 33;
     expected[entries + 80 + 5] = 1;
-    QCOMPARE(wholeImage(), expected);
+    QCOMPARE(imageInMemory(), expected);
     QCOMPARE(home.fileBytes(), file);
 }
 
@@ -200,16 +196,15 @@ void TestOverridesDialog::propertiesAndNotifySignals()
     PresetsHome home;
     overridesdialog dialog(nullptr, 0);
     const QMetaObject *meta = dialog.metaObject();
-    int count = 0;
     for (int n = 1; n <= 9; ++n)
         for (const char *column : kColumns) {
             const QString name = QString("button%1%2ComboBox").arg(n).arg(column);
             const int index = meta->indexOfProperty(qPrintable(name));
             QVERIFY2(index >= 0, qPrintable(name));
             QCOMPARE(QString(meta->property(index).notifySignal().name()), name + "Changed");
-            ++count;
         }
-    QCOMPARE(count, 54);
+    // Those and no others.
+    QCOMPARE(meta->propertyCount() - meta->propertyOffset(), 54);
 
     QSignalSpy spy(&dialog, SIGNAL(button1OverrideComboBoxChanged()));
     list(dialog, 1, "Override")->setCurrentIndex(1);

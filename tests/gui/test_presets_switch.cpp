@@ -1,7 +1,9 @@
 // Picking another preset while the preset dialog is open: the comparison,
 // the "Save preset changes?" prompt and the reload from the file.
 
+#include "image_fixtures.h"
 #include "presets_support.h"
+#include "utility_support.h"
 #include "controlchangedialog.h"
 #include "overridesdialog.h"
 #include "presetsdialog.h"
@@ -79,7 +81,8 @@ private slots:
     void nameEditAndNoDropsTheEdit();
     void storedBytesTheFormCannotShowPrompt_data();
     void storedBytesTheFormCannotShowPrompt();
-    void subDialogEditsAreDroppedBySilentSwitch();
+    void subDialogEditAloneAsks_data();
+    void subDialogEditAloneAsks();
     void subDialogEditsAreSavedByYes();
     void subDialogEditsAreDroppedByNo();
     void yesKeepsTheEditsWhenTheFileRefusesTheWrite();
@@ -189,24 +192,54 @@ void TestPresetsSwitch::storedBytesTheFormCannotShowPrompt()
     QCOMPARE(home.fileBytes(), expected);
 }
 
-void TestPresetsSwitch::subDialogEditsAreDroppedBySilentSwitch()
+// An edit made only in a sub-dialog lives in the image in memory, which the
+// switch reloads from the file: the switch asks first. The form's comparison
+// finds nothing, so no "Diff" line is printed.
+void TestPresetsSwitch::subDialogEditAloneAsks_data()
 {
+    QTest::addColumn<bool>("overrides");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<int>("offset"); // in record 0
+    QTest::addColumn<int>("value");
+    QTest::newRow("control change, Yes") << false << true << 97 + 3 << 99;
+    QTest::newRow("control change, No") << false << false << 97 + 3 << 99;
+    QTest::newRow("override, Yes") << true << true << 187 + 80 + 5 << 1;
+    QTest::newRow("override, No") << true << false << 187 + 80 + 5 << 1;
+}
+
+void TestPresetsSwitch::subDialogEditAloneAsks()
+{
+    QFETCH(bool, overrides);
+    QFETCH(bool, yes);
+    QFETCH(int, offset);
+    QFETCH(int, value);
     PresetsHome home;
     const QByteArray file = home.fileBytes();
     presetsdialog dialog(nullptr, config_image());
+    if (overrides)
+        editInSubDialog<overridesdialog>(dialog, "pushButton_Overrides", "button9StateComboBox", value);
+    else
+        editInSubDialog<ControlChangeDialog>(dialog, "pushButton_ControlChanges", "controlChange1ValueComboBox",
+                                             value);
+    QCOMPARE(int(presetRecord(0)[offset]), value);
 
-    editInSubDialog<ControlChangeDialog>(dialog, "pushButton_ControlChanges", "controlChange1ValueComboBox", 99);
-    QCOMPARE(int(presetRecord(0)[97 + 3]), 99);
-    editInSubDialog<overridesdialog>(dialog, "pushButton_Overrides", "button9StateComboBox", 1);
-    QCOMPARE(int(presetRecord(0)[187 + 80 + 5]), 1);
-
-    // Sub-dialog edits are not compared: no prompt, and the reload drops them.
-    auto prompt = refuseUnexpectedPrompt();
+    auto prompt = answerPrompt(yes ? QMessageBox::Yes : QMessageBox::No);
+    StdoutCapture capture;
     selector(dialog)->setCurrentIndex(2);
+    const QByteArray trace = capture.finish();
+    QVERIFY(*prompt);
+    QVERIFY2(!trace.contains("Diff"), trace.constData());
+    QByteArray expected = file;
+    if (yes)
+        expected[layout::presetOffset(0) + offset] = char(value);
+    QCOMPARE(home.fileBytes(), expected);
+    QCOMPARE(imageInMemory(), expected);
+
+    // Back on the first preset, nothing differs any more: no question.
+    auto again = refuseUnexpectedPrompt();
+    selector(dialog)->setCurrentIndex(0);
     waitOutUnexpectedPrompt();
-    QVERIFY(!*prompt);
-    QCOMPARE(home.fileBytes(), file);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(config_image()), layout::kImageSize), file);
+    QVERIFY(!*again);
 }
 
 void TestPresetsSwitch::subDialogEditsAreSavedByYes()
@@ -244,7 +277,7 @@ void TestPresetsSwitch::subDialogEditsAreDroppedByNo()
     selector(dialog)->setCurrentIndex(4);
     QVERIFY(*prompt);
     QCOMPARE(home.fileBytes(), file);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(config_image()), layout::kImageSize), file);
+    QCOMPARE(imageInMemory(), file);
 }
 
 void TestPresetsSwitch::yesKeepsTheEditsWhenTheFileRefusesTheWrite()
@@ -262,10 +295,17 @@ void TestPresetsSwitch::yesKeepsTheEditsWhenTheFileRefusesTheWrite()
     rlimit small = previous;
     small.rlim_cur = 4096;
     setrlimit(RLIMIT_FSIZE, &small);
-    auto prompt = answerPrompt(QMessageBox::Yes);
+    auto prompt = std::make_shared<SeenBox>();
+    auto warning = std::make_shared<SeenBox>();
+    handleModalsInTurn({answerMessageBoxStep(prompt, QMessageBox::Yes), acceptMessageBoxStep(warning)});
     selector(dialog)->setCurrentIndex(1);
     setrlimit(RLIMIT_FSIZE, &previous);
-    QVERIFY(*prompt);
+    QVERIFY(prompt->shown);
+    QCOMPARE(prompt->text, QString::fromUtf8("\xc2\xbfSave preset changes?"));
+    // The user hears that the file was not written, and why.
+    QVERIFY(warning->shown);
+    QVERIFY(warning->text.contains(home.configPath()));
+    QVERIFY(warning->text.contains("File too large"));
 
     QCOMPARE(home.fileBytes(), file);
     QCOMPARE(presetRecordBytes(0).left(12), QByteArray("Preset 001!\0", 12));

@@ -136,3 +136,21 @@ $(grep -v qt.widgets.painting "$log")"
     stop_editor || fail "the editor did not stop"
     echo "memory.bin: $(stat -c %s "$memory") bytes; the main window was shown"
 }
+
+# The command-line tool from the package, as an ordinary user: its help, and
+# the setlist of the memory the first start wrote. Run after check_first_start.
+check_tool() {
+    local out missing memory=$editor_home/Stompwerk/Vektor/memory.bin
+    missing=$("${in_root[@]}" ldd /usr/bin/vektor-tool | grep 'not found' || true)
+    [ -z "$missing" ] || fail "libraries vektor-tool needs that the package does not bring:
+$missing"
+    out=$("${in_root[@]}" setpriv --reuid=65534 --regid=65534 --clear-groups vektor-tool --help 2>&1) ||
+        fail "vektor-tool --help failed: $out"
+    grep -q '^Usage: vektor-tool COMMAND' <<<"$out" || fail "vektor-tool --help printed: $out"
+    out=$("${in_root[@]}" setpriv --reuid=65534 --regid=65534 --clear-groups vektor-tool show "$memory" 2>&1) ||
+        fail "vektor-tool show failed: $out"
+    if [ "$(head -n 1 <<<"$out")" != "001 - Preset 001" ] || [ "$(wc -l <<<"$out")" -ne 270 ]; then
+        fail "vektor-tool show printed: $(head -n 3 <<<"$out")"
+    fi
+    echo "vektor-tool: --help and show work"
+}

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the Debian package from a build folder, installs it the way a user
 # would and starts the installed editor: it must find all its libraries,
-# create its memory file and show its window.
+# create its memory file and show its window; the installed vektor-tool must
+# run and list that memory.
 #
 #   install_and_run.sh BUILD_DIR CPACK VERSION
 #
@@ -95,4 +96,6 @@ check_installed_files
 check_metainfo "$deb" "$here/../.."
 echo "== Starting the installed editor"
 check_first_start
-echo "PASSED: the package installs ($mode) and the editor starts"
+echo "== Running the installed command-line tool"
+check_tool
+echo "PASSED: the package installs ($mode), the editor starts and vektor-tool runs"

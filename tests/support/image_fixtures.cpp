@@ -4,7 +4,13 @@
 #include "dump_codec.h"
 #include "image_layout.h"
 #include "stdout_capture.h"
+#include "store.h"
 #include "test_support.h"
+
+QByteArray imageInMemory()
+{
+    return QByteArray(reinterpret_cast<const char *>(config_image()), layout::kImageSize);
+}
 
 QByteArray factoryImage()
 {

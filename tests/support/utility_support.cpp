@@ -98,15 +98,21 @@ std::shared_ptr<SeenPorts> answerPortDialog(int inputIndex, int outputIndex, QDi
     return seen;
 }
 
-MessageBoxWatch::MessageBoxWatch()
+MessageBoxWatch::MessageBoxWatch(QMessageBox::StandardButton answer)
 {
-    QObject::connect(&poll, &QTimer::timeout, [this] {
+    QObject::connect(&poll, &QTimer::timeout, [this, answer] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
         auto seen = std::make_shared<SeenBox>();
-        acceptMessageBoxStep(seen)(box);
+        answerMessageBoxStep(seen, box->button(answer) ? answer : QMessageBox::Ok)(box);
         boxes << *seen;
     });
     poll.start(5);
+}
+
+bool waitUntilSendEnds(QWidget &utility, int timeoutMs)
+{
+    auto *progress = utility.findChild<QWidget *>("progressBar_SysEx");
+    return progress && QTest::qWaitFor([progress] { return progress->isHidden(); }, timeoutMs);
 }

@@ -47,13 +47,18 @@ ModalStep answerPortDialogStep(const std::shared_ptr<SeenPorts> &seen, int input
                                QDialog::DialogCode result = QDialog::Accepted);
 void handleModalsInTurn(std::vector<ModalStep> steps, int timeoutMs = 10000);
 
+// Waits, with the event loop running, until the send the utility dialog has
+// started ends (its progress bar is hidden again). False on timeout.
+bool waitUntilSendEnds(QWidget &utility, int timeoutMs = 60000);
+
 // Answers with OK every message box that shows while it lives, and keeps what
 // each said: for runs where a box may or may not come (a box that comes when
 // none should is then a failed check, not a hang).
 class MessageBoxWatch
 {
 public:
-    MessageBoxWatch();
+    // A box that offers `answer` (Yes to a question, say) gets it; any other gets OK.
+    explicit MessageBoxWatch(QMessageBox::StandardButton answer = QMessageBox::Ok);
     MessageBoxWatch(const MessageBoxWatch &) = delete;
     MessageBoxWatch &operator=(const MessageBoxWatch &) = delete;
 

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDialog>
+#include <QVector>
+
+class PresetLibraryModel;
+
+namespace Ui {
+class librarydialog;
+}
+
+// The preset library: all 270 presets of a working copy of the configuration
+// image in one table, to rename, swap, move, copy and reset them, with undo.
+// Save writes the working copy to the configuration file (keeping a backup
+// first); leaving with unsaved changes asks first.
+class librarydialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Works on a copy of the store's configuration image as it is now.
+    explicit librarydialog(QWidget *parent = nullptr);
+    ~librarydialog() override;
+
+    // What the main window's "Library" does: reload the image from the
+    // configuration file, then run the library.
+    static void run(QWidget *parent);
+
+    PresetLibraryModel *model() const { return m_model; }
+    // The selected record indices, in record order.
+    QVector<int> selectedRecords() const;
+    void selectRecords(const QVector<int> &rows);
+
+    // Writes the working copy to the configuration file, after keeping the
+    // file as it was beside it. On failure it tells the user and keeps the
+    // edits; true when the file holds them.
+    bool save();
+
+    // Cancel, Escape and the close box: with unsaved changes, asks whether
+    // to save them first.
+    void reject() override;
+
+private:
+    void setUpTable();
+    void setUpActions();
+    void swapSelected();
+    void moveSelected(int step);
+    void copySelectedTo();
+    void resetSelected();
+    void copySelected();
+    void pasteCopied();
+    void printSetlist();
+    void updateControls();
+    void showReport(const QString &report);
+    void warn(const QString &text);
+
+    Ui::librarydialog *ui;
+    PresetLibraryModel *m_model;
+    QVector<QByteArray> m_copied; // records taken by Ctrl+C
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class RtMidi;
+
+// Tells whether a chosen MIDI port is still there: a USB interface pulled
+// from its socket, or a sound server that crashed, takes its ports with it.
+// The check lists the port names the MIDI object sees, so it costs a fraction
+// of a millisecond. A JACK client library keeps showing the last graph after
+// its server has died, so under JACK the watch also listens for the server's
+// shutdown.
+class PortWatch
+{
+public:
+    PortWatch(RtMidi &midi, const QString &portName);
+    ~PortWatch();
+    PortWatch(const PortWatch &) = delete;
+    PortWatch &operator=(const PortWatch &) = delete;
+
+    // False once the port (or the MIDI system under it) is gone.
+    bool present();
+    const QString &portName() const { return name; }
+
+private:
+    struct ServerWatch;
+
+    RtMidi &midi;
+    QString name;
+    std::unique_ptr<ServerWatch> server;
+};
+
+// The name RtMidi gives port `index`, as the editor shows it.
+QString midi_port_name(RtMidi &midi, unsigned index);

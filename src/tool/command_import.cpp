@@ -1,0 +1,95 @@
+// vektor-tool import FILE.json MEMORY [--to LIST]: a readable document into
+// a memory file, after every check and a backup.
+
+#include "tool_command.h"
+
+#include "backup.h"
+#include "image_compare.h"
+#include "image_layout.h"
+#include "memory_input.h"
+#include "preset_list.h"
+#include "readable_form.h"
+#include "store.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const unsigned char *bytesOf(const QByteArray &image)
+{
+    return reinterpret_cast<const unsigned char *>(image.constData());
+}
+
+int run(const QStringList &arguments)
+{
+    CommandLine line("import", "FILE.json MEMORY",
+                     QStringLiteral("Puts a readable document into the memory file MEMORY. A whole memory\n"
+                                    "replaces MEMORY, which need not exist yet; a document of presets\n"
+                                    "replaces only the presets of its slots, or those --to names. The whole\n"
+                                    "document is checked first: a problem is named and nothing is written.\n"
+                                    "The file as it was is kept as MEMORY.bak; a line on standard output\n"
+                                    "says what changed."));
+    line.addPositional(QStringLiteral("FILE.json"), QStringLiteral("The readable document."));
+    line.addPositional(QStringLiteral("MEMORY"), QStringLiteral("The memory file to write."));
+    const QCommandLineOption to(QStringLiteral("to"),
+                                QStringLiteral("Put the document's presets, in order, into these slots instead: "
+                                               "001,011-019."),
+                                QStringLiteral("LIST"));
+    line.addOption(to);
+    int exitCode = 0;
+    if (!line.parse(arguments, 2, 2, &exitCode))
+        return exitCode;
+    const QString documentPath = line.positional().at(0);
+    const QString memoryPath = line.positional().at(1);
+
+    QVector<int> targets;
+    if (line.parser.isSet(to)) {
+        const PresetListParse list = parse_preset_list(line.parser.value(to));
+        if (!list.ok())
+            return line.fail(QStringLiteral("--to: ") + list.error);
+        targets = list.records;
+    }
+    QByteArray json;
+    QString error;
+    if (!read_whole_file(documentPath, &json, &error))
+        return line.fail(error);
+    const ReadableRead read = read_readable(json);
+    if (!read.ok())
+        return line.fail(documentPath + QStringLiteral(": ") + read.error);
+
+    QByteArray current;
+    const bool exists = QFileInfo::exists(memoryPath);
+    if (exists) {
+        const MemoryInput memory = read_memory_input(memoryPath);
+        if (memory.kind != InputKind::Memory)
+            return line.fail(QStringLiteral("%1: is not a memory file; import writes one").arg(memoryPath));
+        // A whole memory replaces even a file that is no memory at all.
+        if (!memory.ok() && !read.document.wholeMemory)
+            return line.fail(memory.error);
+        current = memory.image;
+    } else if (!read.document.wholeMemory) {
+        return line.fail(QStringLiteral("%1: does not exist, and a document of presets needs a memory to go into")
+                             .arg(memoryPath));
+    }
+    const ReadableImport imported = import_readable(read.document, current, targets);
+    if (!imported.ok())
+        return line.fail(imported.error);
+
+    if (!backup_file(memoryPath))
+        return line.fail(QStringLiteral("%1: cannot be written, so %2 was left as it was")
+                             .arg(backup_path(memoryPath), memoryPath));
+    if (write_file_bytes(bytesOf(imported.image), memoryPath, layout::kImageSize) != 1)
+        return line.fail(QStringLiteral("%1: cannot be written").arg(memoryPath));
+    if (!current.isEmpty())
+        print_line(memoryPath + QStringLiteral(": ") +
+                   change_summary(compare_images(bytesOf(current), bytesOf(imported.image))));
+    else
+        print_line(memoryPath + QStringLiteral(": written"));
+    return exitcode::kDone;
+}
+
+const ToolCommandRegistration registration({"import", "FILE.json MEMORY [--to LIST]",
+                                            "puts a readable document into a memory file, checked and backed up",
+                                            60, run});
+
+} // namespace

@@ -1,0 +1,33 @@
+// vektor-tool show MEMORY: the setlist, one preset a line.
+
+#include "tool_command.h"
+
+#include "fields.h"
+#include "image_layout.h"
+#include "memory_input.h"
+
+namespace {
+
+int run(const QStringList &arguments)
+{
+    CommandLine line("show", "MEMORY",
+                     QStringLiteral("Lists the 270 presets of MEMORY (a memory file, a dump or a readable\n"
+                                    "document) as \"number - name\", in the order of the controller."));
+    line.addPositional(QStringLiteral("MEMORY"), QStringLiteral("The memory to list."));
+    int exitCode = 0;
+    if (!line.parse(arguments, 1, 1, &exitCode))
+        return exitCode;
+    const MemoryInput input = read_memory_input(line.positional().at(0));
+    if (!input.ok())
+        return line.fail(input.error);
+    const auto *image = reinterpret_cast<const unsigned char *>(input.image.constData());
+    QString text;
+    for (int record = 0; record < layout::kPresetCount; ++record)
+        text += preset_entry_text(image, record) + QLatin1Char('\n');
+    print_bytes(text.toUtf8());
+    return exitcode::kDone;
+}
+
+const ToolCommandRegistration registration({"show", "MEMORY", "lists the 270 presets as a setlist", 40, run});
+
+} // namespace

@@ -1,0 +1,89 @@
+#include "memory_input.h"
+
+#include "dump_codec.h"
+#include "image_layout.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+
+namespace {
+
+constexpr qint64 kLargestInput = 64 * 1024 * 1024;
+
+} // namespace
+
+InputKind input_kind(const QString &path, const QByteArray &bytes)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("syx"))
+        return InputKind::Dump;
+    if (suffix == QLatin1String("json"))
+        return InputKind::Readable;
+    if (suffix == QLatin1String("bin") || bytes.size() == layout::kImageSize)
+        return InputKind::Memory;
+    if (bytes.startsWith('\xF0'))
+        return InputKind::Dump;
+    if (bytes.trimmed().startsWith('{'))
+        return InputKind::Readable;
+    return InputKind::Memory;
+}
+
+bool read_whole_file(const QString &path, QByteArray *bytes, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("%1: cannot be read (%2)").arg(path, file.errorString());
+        return false;
+    }
+    *bytes = file.read(kLargestInput);
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("%1: cannot be read (%2)").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+MemoryInput read_memory_input(const QString &path, bool presetsWelcome)
+{
+    MemoryInput input;
+    QByteArray bytes;
+    if (!read_whole_file(path, &bytes, &input.error))
+        return input;
+    input.kind = input_kind(path, bytes);
+    switch (input.kind) {
+    case InputKind::Memory:
+        if (bytes.size() != layout::kImageSize)
+            input.error = QStringLiteral("%1: holds %2 bytes; a Vektor memory has %3")
+                              .arg(path).arg(bytes.size()).arg(layout::kImageSize);
+        else
+            input.image = bytes;
+        break;
+    case InputKind::Dump: {
+        // Read as much of it as the editor's decoder does.
+        bytes.truncate(dump::kMaxDumpBytes);
+        QByteArray image(qMax(bytes.size(), 1), '\0');
+        const int length = decode_dump(reinterpret_cast<const unsigned char *>(bytes.constData()), bytes.size(),
+                                       reinterpret_cast<unsigned char *>(image.data()));
+        if (length != layout::kImageSize)
+            input.error = QStringLiteral("%1: decodes to %2 bytes; a Vektor memory has %3")
+                              .arg(path).arg(length).arg(layout::kImageSize);
+        else
+            input.image = image.left(length);
+        break;
+    }
+    case InputKind::Readable: {
+        const ReadableRead read = read_readable(bytes);
+        if (!read.ok())
+            input.error = path + QStringLiteral(": ") + read.error;
+        else if (read.document.wholeMemory)
+            input.image = read.document.image;
+        else if (presetsWelcome)
+            input.presets = read.document;
+        else
+            input.error = QStringLiteral("%1: holds only some presets, not a whole memory").arg(path);
+        break;
+    }
+    }
+    return input;
+}

@@ -1,0 +1,84 @@
+#include "midi_ports.h"
+
+#include "midi_system.h"
+#include "port_watch.h"
+
+#include <QStringList>
+
+#include <rtmidi/RtMidi.h>
+
+#include <atomic>
+#include <csignal>
+
+namespace {
+
+std::atomic<bool> g_interrupted{false};
+
+void noteInterrupt(int)
+{
+    g_interrupted = true;
+}
+
+} // namespace
+
+ToolMidi open_tool_midi()
+{
+    ToolMidi midi;
+    MidiSystem system = create_midi_system();
+    midi.out = std::move(system.out);
+    midi.in = std::move(system.in);
+    if (!midi.out || !midi.in)
+        midi.error = QStringLiteral("no MIDI system could be opened (neither the ALSA sequencer nor a JACK server)");
+    return midi;
+}
+
+ChosenPort choose_port(RtMidi &midi, const QString &spec, const char *direction)
+{
+    ChosenPort chosen;
+    const unsigned count = midi.getPortCount();
+    bool isNumber = false;
+    const unsigned number = spec.toUInt(&isNumber);
+    if (isNumber) {
+        if (number >= count) {
+            chosen.error = QStringLiteral("there is no %1 port %2; \"vektor-tool ports\" lists them")
+                               .arg(QLatin1String(direction)).arg(number);
+            return chosen;
+        }
+        chosen.index = number;
+        chosen.name = midi_port_name(midi, number);
+        return chosen;
+    }
+    QStringList matches;
+    for (unsigned i = 0; i < count; ++i) {
+        const QString name = midi_port_name(midi, i);
+        if (name == spec) {
+            chosen.index = i;
+            chosen.name = name;
+            return chosen;
+        }
+        if (name.contains(spec, Qt::CaseInsensitive)) {
+            chosen.index = i;
+            chosen.name = name;
+            matches << name;
+        }
+    }
+    if (matches.size() == 1)
+        return chosen;
+    chosen.error = matches.isEmpty()
+        ? QStringLiteral("no %1 port is named \"%2\"; \"vektor-tool ports\" lists them")
+              .arg(QLatin1String(direction), spec)
+        : QStringLiteral("\"%1\" names %2 %3 ports (%4); give more of the name or the number")
+              .arg(spec).arg(matches.size()).arg(QLatin1String(direction), matches.join(QStringLiteral(", ")));
+    return chosen;
+}
+
+void catch_interrupt()
+{
+    std::signal(SIGINT, noteInterrupt);
+    std::signal(SIGTERM, noteInterrupt);
+}
+
+bool interrupted()
+{
+    return g_interrupted;
+}

@@ -1,0 +1,155 @@
+// Every save the user asks for that cannot be written says so once, naming
+// the file and the system's reason, and leaves the configuration file as it
+// was. The writes really fail: a file size limit, a folder where the file
+// should be, or no file chosen at all.
+
+#include "image_fixtures.h"
+#include "mainwindow.h"
+#include "presetsdialog.h"
+#include "reception_buffer.h"
+#include "store.h"
+#include "test_support.h"
+#include "utility_support.h"
+#include "utilitydialog.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Lowers the file size limit while it lives: writes past 4 KB fail as on a
+// full disk, while every file stays readable.
+class SizeLimit
+{
+public:
+    SizeLimit()
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit small = previous;
+        small.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~SizeLimit() { setrlimit(RLIMIT_FSIZE, &previous); }
+
+private:
+    rlimit previous;
+};
+
+void click(QWidget &window, const char *button)
+{
+    window.findChild<QPushButton *>(button)->click();
+}
+
+void runOperation(const QString &operation)
+{
+    if (operation == "Global OK" || operation == "Presets Save") {
+        MainWindow window;
+        closeModalDialog(QDialog::Accepted);
+        click(window, operation == "Global OK" ? "pushButton" : "pushButton_2");
+    } else if (operation == "preset switch Yes") {
+        presetsdialog dialog(nullptr, config_image());
+        QTest::keyClicks(dialog.findChild<QLineEdit *>("presetname"), "!");
+        dialog.findChild<QComboBox *>("presetComboBox")->setCurrentIndex(1);
+    } else {
+        utilitydialog dialog(nullptr);
+        if (operation == "Copy Preset")
+            click(dialog, "copyPresetPushButton");
+        else if (operation == "Factory Reset")
+            click(dialog, "factoryResetPushButton");
+        else if (operation == "Import Vektor SysEx")
+            click(dialog, "pushButton_CopySysExToBinary");
+        else if (operation == "Import Kestrel SysEx")
+            click(dialog, "pushButton_Convert");
+        else if (operation == "Stop of a reception") {
+            // What the MIDI system's thread hands over while a dump arrives:
+            // the dump the test left in memory.syx.
+            const QByteArray dump = readWholeFile(file_paths().dump);
+            std::vector<unsigned char> bytes(dump.begin(), dump.end());
+            reception_input_callback(0, &bytes, nullptr);
+            click(dialog, "pushButtonStopReception");
+        }
+    }
+}
+
+} // namespace
+
+class TestFailedSaves : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void failedSaveIsSaidOnce_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("reason");
+        const QStringList operations = {"Global OK",     "Presets Save",        "preset switch Yes",
+                                        "Copy Preset",   "Factory Reset",       "Import Vektor SysEx",
+                                        "Stop of a reception", "Import Kestrel SysEx"};
+        const QList<QPair<QString, QString>> failures = {{"full disk", "File too large"},
+                                                         {"folder in place", "directory"},
+                                                         {"no file chosen", "no file is chosen"}};
+        for (const QString &operation : operations)
+            for (const auto &failure : failures)
+                QTest::addRow("%s, %s", qPrintable(operation), qPrintable(failure.first))
+                    << operation << failure.first << failure.second;
+    }
+
+    void failedSaveIsSaidOnce()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, failure);
+        QFETCH(QString, reason);
+        TempHome home;
+        prepare_editor_home(home);
+        QVERIFY(writeWholeFile(file_paths().dump, dumpOf(factoryImage())));
+        QVERIFY(writeWholeFile(file_paths().sibling, randomBytes(59357, 11)));
+        const QString configuration = file_paths().configuration;
+        const QByteArray before = readWholeFile(configuration);
+        if (failure == "folder in place") {
+            QVERIFY(QFile::remove(configuration));
+            QVERIFY(QDir().mkpath(configuration));
+        }
+
+        MessageBoxWatch watch(QMessageBox::Yes); // Yes to the preset switch's question
+        {
+            std::unique_ptr<SizeLimit> limit(failure == "full disk" ? new SizeLimit : nullptr);
+            // The main window sets the paths from HOME; the limit must not
+            // stop it from starting.
+            if (failure == "no file chosen" && !operation.startsWith("Global") && !operation.startsWith("Presets"))
+                file_paths().configuration.clear();
+            if (failure == "no file chosen" && (operation == "Global OK" || operation == "Presets Save")) {
+                MainWindow window;
+                answerFileDialog(QString());
+                click(window, "buttonFilename");
+                closeModalDialog(QDialog::Accepted);
+                click(window, operation == "Global OK" ? "pushButton" : "pushButton_2");
+            } else {
+                runOperation(operation);
+            }
+        }
+        QTest::qWait(50);
+        if (operation == "preset switch Yes" && !watch.boxes.isEmpty()
+            && watch.boxes[0].text == QString::fromUtf8("\xc2\xbfSave preset changes?"))
+            watch.boxes.removeFirst();
+        QCOMPARE(watch.boxes.size(), 1);
+        const QString text = watch.boxes[0].text;
+        QVERIFY2(text.contains(reason), qPrintable(text));
+        QVERIFY2(failure == "no file chosen" ? text.contains("configuration file") : text.contains(configuration),
+                 qPrintable(text));
+        if (failure == "folder in place")
+            QVERIFY(QFileInfo(configuration).isDir());
+        else
+            QCOMPARE(readWholeFile(configuration), before);
+    }
+};
+
+VEKTOR_TEST_MAIN(TestFailedSaves)
+#include "test_failed_saves.moc"

@@ -1,0 +1,293 @@
+// vektor-tool run as a user runs it: exit codes, what it prints, the files
+// it writes, and the documents it refuses without touching the memory.
+
+#include "dump_messages.h"
+#include "fields.h"
+#include "image_fixtures.h"
+#include "image_layout.h"
+#include "readable_form.h"
+#include "test_support.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run tool(const QStringList &arguments, const QString &folder)
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(VEKTOR_TOOL), arguments);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The factory memory with preset 014 renamed "Verse" and the program change
+// of device 3 moved to 40.
+QByteArray editedImage()
+{
+    QByteArray image = factoryImage();
+    const int preset = layout::presetOffset(12);
+    write_name(reinterpret_cast<unsigned char *>(image.data()) + preset + layout::preset::kName, "Verse");
+    image[preset + layout::preset::programChangeOffset(2) + layout::programchange::kNumber] = char(40);
+    return image;
+}
+
+QByteArray damagedDump()
+{
+    QByteArray dump = dumpOf(factoryImage());
+    const int checksumOfPacket5 = messageStarts(dump)[5] + dump::kFullPacketSize - 2;
+    dump[checksumOfPacket5] = char(dump[checksumOfPacket5] ^ 0x01);
+    return dump;
+}
+
+// `document` with the value at `path` ("presets/3/programChanges/2/number")
+// replaced, or removed when `value` is undefined.
+QJsonValue edited(const QJsonValue &document, QStringList path, const QJsonValue &value)
+{
+    const QString step = path.takeFirst();
+    if (document.isArray()) {
+        QJsonArray array = document.toArray();
+        array[step.toInt()] = edited(array[step.toInt()], path, value);
+        return array;
+    }
+    QJsonObject object = document.toObject();
+    if (path.isEmpty() && value.isUndefined())
+        object.remove(step);
+    else
+        object[step] = path.isEmpty() ? value : edited(object[step], path, value);
+    return object;
+}
+
+QByteArray documentWith(const QByteArray &json, const QString &path, const QJsonValue &value)
+{
+    const QJsonValue root = QJsonDocument::fromJson(json).object();
+    return QJsonDocument(edited(root, path.split('/'), value).toObject()).toJson();
+}
+
+} // namespace
+
+class VektorToolTest : public QObject
+{
+    Q_OBJECT
+
+    TempHome home;
+    QString folder;
+
+    QString file(const QString &name) const { return folder + QLatin1Char('/') + name; }
+
+private slots:
+    void init()
+    {
+        folder = home.path() + QStringLiteral("/work");
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
+        const QByteArray edited = editedImage();
+        writeWholeFile(file("memory.bin"), factoryImage());
+        writeWholeFile(file("edited.bin"), edited);
+        writeWholeFile(file("memory.syx"), dumpOf(factoryImage()));
+        writeWholeFile(file("damaged.syx"), damagedDump());
+        writeWholeFile(file("short.bin"), QByteArray(100, '\x01'));
+        writeWholeFile(file("backup"), dumpOf(factoryImage())); // a dump told by its content
+        const auto *image = reinterpret_cast<const unsigned char *>(edited.constData());
+        writeWholeFile(file("bank1.json"), export_readable_presets(image, {9, 10, 11, 12, 13, 14, 15, 16, 17}));
+    }
+
+    void exitCodesAndOutput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");   // what standard output starts with
+        QTest::addColumn<QString>("err");   // standard error, whole
+        QTest::newRow("tool help") << QStringList{"--help"} << 0
+                                   << "Usage: vektor-tool COMMAND [options] ARGUMENTS\n" << "";
+        QTest::newRow("command help") << QStringList{"import", "--help"} << 0
+                                      << "Usage: vektor-tool import [options] FILE.json MEMORY\n" << "";
+        QTest::newRow("no command") << QStringList{} << 2 << ""
+                                    << "vektor-tool: no command given; \"vektor-tool --help\" lists them\n";
+        QTest::newRow("unknown command") << QStringList{"send-all"} << 2 << ""
+                                         << "vektor-tool: \"send-all\" is not a command; \"vektor-tool --help\" lists them\n";
+        QTest::newRow("unknown option") << QStringList{"show", "--fast", "memory.bin"} << 2 << ""
+                                        << "vektor-tool show: Unknown option 'fast'.\n";
+        QTest::newRow("argument missing") << QStringList{"diff", "memory.bin"} << 2 << ""
+                                          << "vektor-tool diff: takes A B; \"vektor-tool diff --help\" says more\n";
+        QTest::newRow("show") << QStringList{"show", "memory.bin"} << 0
+                              << "001 - Preset 001\n002 - Preset 002\n" << "";
+        QTest::newRow("show a dump") << QStringList{"show", "memory.syx"} << 0 << "001 - Preset 001\n" << "";
+        QTest::newRow("show a dump without a suffix") << QStringList{"show", "backup"} << 0 << "001 - Preset 001\n"
+                                                      << "";
+        QTest::newRow("show a short file") << QStringList{"show", "short.bin"} << 2 << ""
+                                           << "vektor-tool show: short.bin: holds 100 bytes; a Vektor memory has 93719\n";
+        QTest::newRow("show a missing file") << QStringList{"show", "none.bin"} << 2 << ""
+                                             << "vektor-tool show: none.bin: cannot be read (No such file or directory)\n";
+        QTest::newRow("verify clean") << QStringList{"verify", "memory.syx"} << 0
+                                      << "header: announces 93719 bytes\n"
+                                         "data packets: 837, 0 missing, 0 repeated\n"
+                                         "checksums: all hold\n"
+                                         "end of file: counts 69 packets\n"
+                                         "decoded: 93719 bytes\n"
+                                         "clean\n" << "";
+        QTest::newRow("verify damaged") << QStringList{"verify", "damaged.syx"} << 1
+                                        << "header: announces 93719 bytes\n"
+                                           "data packets: 837, 0 missing, 0 repeated\n"
+                                           "checksums: 1 fail, the first in packet 5\n"
+                                           "end of file: counts 69 packets\n"
+                                           "decoded: 93719 bytes\n"
+                                           "problem: Packet 5 fails its checksum.\n" << "";
+        QTest::newRow("diff same") << QStringList{"diff", "memory.bin", "memory.syx"} << 0 << "" << "";
+        QTest::newRow("diff") << QStringList{"diff", "memory.bin", "edited.bin"} << 1
+                              << "preset 014 \"Preset 014\" name: \"Preset 014\" -> \"Verse\"\n"
+                                 "preset 014 \"Preset 014\" program change 3 number: 14 -> 40\n" << "";
+        QTest::newRow("diff summary") << QStringList{"diff", "--summary", "edited.bin", "memory.syx"} << 1
+                                      << "preset 014: name, program changes\n" << "";
+        QTest::newRow("diff against a bank") << QStringList{"diff", "--summary", "memory.bin", "bank1.json"} << 1
+                                             << "preset 014: name, program changes\n" << "";
+        QTest::newRow("diff two banks") << QStringList{"diff", "bank1.json", "bank1.json"} << 2 << ""
+                                        << "vektor-tool diff: two documents of presets have no memory to compare "
+                                           "in; give one whole memory\n";
+        QTest::newRow("export a bank") << QStringList{"export", "edited.bin", "--bank", "1"} << 0
+                                       << "{\n    \"format\": \"vektor-readable\",\n" << "";
+        QTest::newRow("export no bank") << QStringList{"export", "memory.bin", "--bank", "30"} << 2 << ""
+                                        << "vektor-tool export: --bank: \"30\" is not a bank (0 to 29)\n";
+        QTest::newRow("export bad list") << QStringList{"export", "memory.bin", "--presets", "001,010"} << 2 << ""
+                                         << "vektor-tool export: --presets: \"010\" ends in 0, and no preset "
+                                            "number does\n";
+        QTest::newRow("import into nothing") << QStringList{"import", "bank1.json", "none.bin"} << 2 << ""
+                                             << "vektor-tool import: none.bin: does not exist, and a document of "
+                                                "presets needs a memory to go into\n";
+        QTest::newRow("import into a dump") << QStringList{"import", "bank1.json", "memory.syx"} << 2 << ""
+                                            << "vektor-tool import: memory.syx: is not a memory file; import "
+                                               "writes one\n";
+        QTest::newRow("import, wrong count") << QStringList{"import", "bank1.json", "memory.bin", "--to", "001"} << 2
+                                             << "" << "vektor-tool import: the document holds 9 presets and 1 slot "
+                                                      "was given for them; give one slot for each preset\n";
+        QTest::newRow("decode no data") << QStringList{"decode", "short.bin", "edited.bin"} << 2 << ""
+                                        << "vektor-tool decode: short.bin: holds no data packet; edited.bin was "
+                                           "left as it was\n";
+    }
+    void exitCodesAndOutput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run run = tool(arguments, folder);
+        QCOMPARE(run.err, err);
+        QCOMPARE(run.exitCode, exitCode);
+        if (out.isEmpty())
+            QCOMPARE(run.out, QString());
+        else
+            QVERIFY2(run.out.startsWith(out), qPrintable(run.out.left(400)));
+        // Nothing that failed wrote anything.
+        if (exitCode == 2) {
+            QCOMPARE(readWholeFile(file("edited.bin")), editedImage());
+            QCOMPARE(readWholeFile(file("memory.bin")), factoryImage());
+            QCOMPARE(readWholeFile(file("memory.syx")), dumpOf(factoryImage()));
+            QVERIFY(!QFile::exists(file("none.bin")));
+        }
+    }
+
+    void encodeAndDecodeAreTheEditorsCodec()
+    {
+        QCOMPARE(tool({"encode", "memory.bin", "out.syx"}, folder).exitCode, 0);
+        QCOMPARE(readWholeFile(file("out.syx")), dumpOf(factoryImage()));
+        QCOMPARE(tool({"decode", "out.syx", "back.bin"}, folder).exitCode, 0);
+        QCOMPARE(readWholeFile(file("back.bin")), factoryImage());
+        // A readable document is encoded as the memory it holds.
+        QCOMPARE(tool({"export", "edited.bin", "-o", "edited.json"}, folder).exitCode, 0);
+        QCOMPARE(tool({"encode", "edited.json", "json.syx"}, folder).exitCode, 0);
+        QCOMPARE(readWholeFile(file("json.syx")), dumpOf(editedImage()));
+    }
+
+    void importWritesWholeAfterABackup()
+    {
+        const QByteArray random = randomBytes(layout::kImageSize, 11);
+        writeWholeFile(file("random.bin"), random);
+        QCOMPARE(tool({"export", "random.bin", "-o", "random.json"}, folder).exitCode, 0);
+        Run run = tool({"import", "random.json", "new.bin"}, folder);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QString("new.bin: written\n"));
+        QCOMPARE(readWholeFile(file("new.bin")), random);
+
+        run = tool({"import", "bank1.json", "memory.bin", "--to", "291-299"}, folder);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out, QString("memory.bin: presets 291-299: name, program changes\n"));
+        QCOMPARE(readWholeFile(file("memory.bin.bak")), factoryImage());
+        QByteArray expected = factoryImage();
+        const int bankSize = 9 * layout::kPresetRecordSize;
+        expected.replace(layout::presetOffset(261), bankSize, editedImage().mid(layout::presetOffset(9), bankSize));
+        QCOMPARE(readWholeFile(file("memory.bin")), expected);
+    }
+
+    void refusedDocumentsTouchNothing_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<QString>("reason");
+        const QByteArray edited = editedImage();
+        const auto *image = reinterpret_cast<const unsigned char *>(edited.constData());
+        const QByteArray presets = export_readable_presets(image, {9, 10, 11, 12});
+        const QByteArray whole = export_readable_memory(image);
+
+        QTest::newRow("not JSON") << QByteArray("{\"format\": ") << "not JSON: unterminated object at character 11";
+        QTest::newRow("not an object") << QByteArray("[1, 2]") << "not a readable document: it is not a JSON object";
+        QTest::newRow("another format") << documentWith(presets, "format", "setlist")
+                                        << "format: \"setlist\" is not \"vektor-readable\"";
+        QTest::newRow("newer version") << documentWith(presets, "version", 2)
+                                       << "version: 2 is newer than this program reads (1)";
+        QTest::newRow("unknown key") << documentWith(presets, "presets/1/colour", "red")
+                                     << "presets[1].colour: unknown key";
+        QTest::newRow("missing key") << documentWith(whole, "global/devices/3/enabled", QJsonValue::Undefined)
+                                     << "global.devices[3].enabled: missing";
+        QTest::newRow("wrong type") << documentWith(presets, "presets/0/loops", "all on")
+                                    << "presets[0].loops: \"all on\" is not a list";
+        QTest::newRow("too few entries") << documentWith(presets, "presets/0/loops", QJsonArray{0, 1})
+                                         << "presets[0].loops: holds 2 entries, not 8";
+        QTest::newRow("not a byte") << documentWith(presets, "presets/3/programChanges/2/number", 300)
+                                    << "presets[3].programChanges[2].number: 300 is not a byte";
+        QTest::newRow("not a whole number") << documentWith(presets, "presets/0/output", 1.5)
+                                            << "presets[0].output: 1.5 is not a whole number";
+        QTest::newRow("not a 16-bit number") << documentWith(whole, "global/pedals/1/max", 70000)
+                                             << "global.pedals[1].max: 70000 is not a 16-bit number";
+        QTest::newRow("name too long") << documentWith(presets, "presets/2/name", "Seventeen chars!!")
+                                       << "presets[2].name: \"Seventeen chars!!\" is longer than 16 bytes";
+        QTest::newRow("name not Latin-1") << documentWith(whole, "global/buttons/4/name", QString::fromUtf8("Δelay"))
+                                          << QString::fromUtf8("global.buttons[4].name: \"Δelay\" is not Latin-1: "
+                                                               "\"Δ\" has no byte in the controller's names");
+        QTest::newRow("bad hex") << documentWith(whole, "global/buttons/2/onCustom", "93 45 7g 00 00 00 00 00")
+                                 << "global.buttons[2].onCustom: \"93 45 7g 00 00 00 00 00\" is not 8 hex bytes "
+                                    "(\"7f 00\")";
+        QTest::newRow("slot ending in 0") << documentWith(presets, "presets/1/slot", "020")
+                                          << "presets[1].slot: \"020\" ends in 0, and no preset number does";
+        QTest::newRow("slot beyond 299") << documentWith(presets, "presets/1/slot", "300")
+                                         << "presets[1].slot: \"300\" is not a preset number (001 to 299)";
+        QTest::newRow("slot twice") << documentWith(presets, "presets/3/slot", "011")
+                                    << "presets[3].slot: \"011\" is already the slot of presets[0]";
+        QTest::newRow("whole memory short") << documentWith(whole, "presets", QJsonArray{})
+                                            << "presets: holds 0 presets; a whole memory has 270";
+    }
+    void refusedDocumentsTouchNothing()
+    {
+        QFETCH(QByteArray, document);
+        QFETCH(QString, reason);
+        writeWholeFile(file("doc.json"), document);
+        const Run run = tool({"import", "doc.json", "memory.bin"}, folder);
+        QCOMPARE(run.err, QStringLiteral("vektor-tool import: doc.json: ") + reason + QLatin1Char('\n'));
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(readWholeFile(file("memory.bin")), factoryImage());
+        QVERIFY(!QFile::exists(file("memory.bin.bak")));
+    }
+};
+
+VEKTOR_TEST_MAIN(VektorToolTest)
+#include "test_vektor_tool.moc"
