@@ -5,17 +5,21 @@
 // as the user's desktop draws it, else offscreen.
 
 #include "controlchangedialog.h"
+#include "copytargetdialog.h"
 #include "globaldialog.h"
 #include "high_dpi.h"
+#include "librarydialog.h"
 #include "mainwindow.h"
 #include "midiportsdialog.h"
 #include "overridesdialog.h"
+#include "preset_list.h"
 #include "presetsdialog.h"
 #include "store.h"
 #include "test_support.h"
 #include "utilitydialog.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
@@ -86,6 +90,16 @@ QString plainText(const QString &text, Qt::TextFormat format)
     return text;
 }
 
+// Inside a view (a table's headers, its cells' editors, scroll bars) the
+// view, not a layout, gives the room, and scrolls what does not fit.
+bool insideView(QWidget *widget, QWidget *window)
+{
+    for (QWidget *up = widget->parentWidget(); up && up != window; up = up->parentWidget())
+        if (qobject_cast<QAbstractScrollArea *>(up))
+            return true;
+    return false;
+}
+
 // What a widget needs to show itself whole, or an empty size when it is free
 // to show less (wrapped labels take their height from their width).
 QSize neededSize(QWidget *widget)
@@ -131,6 +145,9 @@ const std::map<QString, Window> &windows()
         {"presets", {[](QWidget *main) { return new presetsdialog(main, config_image()); }, {}}},
         {"control changes", {[](QWidget *main) { return new ControlChangeDialog(main, 0); }, {}}},
         {"instant-access overrides", {[](QWidget *main) { return new overridesdialog(main, 0); }, {}}},
+        {"library", {[](QWidget *main) { return new librarydialog(main); }, {}}},
+        {"library copy",
+         {[](QWidget *main) { return new copytargetdialog(main, config_image(), bank_records(1)); }, {}}},
         {"utility, then sending",
          {[](QWidget *main) { return new utilitydialog(main); },
           [](QWidget *dialog) {
@@ -161,7 +178,7 @@ QStringList clipped(QWidget *shown)
         problems << QString("the window: %1x%2 on a screen of %3x%4")
                         .arg(shown->width()).arg(shown->height()).arg(screen.width()).arg(screen.height());
     for (QWidget *widget : shown->findChildren<QWidget *>()) {
-        if (!widget->isVisibleTo(shown) || widget->isWindow())
+        if (!widget->isVisibleTo(shown) || widget->isWindow() || insideView(widget, shown))
             continue;
         const QSize needed = neededSize(widget);
         if (needed.isValid() && (widget->width() < needed.width() || widget->height() < needed.height()))
