@@ -85,26 +85,42 @@ private:
     std::vector<double> openMs, closeMs;
 };
 
+// Runs each opener in turn, `rounds` blocks of `block` runs of each, and
+// gives each one's medians.
+inline std::vector<Medians> measureEach(const std::vector<std::function<QWidget *()>> &openers, int rounds,
+                                        int block = 8)
+{
+    std::vector<Series> series(openers.size());
+    for (int round = 0; round < rounds; ++round) {
+        for (size_t k = 0; k < openers.size(); ++k) {
+            for (int i = 0; i < block; ++i) {
+                series[k].run(openers[k]);
+                if (i == 0)
+                    series[k].dropLast();
+            }
+        }
+    }
+    std::vector<Medians> medians;
+    for (const Series &each : series)
+        medians.push_back(each.medians());
+    return medians;
+}
+
 // `open` builds and shows the dialog and hands it over; `openBare` does the
 // same with the bare form, `openListed` with the bare form and the lists.
-// `rounds` blocks of `block` runs of each.
 inline Openings measure(const std::function<QWidget *()> &open, const std::function<QWidget *()> &openBare,
-                       const std::function<QWidget *()> &openListed, int rounds, int block = 8)
+                        const std::function<QWidget *()> &openListed, int rounds, int block = 8)
 {
-    Series dialog, bare, listed;
-    const auto runBlock = [block](Series &series, const std::function<QWidget *()> &opener) {
-        for (int i = 0; i < block; ++i) {
-            series.run(opener);
-            if (i == 0)
-                series.dropLast();
-        }
-    };
-    for (int round = 0; round < rounds; ++round) {
-        runBlock(bare, openBare);
-        runBlock(listed, openListed);
-        runBlock(dialog, open);
-    }
-    return {dialog.medians(), bare.medians(), listed.medians()};
+    const std::vector<Medians> m = measureEach({openBare, openListed, open}, rounds, block);
+    return {m[2], m[0], m[1]};
+}
+
+// A dialog with no lists to give: against its bare form alone.
+inline Openings measure(const std::function<QWidget *()> &open, const std::function<QWidget *()> &openBare,
+                        int rounds, int block = 8)
+{
+    const std::vector<Medians> m = measureEach({openBare, open}, rounds, block);
+    return {m[1], m[0], {}};
 }
 
 // The offscreen platform complains about every shown window; other
@@ -138,11 +154,17 @@ inline int roundsFrom(int argc, char *argv[])
 // The lines bench/run reads:
 // "open <what> median X ms | bare form median Y ms | ratio R | close C ms, bare form D ms"
 // "lists <what> median X ms | bare form and lists median Y ms | ratio R | lists: N boxes, M entries"
-inline void report(const char *what, const Openings &figures, const QString &lists)
+// (the second only for a dialog with lists).
+inline void report(const char *what, const Openings &figures)
 {
     std::printf("open %-25s median %6.2f ms | bare form median %6.2f ms | ratio %.2f | close %6.2f ms, bare form %6.2f ms\n",
                 what, figures.dialog.openMs, figures.bare.openMs, figures.ratio(), figures.dialog.closeMs,
                 figures.bare.closeMs);
+}
+
+inline void report(const char *what, const Openings &figures, const QString &lists)
+{
+    report(what, figures);
     std::printf("lists %-24s median %6.2f ms | bare form and lists median %6.2f ms | ratio %.2f | lists: %s\n", what,
                 figures.dialog.openMs, figures.listed.openMs, figures.listedRatio(), qPrintable(lists));
 }
