@@ -36,7 +36,8 @@ mkdir -p "$corpus" "$findings"
 seeds=$(mktemp -d)
 trap 'rm -rf "$seeds"' EXIT
 "$build/fuzz/make_fuzz_corpus" "$seeds"
-cp -n "$seeds/$target"/* "$corpus"/
+# A target may have no seeds: it starts from nothing, or makes its own.
+if [ -d "$seeds/$target" ]; then cp -rn "$seeds/$target/." "$corpus/"; fi
 
 inputs=("$corpus"/*)
 echo "fuzzing $target for $minutes min; corpus $corpus (${#inputs[@]} inputs)" >&2
