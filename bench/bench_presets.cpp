@@ -1,5 +1,6 @@
 // Opening the preset editor's dialogs and switching presets, beside the bare
-// designer forms built in the same run. Prints figures; fails nothing.
+// designer forms, alone and with the dialogs' lists, built in the same run.
+// Prints figures; fails nothing.
 
 #include "controlchangedialog.h"
 #include "dialog_timing.h"
@@ -54,16 +55,22 @@ int main(int argc, char *argv[])
     // Fonts and styles load on first use; keep that out of the figures.
     delete openBareForm<Ui::presetsdialog>();
     delete openDialog<presetsdialog>(config_image());
-    const auto presets = measure([] { return openDialog<presetsdialog>(config_image()); },
-                                 openBareForm<Ui::presetsdialog>, rounds);
-    const auto cc = measure([] { return openDialog<ControlChangeDialog>(0); },
-                            openBareForm<Ui::ControlChangeDialog>, rounds);
-    const auto ov = measure([] { return openDialog<overridesdialog>(0); },
-                            openBareForm<Ui::overridesdialog>, rounds);
+    const auto openPresets = [] { return openDialog<presetsdialog>(config_image()); };
+    const auto openChanges = [] { return openDialog<ControlChangeDialog>(0); };
+    const auto openOverrides = [] { return openDialog<overridesdialog>(0); };
+    const FormLists presetLists = listsOf<Ui::presetsdialog>(openPresets);
+    const FormLists changeLists = listsOf<Ui::ControlChangeDialog>(openChanges);
+    const FormLists overrideLists = listsOf<Ui::overridesdialog>(openOverrides);
+    const auto presets = measure(openPresets, openBareForm<Ui::presetsdialog>,
+                                 [&] { return openListedForm<Ui::presetsdialog>(presetLists); }, rounds);
+    const auto cc = measure(openChanges, openBareForm<Ui::ControlChangeDialog>,
+                            [&] { return openListedForm<Ui::ControlChangeDialog>(changeLists); }, rounds);
+    const auto ov = measure(openOverrides, openBareForm<Ui::overridesdialog>,
+                            [&] { return openListedForm<Ui::overridesdialog>(overrideLists); }, rounds);
     stdout = realStdout;
-    report("preset dialog", presets);
-    report("control-change dialog", cc);
-    report("overrides dialog", ov);
+    report("preset dialog", presets, presetLists.summary());
+    report("control-change dialog", cc, changeLists.summary());
+    report("overrides dialog", ov, overrideLists.summary());
 
     stdout = sink;
     presetsdialog dialog(nullptr, config_image());

@@ -1,15 +1,18 @@
 #pragma once
 
 // Times opening a dialog (construct and show) beside opening its bare
-// designer form (setupUi and show), and closing each (destruction) apart.
+// designer form (setupUi and show) and that form given the dialog's lists
+// (form_lists.h), and closing each (destruction) apart.
 //
-// The two run in alternating blocks, not strictly by turns: what one run
+// The three run in alternating blocks, not strictly by turns: what one run
 // leaves behind (freed memory the allocator sorts out on the next large
 // request, caches filled with its own data) is paid by whatever runs next,
 // so strict turns bill each side for the other's leftovers, in favour of
-// the side that allocates more. The first run of each block pays for the
-// other side and is dropped. Blocks still alternate, so a load that comes
-// and goes on the machine weighs on both alike.
+// the side that allocates more. The first run of each block pays for what
+// ran before and is dropped. Blocks still alternate, so a load that comes
+// and goes on the machine weighs on all alike.
+
+#include "form_lists.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -21,6 +24,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace dialogtiming {
@@ -30,11 +34,21 @@ struct Medians {
     double closeMs = 0;
 };
 
-struct Pair {
+struct Openings {
     Medians dialog;
     Medians bare;
+    Medians listed; // the bare form with the dialog's lists
     double ratio() const { return dialog.openMs / bare.openMs; }
+    double listedRatio() const { return dialog.openMs / listed.openMs; }
 };
+
+// Time spent in work an opening must do but its figure leaves out (the
+// utility dialog's MIDI system); whatever measures that work adds to it.
+inline qint64 &leftOutNs()
+{
+    static qint64 total = 0;
+    return total;
+}
 
 inline double median(std::vector<double> values)
 {
@@ -47,15 +61,17 @@ class Series
 public:
     void run(const std::function<QWidget *()> &open)
     {
+        const qint64 leftOutBefore = leftOutNs();
         QElapsedTimer clock;
         clock.start();
         QWidget *window = open();
         const qint64 opened = clock.nsecsElapsed();
         delete window;
         const qint64 closed = clock.nsecsElapsed();
+        const qint64 leftOut = leftOutNs() - leftOutBefore;
         // Events the run posted (layout, paint) are handled outside the clock.
         QApplication::processEvents();
-        openMs.push_back(double(opened) / 1e6);
+        openMs.push_back(double(opened - leftOut) / 1e6);
         closeMs.push_back(double(closed - opened) / 1e6);
     }
     void dropLast()
@@ -69,25 +85,42 @@ private:
     std::vector<double> openMs, closeMs;
 };
 
-// `open` builds and shows the dialog and hands it over; `openBare` does the
-// same with the bare form. `rounds` blocks of `block` runs each.
-inline Pair measure(const std::function<QWidget *()> &open, const std::function<QWidget *()> &openBare,
-                    int rounds, int block = 8)
+// Runs each opener in turn, `rounds` blocks of `block` runs of each, and
+// gives each one's medians.
+inline std::vector<Medians> measureEach(const std::vector<std::function<QWidget *()>> &openers, int rounds,
+                                        int block = 8)
 {
-    Series dialog, bare;
+    std::vector<Series> series(openers.size());
     for (int round = 0; round < rounds; ++round) {
-        for (int i = 0; i < block; ++i) {
-            bare.run(openBare);
-            if (i == 0)
-                bare.dropLast();
-        }
-        for (int i = 0; i < block; ++i) {
-            dialog.run(open);
-            if (i == 0)
-                dialog.dropLast();
+        for (size_t k = 0; k < openers.size(); ++k) {
+            for (int i = 0; i < block; ++i) {
+                series[k].run(openers[k]);
+                if (i == 0)
+                    series[k].dropLast();
+            }
         }
     }
-    return {dialog.medians(), bare.medians()};
+    std::vector<Medians> medians;
+    for (const Series &each : series)
+        medians.push_back(each.medians());
+    return medians;
+}
+
+// `open` builds and shows the dialog and hands it over; `openBare` does the
+// same with the bare form, `openListed` with the bare form and the lists.
+inline Openings measure(const std::function<QWidget *()> &open, const std::function<QWidget *()> &openBare,
+                        const std::function<QWidget *()> &openListed, int rounds, int block = 8)
+{
+    const std::vector<Medians> m = measureEach({openBare, openListed, open}, rounds, block);
+    return {m[2], m[0], m[1]};
+}
+
+// A dialog with no lists to give: against its bare form alone.
+inline Openings measure(const std::function<QWidget *()> &open, const std::function<QWidget *()> &openBare,
+                        int rounds, int block = 8)
+{
+    const std::vector<Medians> m = measureEach({openBare, open}, rounds, block);
+    return {m[1], m[0], {}};
 }
 
 // The offscreen platform complains about every shown window; other
@@ -118,13 +151,22 @@ inline int roundsFrom(int argc, char *argv[])
     return argc > 1 ? std::max(1, std::atoi(argv[1])) : 8;
 }
 
-// The line bench/run reads: "open <what> median X ms | bare form median Y ms
-// | ratio R | close C ms, bare form D ms".
-inline void report(const char *what, const Pair &figures)
+// The lines bench/run reads:
+// "open <what> median X ms | bare form median Y ms | ratio R | close C ms, bare form D ms"
+// "lists <what> median X ms | bare form and lists median Y ms | ratio R | lists: N boxes, M entries"
+// (the second only for a dialog with lists).
+inline void report(const char *what, const Openings &figures)
 {
     std::printf("open %-25s median %6.2f ms | bare form median %6.2f ms | ratio %.2f | close %6.2f ms, bare form %6.2f ms\n",
                 what, figures.dialog.openMs, figures.bare.openMs, figures.ratio(), figures.dialog.closeMs,
                 figures.bare.closeMs);
+}
+
+inline void report(const char *what, const Openings &figures, const QString &lists)
+{
+    report(what, figures);
+    std::printf("lists %-24s median %6.2f ms | bare form and lists median %6.2f ms | ratio %.2f | lists: %s\n", what,
+                figures.dialog.openMs, figures.listed.openMs, figures.listedRatio(), qPrintable(lists));
 }
 
 // Builds and shows a dialog of the editor (its parent: none).
@@ -144,6 +186,32 @@ QWidget *openBareForm()
     form.setupUi(dialog);
     dialog->show();
     return dialog;
+}
+
+// The bare form given `lists` before it is shown, as a dialog fills its
+// boxes in its constructor; then `more`, when given.
+template <typename Form>
+QWidget *openListedForm(const FormLists &lists, const std::function<void(QDialog *)> &more = {})
+{
+    auto *dialog = new QDialog;
+    Form form;
+    form.setupUi(dialog);
+    lists.giveTo(dialog);
+    if (more)
+        more(dialog);
+    dialog->show();
+    return dialog;
+}
+
+// The lists `open` gives, against the bare form.
+template <typename Form>
+FormLists listsOf(const std::function<QWidget *()> &open)
+{
+    std::unique_ptr<QWidget> dialog(open());
+    QDialog bare;
+    Form form;
+    form.setupUi(&bare);
+    return FormLists(dialog.get(), &bare);
 }
 
 } // namespace dialogtiming

@@ -20,6 +20,16 @@ endforeach()
 install(FILES packaging/icons/${VEKTOR_APP_ID}-48.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/pixmaps RENAME ${VEKTOR_APP_ID}.png)
 
+# What software centres show: the AppStream metainfo beside the menu entry.
+# Its id stays the same for good once published; the addresses are where the
+# project and its docs/screenshots folder are on the web.
+set(VEKTOR_APPSTREAM_ID invalid.vektor_editor.VektorEditor CACHE STRING "AppStream id (reverse-DNS of the project's home)")
+set(VEKTOR_HOMEPAGE https://vektor-editor.invalid CACHE STRING "The project's web page")
+set(VEKTOR_SCREENSHOT_URL ${VEKTOR_HOMEPAGE}/docs/screenshots CACHE STRING "Web address of the docs/screenshots folder")
+configure_file(packaging/${VEKTOR_APP_ID}.metainfo.xml.in ${VEKTOR_APPSTREAM_ID}.metainfo.xml @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/${VEKTOR_APPSTREAM_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
 set(VEKTOR_PACKAGE_MAINTAINER "Vektor Editor developers <maintainers@vektor-editor.invalid>"
     CACHE STRING "Maintainer field of the Debian package")
 

@@ -8,9 +8,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${VEKTOR_BUILD_DIR:-$here/build}
 
 packages=(build-essential cmake pkg-config qtbase5-dev qtbase5-dev-tools librtmidi-dev)
-# The tests also need a MIDI system that runs without sound hardware, and
-# clang for the fuzz targets.
-[ "${1:-}" = test ] && packages+=(jackd2 clang libclang-rt-14-dev dpkg-dev file debootstrap desktop-file-utils)
+# The tests also need a MIDI system that runs without sound hardware, clang
+# for the fuzz targets, a virtual X display for the high-DPI check and the
+# AppStream validator for the package.
+[ "${1:-}" = test ] && packages+=(jackd2 clang libclang-rt-14-dev dpkg-dev file debootstrap desktop-file-utils xvfb appstream)
 
 install_missing() {
     local missing=()

@@ -13,6 +13,19 @@
 
 #include <csignal>
 
+namespace {
+
+// The next line the save server writes, without its newline.
+QByteArray nextLine(QProcess &server)
+{
+    while (!server.canReadLine())
+        if (!server.waitForReadyRead(10000))
+            return "no answer from save_loop: " + server.readAllStandardError();
+    return server.readLine().trimmed();
+}
+
+} // namespace
+
 class CrashSafetyTest : public QObject
 {
     Q_OBJECT
@@ -26,22 +39,33 @@ private slots:
         const QByteArray b(layout::kImageSize, char(0xBB));
         QVERIFY(writeWholeFile(path, a));
 
+        // One server forks every saver, so a round costs a fork, not a
+        // program start; a save takes about a millisecond, so a few
+        // milliseconds reach every moment of one.
+        QProcess server;
+        server.start(QStringLiteral(VEKTOR_TEST_TOOLS_DIR "/save_loop"), {path});
+        QVERIFY(server.waitForStarted(10000));
         QRandomGenerator rng(1234);
-        const int kills = 60;
+        const int kills = 250;
         int sawA = 0, sawB = 0;
         for (int i = 0; i < kills; ++i) {
-            QProcess saver;
-            saver.start(QStringLiteral(VEKTOR_TEST_TOOLS_DIR "/save_loop"), {path});
-            QVERIFY(saver.waitForReadyRead(10000)); // it is saving now
-            QThread::usleep(rng.bounded(200, 20000));
-            ::kill(pid_t(saver.processId()), SIGKILL);
-            saver.waitForFinished();
+            server.write("\n");
+            const QByteArray saving = nextLine(server);
+            QVERIFY2(saving.startsWith("saving "), saving.constData());
+            const pid_t saver = pid_t(saving.mid(7).toLong());
+            QThread::usleep(rng.bounded(0, 4000));
+            QCOMPARE(::kill(saver, SIGKILL), 0);
+            QCOMPARE(nextLine(server), QByteArray("killed " + QByteArray::number(SIGKILL))); // gone now
 
             const QByteArray now = readWholeFile(path);
             QVERIFY2(now == a || now == b, qPrintable(QString("torn file after kill %1 (%2 bytes)").arg(i).arg(now.size())));
             (now == a ? sawA : sawB)++;
         }
+        server.closeWriteChannel();
+        QVERIFY(server.waitForFinished(10000));
+        QCOMPARE(server.exitCode(), 0);
         QVERIFY(sawA + sawB == kills);
+        QVERIFY2(sawA > 0 && sawB > 0, "every kill fell on the same side of a save");
     }
 
     void backupKeepsThePreviousFile()

@@ -6,6 +6,7 @@
 #include "image_layout.h"
 #include "copytargetdialog.h"
 #include "globaldialog.h"
+#include "high_dpi.h"
 #include "librarydialog.h"
 #include "mainwindow.h"
 #include "midiportsdialog.h"
@@ -50,6 +51,7 @@ int main(int argc, char *argv[])
     ensure_image();
     QTemporaryDir home; // a first start: the factory memory, nothing of the user's
     qputenv("HOME", home.path().toLocal8Bit());
+    enable_high_dpi(); // QT_SCALE_FACTOR=2 shows the windows as a 4K screen does
     QApplication app(argc, argv);
     outputDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(outputDir);

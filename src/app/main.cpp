@@ -1,3 +1,4 @@
+#include "high_dpi.h"
 #include "mainwindow.h"
 #include "store.h"
 
@@ -6,6 +7,7 @@
 int main(int argc, char *argv[])
 {
     ensure_image();
+    enable_high_dpi();
     int exitCode;
     {
         QApplication app(argc, argv);

@@ -56,6 +56,26 @@ check_installed_files() {
 $missing"
 }
 
+# What a software centre needs: one AppStream metainfo file that validates,
+# launching the installed menu entry, and showing screenshots that
+# docs/screenshots has.
+check_metainfo() { # deb source-dir
+    local metainfo launched shot shots
+    metainfo=$(dpkg-deb -c "$1" | sed -n 's|.* \./\(usr/share/metainfo/[^ ]*\.metainfo\.xml\)$|\1|p')
+    [ "$(echo "$metainfo" | wc -w)" -eq 1 ] || fail "the package must bring one metainfo file, it has: '$metainfo'"
+    metainfo=$root/$metainfo
+    appstreamcli validate --no-net "$metainfo" || fail "the AppStream metainfo is not valid"
+    launched=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")
+    [ -f "$root/usr/share/applications/$launched" ] ||
+        fail "the metainfo launches '$launched', which is not in /usr/share/applications"
+    mapfile -t shots < <(sed -n 's|.*<image>.*/\([^/<]*\)</image>.*|\1|p' "$metainfo")
+    [ ${#shots[@]} -gt 0 ] || fail "the metainfo shows no screenshot"
+    for shot in "${shots[@]}"; do
+        [ -f "$2/docs/screenshots/$shot" ] || fail "the metainfo shows $shot, which docs/screenshots does not have"
+    done
+    echo "metainfo: ${metainfo#"$root"} (${#shots[@]} screenshots)"
+}
+
 editor_home=
 
 # Editors running the installed program with the test's home, in case one got

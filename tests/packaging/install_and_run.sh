@@ -27,8 +27,8 @@ skip() {
 }
 
 [ "$(id -u)" -eq 0 ] || skip "installing a package needs root; run the tests as root (CI does) to check the package"
-for tool in dpkg-deb dpkg-shlibdeps file apt-get; do
-    command -v "$tool" >/dev/null || skip "$tool is missing (packages dpkg-dev, file, apt)"
+for tool in dpkg-deb dpkg-shlibdeps file apt-get appstreamcli; do
+    command -v "$tool" >/dev/null || skip "$tool is missing (packages dpkg-dev, file, apt, appstream)"
 done
 mode=${VEKTOR_PACKAGE_TEST:-}
 if [ -z "$mode" ]; then
@@ -93,6 +93,7 @@ esac
 
 echo "== Checking the installed files"
 check_installed_files
+check_metainfo "$deb" "$here/../.."
 echo "== Starting the installed editor"
 check_first_start
 echo "== Running the installed command-line tool"
