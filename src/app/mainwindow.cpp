@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "globaldialog.h"
+#include "history_notice.h"
 #include "presetsdialog.h"
 #include "save_warning.h"
 #include "store.h"
@@ -19,6 +20,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowIcon(editor_window_icon());
+    show_history_problems_in(ui->statusBar);
 
     const QString home = QDir::homePath();
     set_paths_for_home(home);
@@ -48,7 +50,7 @@ void MainWindow::on_pushButton_clicked()
     if (dialog.exec() != QDialog::Accepted)
         return;
     dialog.storeToImage(config_image());
-    save_image_or_warn(this);
+    save_image_or_warn(this, SaveOperation::GlobalSettings);
 }
 
 void MainWindow::on_pushButton_2_clicked()
@@ -57,7 +59,7 @@ void MainWindow::on_pushButton_2_clicked()
     presetsdialog dialog(this, config_image());
     if (dialog.exec() == QDialog::Accepted) {
         dialog.storeFormIntoImage();
-        save_image_or_warn(this);
+        save_image_or_warn(this, SaveOperation::PresetSave);
     }
 }
 

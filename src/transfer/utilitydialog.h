@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reception_packets.h"
+#include "save_operation.h"
 
 #include <QDialog>
 
@@ -56,7 +57,7 @@ private:
     void playDumpFile(const QString &path);
     bool reportDecodeFailure(int result, const QString &title, const QString &dumpPath);
     bool keepBackup(const QString &title);
-    bool replaceConfigurationWithDump(const QString &dumpPath, const QString &title);
+    bool replaceConfigurationWithDump(const QString &dumpPath, const QString &title, SaveOperation operation);
     void endSend();
     void reportCancelledSend(const QString &path, int sent, int total);
 
