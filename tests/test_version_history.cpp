@@ -86,6 +86,7 @@ class VersionHistoryTest : public QObject
 private slots:
     void init()
     {
+        home.reset(); // the old HOME goes back before the new one is set
         home.reset(new TempHome);
         reset_history_problem();
         prepare_editor_home(*home);

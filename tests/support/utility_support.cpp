@@ -138,8 +138,11 @@ void run_editor_operation(const QString &operation)
         dialog.findChild<QComboBox *>("presetComboBox")->setCurrentIndex(1);
     } else {
         utilitydialog dialog(nullptr);
-        if (operation == "Copy Preset")
+        if (operation == "Copy Preset") {
+            // The first preset over the second: a copy that changes the file.
+            dialog.findChild<QComboBox *>("presetToComboBox")->setCurrentIndex(1);
             clickButton(dialog, "copyPresetPushButton");
+        }
         else if (operation == "Factory Reset")
             clickButton(dialog, "factoryResetPushButton");
         else if (operation == "Import Vektor SysEx")
