@@ -19,6 +19,8 @@ void show_history_problems_in(QStatusBar *bar)
                 .arg(reason),
             shown);
         notice->setObjectName(QStringLiteral("historyNotice"));
+        // Wrapped: a long path must not widen the window.
+        notice->setWordWrap(true);
         notice->setToolTip(notice->text());
         shown->addWidget(notice, 1);
     });
