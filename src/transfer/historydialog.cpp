@@ -99,11 +99,11 @@ void historydialog::updateButtons()
     ui->exportButton->setEnabled(rows.size() == 1);
 }
 
-// "the version kept 2025-01-15 21:30:45, when Presets, Save replaced it"
+// "the version kept 2025-01-15 21:30:45 (replaced by Presets, Save)"
 QString historydialog::versionText(int row) const
 {
     const HistoryVersion &version = m_versions->version(row);
-    return tr("the version kept %1, when %2 replaced it")
+    return tr("the version kept %1 (replaced by %2)")
         .arg(VersionListModel::timeText(version.replacedAt), operation_text(version.operation));
 }
 

@@ -182,7 +182,7 @@ private slots:
         selectRows(dialog, {0, 1});
         click(dialog, "compareButton");
         QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QString("name: \"Song 12\" -> \"Song 13\""));
-        QVERIFY2(label->text().contains("Presets, Save replaced it to the version kept"), qPrintable(label->text()));
+        QVERIFY2(label->text().contains("(replaced by Presets, Save) to the version kept"), qPrintable(label->text()));
     }
 
     void exportAsDump()
