@@ -3,10 +3,11 @@
 
 #include "controlchangedialog.h"
 #include "fields.h"
-#include "image_layout.h"
 #include "copytargetdialog.h"
 #include "globaldialog.h"
 #include "high_dpi.h"
+#include "historydialog.h"
+#include "image_layout.h"
 #include "librarydialog.h"
 #include "mainwindow.h"
 #include "midiportsdialog.h"
@@ -19,8 +20,10 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QItemSelectionModel>
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -112,6 +115,29 @@ int main(int argc, char *argv[])
         if (auto *cancel = dialog.findChild<QWidget *>("pushButton_CancelSend"))
             cancel->show();
         shoot(dialog, "utility-sending");
+    }
+    {
+        // An evening's work, a version kept before each save.
+        unsigned char *image = config_image();
+        const auto rename = [image](int record, const char *name) {
+            write_name(image + layout::presetOffset(record) + layout::preset::kName, QString::fromLatin1(name));
+        };
+        rename(9, "Clean Intro");
+        rename(10, "Verse Crunch");
+        save_image(SaveOperation::PresetSave);
+        image[layout::presetOffset(10) + layout::preset::programChangeOffset(0) + layout::programchange::kNumber] = 42;
+        save_image(SaveOperation::PresetSwitch);
+        image[layout::buttonOffset(2) + layout::button::kFunction] = 3;
+        save_image(SaveOperation::GlobalSettings);
+        copy_preset(10, 11);
+        rename(11, "Chorus Lead");
+        save_image(SaveOperation::PresetSave);
+        historydialog dialog(&main);
+        auto *list = dialog.findChild<QAbstractItemView *>("versionList");
+        list->selectionModel()->select(list->model()->index(3, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        dialog.findChild<QPushButton *>("compareButton")->click();
+        shoot(dialog, "history");
     }
     {
         midiportsdialog ports(&main);

@@ -3,6 +3,7 @@
 
 #include "globaldialog.h"
 #include "librarydialog.h"
+#include "history_notice.h"
 #include "presetsdialog.h"
 #include "save_warning.h"
 #include "store.h"
@@ -21,6 +22,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     setWindowIcon(editor_window_icon());
     connect(ui->pushButton_Library, &QPushButton::clicked, this, [this] { librarydialog::run(this); });
+    show_history_problems_in(ui->statusBar);
 
     const QString home = QDir::homePath();
     set_paths_for_home(home);
@@ -50,7 +52,7 @@ void MainWindow::on_pushButton_clicked()
     if (dialog.exec() != QDialog::Accepted)
         return;
     dialog.storeToImage(config_image());
-    save_image_or_warn(this);
+    save_image_or_warn(this, SaveOperation::GlobalSettings);
 }
 
 void MainWindow::on_pushButton_2_clicked()
@@ -59,7 +61,7 @@ void MainWindow::on_pushButton_2_clicked()
     presetsdialog dialog(this, config_image());
     if (dialog.exec() == QDialog::Accepted) {
         dialog.storeFormIntoImage();
-        save_image_or_warn(this);
+        save_image_or_warn(this, SaveOperation::PresetSave);
     }
 }
 

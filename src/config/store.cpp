@@ -2,6 +2,7 @@
 
 #include "default_image.h"
 #include "image_layout.h"
+#include "version_keeping.h"
 
 #include <cstring>
 #include <vector>
@@ -42,15 +43,25 @@ int load_image()
     return read_file_bytes(ensure_image(), file_paths().configuration, layout::kImageSize);
 }
 
-bool save_configuration_bytes(const QByteArray &bytes)
+// Every write of the configuration file passes here, so no replaced file
+// escapes the history.
+bool save_configuration_bytes(const QByteArray &bytes, SaveOperation operation)
 {
-    return write_file(file_paths().configuration, bytes, &g_saveError);
+    const QString &path = file_paths().configuration;
+    PendingVersion kept = keep_version_before_replacing(path, bytes, operation);
+    if (write_file(path, bytes, &g_saveError)) {
+        kept.commit();
+        return true;
+    }
+    // The file was not replaced, so it is no earlier version yet.
+    kept.discard();
+    return false;
 }
 
-bool save_image()
+bool save_image(SaveOperation operation)
 {
     return save_configuration_bytes(
-        QByteArray::fromRawData(reinterpret_cast<const char *>(ensure_image()), layout::kImageSize));
+        QByteArray::fromRawData(reinterpret_cast<const char *>(ensure_image()), layout::kImageSize), operation);
 }
 
 QString last_save_error()
@@ -61,7 +72,7 @@ QString last_save_error()
 bool init_default_image()
 {
     fill_default_image(ensure_image());
-    return save_image();
+    return save_image(SaveOperation::FactoryReset);
 }
 
 bool copy_preset(int from, int to)
@@ -70,7 +81,7 @@ bool copy_preset(int from, int to)
     unsigned char *image = ensure_image();
     std::memmove(image + layout::presetOffset(to), image + layout::presetOffset(from),
                  layout::kPresetRecordSize);
-    return save_image();
+    return save_image(SaveOperation::CopyPreset);
 }
 
 int load_sibling_image()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "file_bytes.h"
+#include "save_operation.h"
 
 #include <QString>
 
@@ -31,12 +32,13 @@ int load_image();
 
 // Writes the whole image to the configuration file, all or nothing: a failed
 // write leaves the previous file as it was. Returns true when written; when
-// not, last_save_error() says why.
-bool save_image();
+// not, last_save_error() says why. The file as it was before is kept in the
+// history, under `operation`.
+bool save_image(SaveOperation operation = SaveOperation::Save);
 // The system's reason why the last save of the configuration file failed.
 QString last_save_error();
 // Replaces the configuration file with `bytes`, as save_image does with the image.
-bool save_configuration_bytes(const QByteArray &bytes);
+bool save_configuration_bytes(const QByteArray &bytes, SaveOperation operation = SaveOperation::Save);
 
 // Builds the factory image in memory and saves it.
 bool init_default_image();

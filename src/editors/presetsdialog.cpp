@@ -285,7 +285,7 @@ void presetsdialog::on_presetComboBox_currentIndexChanged(int index)
             // Should the file refuse the write, reloading it would throw away
             // what the user just chose to keep; the edits stay in memory for
             // the next Save instead.
-            keepImage = !save_image_or_warn(this);
+            keepImage = !save_image_or_warn(this, SaveOperation::PresetSwitch);
             refreshPresetSelectorTexts();
             ui->presetComboBox->setCurrentIndex(index);
         }

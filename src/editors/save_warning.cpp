@@ -17,9 +17,9 @@ void warn_configuration_not_saved(QWidget *parent)
             .arg(file, last_save_error()));
 }
 
-bool save_image_or_warn(QWidget *parent)
+bool save_image_or_warn(QWidget *parent, SaveOperation operation)
 {
-    if (save_image())
+    if (save_image(operation))
         return true;
     warn_configuration_not_saved(parent);
     return false;

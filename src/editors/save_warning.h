@@ -1,5 +1,7 @@
 #pragma once
 
+#include "save_operation.h"
+
 class QWidget;
 
 // Tells the user, in one warning, that the configuration file could not be
@@ -7,5 +9,5 @@ class QWidget;
 // changes, so a later save can still write them.
 void warn_configuration_not_saved(QWidget *parent);
 
-// save_image(), and the warning above when it fails. True when written.
-bool save_image_or_warn(QWidget *parent);
+// save_image(operation), and the warning above when it fails. True when written.
+bool save_image_or_warn(QWidget *parent, SaveOperation operation = SaveOperation::Save);

@@ -6,10 +6,24 @@
 
 #include <QString>
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
 namespace {
+
+// Off while an import is only previewed: its trace tells of imports made.
+bool g_tracing = true;
+
+__attribute__((format(printf, 1, 2))) void trace(const char *format, ...)
+{
+    if (!g_tracing)
+        return;
+    va_list arguments;
+    va_start(arguments, format);
+    std::vprintf(format, arguments);
+    va_end(arguments);
+}
 
 // The name as far as its first NUL, into a field that then holds nothing else.
 void copyName(unsigned char *to, const unsigned char *from)
@@ -24,21 +38,21 @@ QByteArray formatted(const char *format, int value)
 
 void printSectionSizes()
 {
-    std::printf("KESTREL_PROGRAM_CHANGE2: %d bytes\n", kestrel::kProgramChangeSize);
-    std::printf("KESTREL_CONTROL_CHANGE2: %d bytes\n", kestrel::kControlChangeSize);
-    std::printf("KESTREL_EXPRESSION_PEDAL: %d bytes\n", kestrel::kPresetPedalSize);
-    std::printf("KESTREL_CC_BUTTON_CONF: %d bytes\n", kestrel::kOverrideSize);
-    std::printf("KESTREL_PRESET: %d bytes\n", kestrel::kPresetSize);
-    std::printf("KESTREL_BUTTON: %d bytes\n", kestrel::kButtonSize);
-    std::printf("KESTREL_CHANNEL: %d bytes\n", kestrel::kChannelSize);
-    std::printf("KESTREL_DISPLAY: %d bytes\n", kestrel::kDisplaySize);
-    std::printf("KESTREL_EXPRESSION_PEDAL_CONF: %d bytes\n", kestrel::kPedalConfigSize);
-    std::printf("KESTREL_OUT: %d bytes\n", kestrel::kOutSize);
-    std::printf("KESTREL_IN: %d bytes\n", kestrel::kInSize);
-    std::printf("KESTREL_SYSEX2: %d bytes\n", kestrel::kSysexSize);
-    std::printf("KESTREL_GLOBAL: %d bytes\n", kestrel::kGlobalSize);
-    std::printf("KESTREL_CONFIGURATION: %d bytes\n", kestrel::kImageSize);
-    std::printf("KESTREL_PRESETS_COUNT: %d\n", kestrel::kPresetCount);
+    trace("KESTREL_PROGRAM_CHANGE2: %d bytes\n", kestrel::kProgramChangeSize);
+    trace("KESTREL_CONTROL_CHANGE2: %d bytes\n", kestrel::kControlChangeSize);
+    trace("KESTREL_EXPRESSION_PEDAL: %d bytes\n", kestrel::kPresetPedalSize);
+    trace("KESTREL_CC_BUTTON_CONF: %d bytes\n", kestrel::kOverrideSize);
+    trace("KESTREL_PRESET: %d bytes\n", kestrel::kPresetSize);
+    trace("KESTREL_BUTTON: %d bytes\n", kestrel::kButtonSize);
+    trace("KESTREL_CHANNEL: %d bytes\n", kestrel::kChannelSize);
+    trace("KESTREL_DISPLAY: %d bytes\n", kestrel::kDisplaySize);
+    trace("KESTREL_EXPRESSION_PEDAL_CONF: %d bytes\n", kestrel::kPedalConfigSize);
+    trace("KESTREL_OUT: %d bytes\n", kestrel::kOutSize);
+    trace("KESTREL_IN: %d bytes\n", kestrel::kInSize);
+    trace("KESTREL_SYSEX2: %d bytes\n", kestrel::kSysexSize);
+    trace("KESTREL_GLOBAL: %d bytes\n", kestrel::kGlobalSize);
+    trace("KESTREL_CONFIGURATION: %d bytes\n", kestrel::kImageSize);
+    trace("KESTREL_PRESETS_COUNT: %d\n", kestrel::kPresetCount);
 }
 
 void importButtons(const unsigned char *kestrel, unsigned char *image)
@@ -46,7 +60,7 @@ void importButtons(const unsigned char *kestrel, unsigned char *image)
     namespace button = layout::button;
     for (int n = 0; n < kestrel::kImportedButtonCount; ++n) {
         const int offset = kestrel::buttonOffset(n);
-        std::printf("Button %d\nOffset: %d\n", n, offset);
+        trace("Button %d\nOffset: %d\n", n, offset);
         const unsigned char *from = kestrel + offset;
         unsigned char *to = image + layout::buttonOffset(n);
         to[button::kFunction] = from[button::kFunction];
@@ -71,7 +85,7 @@ void importChannels(const unsigned char *kestrel, unsigned char *image)
     for (int c = 0; c < kestrel::kChannelCount; ++c) {
         const int offset = kestrel::channelOffset(c);
         const unsigned char *from = kestrel + offset;
-        std::printf("Channel %d: %s\nOffset: %d\n", c, name_field_bytes(from + kestrel::channel::kName).constData(),
+        trace("Channel %d: %s\nOffset: %d\n", c, name_field_bytes(from + kestrel::channel::kName).constData(),
                     offset);
         unsigned char *to = image + layout::deviceOffset(c);
         copyName(to + layout::device::kName, from + kestrel::channel::kName);
@@ -114,7 +128,7 @@ void importPresets(const unsigned char *kestrel, unsigned char *image)
     for (int k = 0; k < kestrel::kPresetCount; ++k) {
         const unsigned char *from = kestrel + kestrel::presetOffset(k);
         unsigned char *to = image + layout::presetOffset(k);
-        std::printf("Preset %d: %s\n", k, name_field_bytes(from + kp::kName).constData());
+        trace("Preset %d: %s\n", k, name_field_bytes(from + kp::kName).constData());
         std::memcpy(to + vp::kOverrides, from + kp::kOverrides, vp::kOverrideCount * vp::kOverrideSize);
         std::memcpy(to + vp::kControlChanges, from + kp::kControlChanges,
                     vp::kControlChangeCount * vp::kControlChangeSize);
@@ -140,4 +154,11 @@ void import_kestrel_image(const unsigned char *kestrel, unsigned char *image)
     importGlobals(kestrel, image);
     importPresets(kestrel, image);
     std::fflush(stdout);
+}
+
+void preview_kestrel_import(const unsigned char *kestrel, unsigned char *image)
+{
+    g_tracing = false;
+    import_kestrel_image(kestrel, image);
+    g_tracing = true;
 }

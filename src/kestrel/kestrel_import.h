@@ -6,3 +6,7 @@
 // and presets the Kestrel does not have (180 and up) are left alone. Writes
 // its trace to standard output.
 void import_kestrel_image(const unsigned char *kestrel, unsigned char *image);
+
+// The same import without its trace: what an import would make, shown
+// before the user chooses to import.
+void preview_kestrel_import(const unsigned char *kestrel, unsigned char *image);

@@ -295,7 +295,7 @@ bool librarydialog::save()
         return false;
     }
     std::memcpy(config_image(), m_model->image(), kImageSize);
-    if (!save_image_or_warn(this))
+    if (!save_image_or_warn(this, SaveOperation::LibrarySave))
         return false;
     m_model->markSaved();
     updateControls();

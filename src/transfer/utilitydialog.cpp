@@ -2,9 +2,11 @@
 #include "ui_utilitydialog.h"
 
 #include "backup.h"
+#include "change_preview.h"
 #include "dump_codec.h"
 #include "dump_verify.h"
 #include "fields.h"
+#include "historydialog.h"
 #include "image_layout.h"
 #include "kestrel_import.h"
 #include "midi_system.h"
@@ -17,6 +19,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include <rtmidi/RtMidi.h>
@@ -40,6 +43,12 @@ utilitydialog::utilitydialog(QWidget *parent)
 
     load_image();
     fillPresetLists(config_image());
+    connect(ui->pushButton_History, &QPushButton::clicked, this, [this] {
+        historydialog history(this);
+        history.exec();
+        // A restore replaces the file.
+        showPresetsOfFile();
+    });
 
     receptionTimer = new QTimer(this);
     connect(receptionTimer, &QTimer::timeout, this, &utilitydialog::update);
@@ -145,7 +154,8 @@ bool utilitydialog::keepBackup(const QString &title)
 // itself (bad checksums, missing or repeated packets, not a whole memory) is
 // shown to the user first and only written when they say so; the previous
 // file is kept as a backup. False when the file was not replaced.
-bool utilitydialog::replaceConfigurationWithDump(const QString &dumpPath, const QString &title)
+bool utilitydialog::replaceConfigurationWithDump(const QString &dumpPath, const QString &title,
+                                                 SaveOperation operation)
 {
     QByteArray dumpBytes;
     if (!read_dump_file(dumpPath, dumpBytes))
@@ -155,9 +165,11 @@ bool utilitydialog::replaceConfigurationWithDump(const QString &dumpPath, const 
     if (report.decodedLength == 0)
         return !reportDecodeFailure(dump::kNoDataPacket, title, dumpPath);
     const QStringList problems = report.problems(layout::kImageSize);
+    const QByteArray decoded = decode_dump(dumpBytes);
     if (!problems.isEmpty()) {
         const QString text = tr("%1 does not look like a sound Vektor memory dump:").arg(dumpPath)
             + QStringLiteral("\n\n- ") + problems.join(QStringLiteral("\n- ")) + QStringLiteral("\n\n")
+            + change_preview_of_file(file_paths().configuration, decoded) + QStringLiteral("\n\n")
             + tr("Replace %1 with what the dump holds anyway? (The current file is kept as %2.)")
                   .arg(file_paths().configuration, configuration_backup_path());
         if (QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
@@ -166,7 +178,7 @@ bool utilitydialog::replaceConfigurationWithDump(const QString &dumpPath, const 
     }
     if (!keepBackup(title))
         return false;
-    if (save_configuration_bytes(decode_dump(dumpBytes)))
+    if (save_configuration_bytes(decoded, operation))
         return true;
     warn_configuration_not_saved(this);
     return false;
@@ -176,7 +188,7 @@ void utilitydialog::on_pushButton_CopySysExToBinary_clicked()
 {
     const FilePaths &paths = file_paths();
     const QString title = QStringLiteral("File conversion");
-    if (!replaceConfigurationWithDump(paths.dump, title))
+    if (!replaceConfigurationWithDump(paths.dump, title, SaveOperation::DumpImport))
         return;
     warn(title, QStringLiteral("Copied ") + paths.dump + QStringLiteral(" to ") + paths.configuration);
     showPresetsOfFile();
@@ -210,14 +222,17 @@ void utilitydialog::on_pushButton_Convert_clicked()
         return;
     }
     // Any other size is most likely not a Kestrel memory: ask before it
-    // replaces the Vektor's.
+    // replaces the Vektor's, saying what it would change.
     const qint64 size = QFileInfo(kestrelPath).size();
     if (size != layout::kSiblingImageSize) {
+        QByteArray imported(reinterpret_cast<const char *>(config_image()), layout::kImageSize);
+        preview_kestrel_import(sibling_image(), reinterpret_cast<unsigned char *>(imported.data()));
         const QLocale locale;
         const QString text = tr("%1 holds %2 bytes; a Kestrel memory holds %3. Import it anyway? "
                                 "(The current %4 is kept as %5.)")
                                  .arg(kestrelPath, locale.toString(size), locale.toString(layout::kSiblingImageSize),
-                                      file_paths().configuration, configuration_backup_path());
+                                      file_paths().configuration, configuration_backup_path())
+            + QStringLiteral("\n\n") + change_preview_of_file(file_paths().configuration, imported);
         if (QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
             != QMessageBox::Yes)
             return;
@@ -225,7 +240,7 @@ void utilitydialog::on_pushButton_Convert_clicked()
     if (!keepBackup(title))
         return;
     import_kestrel_image(sibling_image(), config_image());
-    if (!save_image())
+    if (!save_image(SaveOperation::KestrelImport))
         warn_configuration_not_saved(this);
     fillPresetLists(config_image());
 }

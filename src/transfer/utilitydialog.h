@@ -2,6 +2,7 @@
 
 #include "reception_packets.h"
 #include "sysex_sender.h"
+#include "save_operation.h"
 
 #include <QDialog>
 
@@ -62,7 +63,7 @@ private:
     void renewMidiSystemWhenIdle();
     bool reportDecodeFailure(int result, const QString &title, const QString &dumpPath);
     bool keepBackup(const QString &title);
-    bool replaceConfigurationWithDump(const QString &dumpPath, const QString &title);
+    bool replaceConfigurationWithDump(const QString &dumpPath, const QString &title, SaveOperation operation);
     void reportCancelledSend(const QString &path, int sent, int total);
 
     Ui::utilitydialog *ui;

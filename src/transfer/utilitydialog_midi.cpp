@@ -400,7 +400,7 @@ void utilitydialog::on_pushButtonStopReception_clicked()
         warn(title, tr("Couldn't save the recording to %1 (%3): %2 was left unchanged.").arg(dumpPath, config, reason));
         return;
     }
-    if (!replaceConfigurationWithDump(dumpPath, title))
+    if (!replaceConfigurationWithDump(dumpPath, title, SaveOperation::DumpReception))
         return;
     showPresetsOfFile();
 }

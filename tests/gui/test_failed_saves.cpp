@@ -47,37 +47,6 @@ void click(QWidget &window, const char *button)
     window.findChild<QPushButton *>(button)->click();
 }
 
-void runOperation(const QString &operation)
-{
-    if (operation == "Global OK" || operation == "Presets Save") {
-        MainWindow window;
-        closeModalDialog(QDialog::Accepted);
-        click(window, operation == "Global OK" ? "pushButton" : "pushButton_2");
-    } else if (operation == "preset switch Yes") {
-        presetsdialog dialog(nullptr, config_image());
-        QTest::keyClicks(dialog.findChild<QLineEdit *>("presetname"), "!");
-        dialog.findChild<QComboBox *>("presetComboBox")->setCurrentIndex(1);
-    } else {
-        utilitydialog dialog(nullptr);
-        if (operation == "Copy Preset")
-            click(dialog, "copyPresetPushButton");
-        else if (operation == "Factory Reset")
-            click(dialog, "factoryResetPushButton");
-        else if (operation == "Import Vektor SysEx")
-            click(dialog, "pushButton_CopySysExToBinary");
-        else if (operation == "Import Kestrel SysEx")
-            click(dialog, "pushButton_Convert");
-        else if (operation == "Stop of a reception") {
-            // What the MIDI system's thread hands over while a dump arrives:
-            // the dump the test left in memory.syx.
-            const QByteArray dump = readWholeFile(file_paths().dump);
-            std::vector<unsigned char> bytes(dump.begin(), dump.end());
-            reception_input_callback(0, &bytes, nullptr);
-            click(dialog, "pushButtonStopReception");
-        }
-    }
-}
-
 } // namespace
 
 class TestFailedSaves : public QObject
@@ -132,7 +101,7 @@ private slots:
                 closeModalDialog(QDialog::Accepted);
                 click(window, operation == "Global OK" ? "pushButton" : "pushButton_2");
             } else {
-                runOperation(operation);
+                run_editor_operation(operation);
             }
         }
         QTest::qWait(50);

@@ -1,10 +1,16 @@
 #include "utility_support.h"
 
+#include "mainwindow.h"
+#include "presetsdialog.h"
+#include "reception_buffer.h"
 #include "store.h"
+#include "utilitydialog.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
 
 void prepare_editor_home(const TempHome &home)
 {
@@ -115,4 +121,47 @@ bool waitUntilSendEnds(QWidget &utility, int timeoutMs)
 {
     auto *progress = utility.findChild<QWidget *>("progressBar_SysEx");
     return progress && QTest::qWaitFor([progress] { return progress->isHidden(); }, timeoutMs);
+}
+
+namespace {
+
+void clickButton(QWidget &window, const char *button)
+{
+    window.findChild<QPushButton *>(button)->click();
+}
+
+} // namespace
+
+void run_editor_operation(const QString &operation)
+{
+    if (operation == "Global OK" || operation == "Presets Save") {
+        MainWindow window;
+        closeModalDialog(QDialog::Accepted);
+        clickButton(window, operation == "Global OK" ? "pushButton" : "pushButton_2");
+    } else if (operation == "preset switch Yes") {
+        presetsdialog dialog(nullptr, config_image());
+        QTest::keyClicks(dialog.findChild<QLineEdit *>("presetname"), "!");
+        dialog.findChild<QComboBox *>("presetComboBox")->setCurrentIndex(1);
+    } else {
+        utilitydialog dialog(nullptr);
+        if (operation == "Copy Preset") {
+            // The first preset over the second: a copy that changes the file.
+            dialog.findChild<QComboBox *>("presetToComboBox")->setCurrentIndex(1);
+            clickButton(dialog, "copyPresetPushButton");
+        }
+        else if (operation == "Factory Reset")
+            clickButton(dialog, "factoryResetPushButton");
+        else if (operation == "Import Vektor SysEx")
+            clickButton(dialog, "pushButton_CopySysExToBinary");
+        else if (operation == "Import Kestrel SysEx")
+            clickButton(dialog, "pushButton_Convert");
+        else if (operation == "Stop of a reception") {
+            // What the MIDI system's thread hands over while a dump arrives:
+            // the dump the test left in memory.syx.
+            const QByteArray dump = readWholeFile(file_paths().dump);
+            std::vector<unsigned char> bytes(dump.begin(), dump.end());
+            reception_input_callback(0, &bytes, nullptr);
+            clickButton(dialog, "pushButtonStopReception");
+        }
+    }
 }

@@ -67,3 +67,10 @@ public:
 private:
     QTimer poll;
 };
+
+// Runs one of the editor's writes of the configuration file as the user
+// would: "Global OK", "Presets Save", "preset switch Yes" (answer its
+// question), "Copy Preset" (the first preset over the second), "Factory
+// Reset", "Import Vektor SysEx" and "Stop of a reception" (both of the dump
+// in memory.syx), "Import Kestrel SysEx".
+void run_editor_operation(const QString &operation);

@@ -1,0 +1,200 @@
+#include "version_keeping.h"
+
+#include "file_bytes.h"
+#include "version_name.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+bool g_enabled = true;
+bool g_problemTold = false;
+QString g_pendingProblem;
+std::function<void(const QString &)> g_tell;
+
+QString text(const char *source)
+{
+    return QCoreApplication::translate("History", source);
+}
+
+void report(const QString &reason)
+{
+    if (g_problemTold)
+        return;
+    if (!g_tell) {
+        if (g_pendingProblem.isEmpty())
+            g_pendingProblem = reason;
+        return;
+    }
+    g_problemTold = true;
+    g_tell(reason);
+}
+
+bool makeFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (info.isDir())
+        return true;
+    if (info.exists() || info.isSymLink()) {
+        report(text("a file is where the folder %1 should be").arg(folder));
+        return false;
+    }
+    if (!QDir().mkpath(folder)) {
+        report(text("the folder %1 could not be made").arg(folder));
+        return false;
+    }
+    return true;
+}
+
+enum class Link { Made, NameTaken, NotPossible };
+
+// The file is about to be replaced by a rename, which leaves its bytes
+// unnamed: a second name for them keeps them, with nothing copied.
+// A file with more names than one could change in place under its version,
+// so it is copied instead.
+Link linkVersion(const QString &file, const QString &version)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray from = QFile::encodeName(file);
+    struct stat status;
+    if (::stat(from.constData(), &status) != 0 || status.st_nlink != 1)
+        return Link::NotPossible;
+    if (::link(from.constData(), QFile::encodeName(version).constData()) == 0)
+        return Link::Made;
+    return errno == EEXIST ? Link::NameTaken : Link::NotPossible;
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(version);
+    return Link::NotPossible;
+#endif
+}
+
+// Drops the oldest versions (of any file) beyond the number kept. Other
+// files in the folder are never touched.
+void prune(const QString &folder)
+{
+    QDir dir(folder);
+    QStringList names = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [](const QString &name) { return !looks_like_version_file_name(name); }),
+                names.end());
+    for (int i = 0; i < names.size() - kKeptVersions; ++i)
+        dir.remove(names.at(i));
+}
+
+} // namespace
+
+QString history_folder(const QString &configurationPath)
+{
+    return QFileInfo(configurationPath).absolutePath() + QStringLiteral("/history");
+}
+
+void PendingVersion::commit()
+{
+    if (!m_path.isEmpty())
+        prune(QFileInfo(m_path).absolutePath());
+    m_path.clear();
+}
+
+void PendingVersion::discard()
+{
+    if (!m_path.isEmpty())
+        QFile::remove(m_path);
+    m_path.clear();
+}
+
+PendingVersion keep_version_before_replacing(const QString &path, const QByteArray &replacement,
+                                             SaveOperation operation)
+{
+    if (!g_enabled || path.isEmpty())
+        return {};
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return {}; // nothing there to lose
+    // A symbolic link is followed: what it names is what gets replaced.
+    const QString file = info.canonicalFilePath();
+    QByteArray before;
+    bool haveBefore = false;
+    const auto readBefore = [&] {
+        QFile old(file);
+        if (old.open(QIODevice::ReadOnly)) {
+            before = old.readAll();
+            haveBefore = old.error() == QFileDevice::NoError;
+            if (haveBefore)
+                return true;
+        }
+        report(text("%1 could not be read (%2)").arg(path, old.errorString()));
+        return false;
+    };
+    if (info.size() == replacement.size()) {
+        if (!readBefore())
+            return {};
+        if (before == replacement)
+            return {};
+    }
+    const QString folder = history_folder(path);
+    if (!makeFolder(folder))
+        return {};
+
+    // Two saves within the same millisecond: the later one moves on by one.
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (int step = 0; step < 50; ++step) {
+        const QString version =
+            folder + QLatin1Char('/') + version_file_name(now.addMSecs(step), operation, info.fileName());
+        const Link link = linkVersion(file, version);
+        if (link == Link::NameTaken)
+            continue;
+        if (link == Link::NotPossible) {
+            if (QFileInfo::exists(version))
+                continue;
+            if (!haveBefore && !readBefore())
+                return {};
+            QString reason;
+            if (!write_file(version, before, &reason)) {
+                report(text("%1 could not be written (%2)").arg(version, reason));
+                return {};
+            }
+        }
+        return PendingVersion(version);
+    }
+    report(text("no free name for a version in %1").arg(folder));
+    return {};
+}
+
+void set_history_enabled(bool enabled)
+{
+    g_enabled = enabled;
+}
+
+bool history_enabled()
+{
+    return g_enabled;
+}
+
+void on_history_problem(std::function<void(const QString &)> tell)
+{
+    g_tell = std::move(tell);
+    if (g_tell && !g_pendingProblem.isEmpty() && !g_problemTold) {
+        g_problemTold = true;
+        g_tell(g_pendingProblem);
+    }
+}
+
+void reset_history_problem()
+{
+    g_problemTold = false;
+    g_pendingProblem.clear();
+    g_tell = nullptr;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "save_operation.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+// The history of the configuration file: before the store replaces the file,
+// the file as it was is kept in the folder "history" beside it, byte for
+// byte, named by version_file_name(). The newest kKeptVersions stay.
+// Keeping a version never stops or fails a save: when it cannot be done,
+// the save goes on and the reason is told once per run.
+
+constexpr int kKeptVersions = 200;
+
+// "<folder of the file>/history".
+QString history_folder(const QString &configurationPath);
+
+// A version kept for a save that has not happened yet.
+class PendingVersion
+{
+public:
+    PendingVersion() = default;
+    explicit PendingVersion(const QString &path) : m_path(path) {}
+    // The file was replaced: the oldest versions beyond the number kept go.
+    void commit();
+    // The save failed and the file was not replaced: the version goes again.
+    void discard();
+    QString path() const { return m_path; } // empty when none was kept
+
+private:
+    QString m_path;
+};
+
+// Keeps `path` as it is now, before `replacement` is written over it. Keeps
+// nothing when there is no file or `replacement` holds the same bytes.
+PendingVersion keep_version_before_replacing(const QString &path, const QByteArray &replacement,
+                                             SaveOperation operation);
+
+// On by default; benchmarks turn it off to time a bare save.
+void set_history_enabled(bool enabled);
+bool history_enabled();
+
+// `tell` hears, once per run, why versions are not being kept: the first
+// problem, whether it came before or after this call.
+void on_history_problem(std::function<void(const QString &reason)> tell);
+// For tests: forgets the problem told and the listener.
+void reset_history_problem();

@@ -1,0 +1,127 @@
+#include "version_list_model.h"
+
+#include "image_compare.h"
+#include "version_name.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString text(const char *source)
+{
+    return QCoreApplication::translate("History", source);
+}
+
+const unsigned char *bytesOf(const QByteArray &image)
+{
+    return reinterpret_cast<const unsigned char *>(image.constData());
+}
+
+} // namespace
+
+VersionListModel::VersionListModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+void VersionListModel::load(const QString &configurationPath)
+{
+    beginResetModel();
+    m_configurationPath = configurationPath;
+    m_versions = list_versions(configurationPath);
+    m_entries = QVector<Entry>(m_versions.size());
+    m_current = read_whole_memory(configurationPath, &m_currentProblem);
+    endResetModel();
+}
+
+int VersionListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_versions.size();
+}
+
+int VersionListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString VersionListModel::timeText(const QDateTime &time)
+{
+    return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+const VersionListModel::Entry &VersionListModel::entry(int row) const
+{
+    Entry &e = m_entries[row];
+    if (!e.read) {
+        e.bytes = read_whole_memory(m_versions.at(row).path, &e.problem);
+        e.read = true;
+    }
+    return e;
+}
+
+QByteArray VersionListModel::versionBytes(int row) const
+{
+    return entry(row).bytes;
+}
+
+QString VersionListModel::versionProblem(int row) const
+{
+    return entry(row).problem;
+}
+
+// From a version to the next newer one that reads, or to the file as it is now.
+QString VersionListModel::summary(int row) const
+{
+    Entry &e = m_entries[row];
+    if (e.summarised)
+        return e.summary;
+    e.summarised = true;
+    const QByteArray &before = entry(row).bytes;
+    if (before.isEmpty())
+        return e.summary = e.problem;
+    QByteArray after = m_current;
+    for (int newer = row - 1; newer >= 0; --newer) {
+        if (!entry(newer).bytes.isEmpty()) {
+            after = entry(newer).bytes;
+            break;
+        }
+    }
+    if (after.isEmpty())
+        return e.summary = text("the file now: %1").arg(m_currentProblem);
+    return e.summary = change_summary(compare_images(bytesOf(before), bytesOf(after)));
+}
+
+QVariant VersionListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_versions.size())
+        return {};
+    const HistoryVersion &version = m_versions.at(index.row());
+    if (role == Qt::ToolTipRole)
+        return version.path;
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (index.column()) {
+    case WhenColumn:
+        return timeText(version.replacedAt);
+    case OperationColumn:
+        return operation_text(version.operation);
+    case ChangesColumn:
+        return summary(index.row());
+    }
+    return {};
+}
+
+QVariant VersionListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case WhenColumn:
+        return text("Kept");
+    case OperationColumn:
+        return text("Replaced by");
+    case ChangesColumn:
+        return text("Changed from it to the next");
+    }
+    return {};
+}
