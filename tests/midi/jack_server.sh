@@ -10,19 +10,46 @@ state=${2:?state directory}
 pidfile=$state/jackd.pid
 : "${JACK_DEFAULT_SERVER:?the server name}"
 
+# The metadata database that every JACK client and server of this user opens
+# at start. A server that quits deletes it under the others' feet; one cut
+# short mid-way (killed, or out of room in /dev/shm) leaves a half-made one,
+# and every client opened afterwards then waits some 18 s to join it before
+# going on without. Nothing here uses metadata, so a fresh one is harmless.
+metadata_db=/dev/shm/jack_db-$(id -u)
+
 stop_server() {
     [ -f "$pidfile" ] || return 0
     local pid
     pid=$(cat "$pidfile")
     if kill -0 "$pid" 2>/dev/null; then
         kill "$pid"
-        for _ in $(seq 50); do
+        # A slow machine may need a while to let every client go; a server
+        # killed while it cleans up leaves its files behind.
+        for _ in $(seq 200); do
             kill -0 "$pid" 2>/dev/null || break
             sleep 0.1
         done
         kill -0 "$pid" 2>/dev/null && kill -9 "$pid"
     fi
     rm -f "$pidfile"
+    # What a server that went away unclean leaves of itself: its sockets and
+    # semaphores, named after it.
+    rm -f /dev/shm/jack_"$JACK_DEFAULT_SERVER"_* /dev/shm/jack_sem."$(id -u)"_"$JACK_DEFAULT_SERVER"_*
+    rm -rf "$metadata_db"
+}
+
+# A test that starts a server of its own (named vektor-private-<its pid>) and
+# is killed, say by the test runner's time-out, leaves that server running.
+stop_orphaned_private_servers() {
+    local pid name
+    for pid in $(pgrep -u "$(id -u)" -x jackd); do
+        name=$(tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | sed -n 's/^JACK_DEFAULT_SERVER=//p')
+        case $name in
+        vektor-private-*)
+            kill -0 "${name#vektor-private-}" 2>/dev/null || kill "$pid" 2>/dev/null || true
+            ;;
+        esac
+    done
 }
 
 # Up to 20 s for the server to answer; false at once if it has quit.
@@ -40,13 +67,21 @@ case $action in
 start)
     mkdir -p "$state"
     stop_server # a server left over from an interrupted run
-    # Real-time scheduling where the machine allows it: on a busy machine the
-    # clients then still finish every period, and no MIDI event is lost to a
-    # skipped one. Without the right to it, the server runs as a plain process.
+    stop_orphaned_private_servers
+    # A database left by an earlier run is stale when no server of this user
+    # runs; another server's clients may still be using a live one.
+    pgrep -u "$(id -u)" -x jackd >/dev/null || rm -rf "$metadata_db"
+    # Real-time scheduling where the machine allows it; without the right to
+    # it, the server runs as a plain process. Synchronous mode (-S): a period
+    # ends only when every client has finished it, so a client that a busy
+    # machine holds up delays the MIDI events instead of losing them (in the
+    # default mode a late client's events of that period are gone). Few ports
+    # (--port-max) keep the server's shared memory small: /dev/shm is often
+    # small in containers, and a test runs two servers at once.
     for scheduling in --realtime --no-realtime; do
         # Detached, with its output in a file: the test runner waits for every
         # process that still holds its pipes.
-        JACK_NO_AUDIO_RESERVATION=1 setsid jackd "$scheduling" -d dummy -r 48000 -p 256 \
+        JACK_NO_AUDIO_RESERVATION=1 setsid jackd "$scheduling" -S --port-max 64 -d dummy -r 48000 -p 256 \
             </dev/null >"$state/jackd.log" 2>&1 &
         echo $! >"$pidfile"
         if server_comes_up "$(cat "$pidfile")"; then
@@ -61,7 +96,8 @@ start)
     ;;
 stop)
     stop_server
-    # Skipped periods lose MIDI events: worth knowing when a MIDI test failed.
+    stop_orphaned_private_servers
+    # Late periods hold MIDI events up: worth knowing when a MIDI test failed.
     echo "JACK server $JACK_DEFAULT_SERVER stopped after $(grep -c 'XRun' "$state/jackd.log" 2>/dev/null || true) xrun reports"
     ;;
 *)
