@@ -4,6 +4,7 @@
 #include "backup.h"
 #include "image_layout.h"
 #include "store.h"
+#include "version_keeping.h"
 #include "test_support.h"
 
 #include <QDir>
@@ -31,19 +32,43 @@ class CrashSafetyTest : public QObject
     Q_OBJECT
 
 private slots:
+    void killedSavesNeverTearTheFile_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("editor save") << "save";
+        QTest::newRow("library save") << "library";
+        QTest::newRow("restore from the history") << "restore";
+    }
     void killedSavesNeverTearTheFile()
     {
+        QFETCH(QString, mode);
         TempHome home;
         const QString path = home.path() + "/memory.bin";
         const QByteArray a(layout::kImageSize, char(0xAA));
         const QByteArray b(layout::kImageSize, char(0xBB));
         QVERIFY(writeWholeFile(path, a));
+        const QString history = history_folder(path);
+        // A version older than any the saves keep, for the first restore.
+        QVERIFY(QDir().mkpath(history));
+        QVERIFY(writeWholeFile(history + "/20000101T000000.000Z_save_memory.bin", b));
+        // Every version kept, also the newest one a kill cut short, is whole.
+        const auto versionsAreWhole = [&](bool all) {
+            QStringList names = QDir(history).entryList(QDir::Files, QDir::Name);
+            if (!all && !names.isEmpty())
+                names = QStringList{names.last()};
+            for (const QString &name : names) {
+                const QByteArray version = readWholeFile(history + "/" + name);
+                if (version != a && version != b)
+                    return name;
+            }
+            return QString();
+        };
 
         // One server forks every saver, so a round costs a fork, not a
         // program start; a save takes about a millisecond, so a few
         // milliseconds reach every moment of one.
         QProcess server;
-        server.start(QStringLiteral(VEKTOR_TEST_TOOLS_DIR "/save_loop"), {path});
+        server.start(QStringLiteral(VEKTOR_TEST_TOOLS_DIR "/save_loop"), {path, mode});
         QVERIFY(server.waitForStarted(10000));
         QRandomGenerator rng(1234);
         const int kills = 250;
@@ -60,7 +85,10 @@ private slots:
             const QByteArray now = readWholeFile(path);
             QVERIFY2(now == a || now == b, qPrintable(QString("torn file after kill %1 (%2 bytes)").arg(i).arg(now.size())));
             (now == a ? sawA : sawB)++;
+            const QString torn = versionsAreWhole(false);
+            QVERIFY2(torn.isEmpty(), qPrintable("torn version " + torn + " after kill " + QString::number(i)));
         }
+        QCOMPARE(versionsAreWhole(true), QString());
         server.closeWriteChannel();
         QVERIFY(server.waitForFinished(10000));
         QCOMPARE(server.exitCode(), 0);

@@ -229,6 +229,41 @@ private slots:
         QCOMPARE(readWholeFile(file("memory.bin")), expected);
     }
 
+    // The editor's history beside a memory keeps what the tool replaces;
+    // a memory with no history beside it gets none.
+    void writesKeepTheHistoryBesideTheMemory_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<bool>("history");
+        const QStringList import = {"import", "edited.json", "memory.bin"};
+        const QStringList decode = {"decode", "edited.syx", "memory.bin"};
+        QTest::newRow("import") << import << "tool-import" << true;
+        QTest::newRow("decode") << decode << "tool-decode" << true;
+        QTest::newRow("import, no history") << import << "" << false;
+        QTest::newRow("decode, no history") << decode << "" << false;
+    }
+    void writesKeepTheHistoryBesideTheMemory()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, operation);
+        QFETCH(bool, history);
+        writeWholeFile(file("edited.syx"), dumpOf(editedImage()));
+        QCOMPARE(tool({"export", "edited.bin", "-o", "edited.json"}, folder).exitCode, 0);
+        if (history)
+            QVERIFY(QDir(folder).mkdir("history"));
+
+        QCOMPARE(tool(arguments, folder).exitCode, 0);
+        QCOMPARE(readWholeFile(file("memory.bin")), editedImage());
+        const QStringList kept = QDir(file("history")).entryList(QDir::Files);
+        QCOMPARE(kept.size(), history ? 1 : 0);
+        if (history) {
+            QVERIFY2(kept.first().endsWith("_" + operation + "_memory.bin"), qPrintable(kept.first()));
+            QCOMPARE(readWholeFile(file("history/" + kept.first())), factoryImage());
+        }
+        QVERIFY(!QDir(file("history")).exists() || history);
+    }
+
     void refusedDocumentsTouchNothing_data()
     {
         QTest::addColumn<QByteArray>("document");

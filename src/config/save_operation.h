@@ -14,4 +14,6 @@ enum class SaveOperation {
     KestrelImport,
     LibrarySave,    // Save of the preset library
     Restore,        // a kept version put back
+    ToolImport,     // vektor-tool import
+    ToolDecode,     // vektor-tool decode
 };

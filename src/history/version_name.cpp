@@ -26,6 +26,8 @@ const OperationName kOperations[] = {
     {SaveOperation::KestrelImport, "kestrel-import", QT_TRANSLATE_NOOP("History", "Import Kestrel SysEx")},
     {SaveOperation::LibrarySave, "library-save", QT_TRANSLATE_NOOP("History", "Library, Save")},
     {SaveOperation::Restore, "restore", QT_TRANSLATE_NOOP("History", "Restore")},
+    {SaveOperation::ToolImport, "tool-import", QT_TRANSLATE_NOOP("History", "vektor-tool import")},
+    {SaveOperation::ToolDecode, "tool-decode", QT_TRANSLATE_NOOP("History", "vektor-tool decode")},
 };
 
 } // namespace

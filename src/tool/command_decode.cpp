@@ -3,6 +3,7 @@
 #include "tool_command.h"
 
 #include "dump_codec.h"
+#include "memory_output.h"
 
 namespace {
 
@@ -11,7 +12,8 @@ int run(const QStringList &arguments)
     CommandLine line("decode", "IN.syx OUT",
                      QStringLiteral("Writes the bytes the data packets of the dump IN.syx carry into OUT,\n"
                                     "exactly as the editor's \"Import Vektor SysEx\" does. A dump with no\n"
-                                    "data packet is refused and OUT is left as it was."));
+                                    "data packet is refused and OUT is left as it was. When the editor keeps a\n"
+                                    "history beside OUT, OUT as it was is kept there first."));
     line.addPositional(QStringLiteral("IN.syx"), QStringLiteral("The dump to decode."));
     line.addPositional(QStringLiteral("OUT"), QStringLiteral("The file to write (a memory.bin)."));
     int exitCode = 0;
@@ -19,16 +21,16 @@ int run(const QStringList &arguments)
         return exitCode;
     const QString in = line.positional().at(0);
     const QString out = line.positional().at(1);
-    switch (sysex_to_binary(in, out)) {
-    case dump::kUnreadableSource:
+    QByteArray dump;
+    if (!read_dump_file(in, dump))
         return line.fail(QStringLiteral("%1: cannot be read").arg(in));
-    case dump::kNoDataPacket:
+    const QByteArray decoded = decode_dump(dump);
+    // A dump with no data would wipe OUT.
+    if (decoded.isEmpty())
         return line.fail(QStringLiteral("%1: holds no data packet; %2 was left as it was").arg(in, out));
-    case dump::kWriteFailed:
+    if (!write_memory_file(out, decoded, SaveOperation::ToolDecode))
         return line.fail(QStringLiteral("%1: cannot be written").arg(out));
-    default:
-        return exitcode::kDone;
-    }
+    return exitcode::kDone;
 }
 
 const ToolCommandRegistration registration({"decode", "IN.syx OUT", "writes the bytes a SysEx dump carries", 20, run});

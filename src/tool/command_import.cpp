@@ -7,6 +7,7 @@
 #include "image_compare.h"
 #include "image_layout.h"
 #include "memory_input.h"
+#include "memory_output.h"
 #include "preset_list.h"
 #include "readable_form.h"
 #include "store.h"
@@ -27,8 +28,9 @@ int run(const QStringList &arguments)
                                     "replaces MEMORY, which need not exist yet; a document of presets\n"
                                     "replaces only the presets of its slots, or those --to names. The whole\n"
                                     "document is checked first: a problem is named and nothing is written.\n"
-                                    "The file as it was is kept as MEMORY.bak; a line on standard output\n"
-                                    "says what changed."));
+                                    "The file as it was is kept as MEMORY.bak, and in the history beside\n"
+                                    "MEMORY when the editor keeps one; a line on standard output says what\n"
+                                    "changed."));
     line.addPositional(QStringLiteral("FILE.json"), QStringLiteral("The readable document."));
     line.addPositional(QStringLiteral("MEMORY"), QStringLiteral("The memory file to write."));
     const QCommandLineOption to(QStringLiteral("to"),
@@ -78,7 +80,7 @@ int run(const QStringList &arguments)
     if (!backup_file(memoryPath))
         return line.fail(QStringLiteral("%1: cannot be written, so %2 was left as it was")
                              .arg(backup_path(memoryPath), memoryPath));
-    if (write_file_bytes(bytesOf(imported.image), memoryPath, layout::kImageSize) != 1)
+    if (!write_memory_file(memoryPath, imported.image, SaveOperation::ToolImport))
         return line.fail(QStringLiteral("%1: cannot be written").arg(memoryPath));
     if (!current.isEmpty())
         print_line(memoryPath + QStringLiteral(": ") +

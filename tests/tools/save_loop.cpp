@@ -1,5 +1,12 @@
 // Saves two different images over the configuration file, turn by turn,
-// until it is killed. Used to prove that no kill leaves a torn file.
+// until it is killed. Used to prove that no kill leaves a torn file, nor a
+// torn version in the history beside it.
+//
+//   save_loop FILE            saves as the editors do
+//   save_loop FILE library    saves as the library's Save does
+//   save_loop FILE restore    restores, turn by turn, the oldest version in
+//                             the history that differs from FILE, as the
+//                             History dialog does
 //
 // Starting a program for every kill would cost more than the kill itself, so
 // this one serves many: each line read on standard input forks a saver that
@@ -9,6 +16,10 @@
 
 #include "image_layout.h"
 #include "store.h"
+#include "version_keeping.h"
+#include "version_listing.h"
+
+#include <QDir>
 
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -28,12 +39,29 @@ void say(const std::string &line)
         _exit(3);
 }
 
-[[noreturn]] void saveForever(unsigned char *image)
+enum class Mode { Save, Library, Restore };
+
+[[noreturn]] void saveForever(unsigned char *image, Mode mode)
 {
     say("saving " + std::to_string(getpid()));
+    const QString history = history_folder(file_paths().configuration);
     for (unsigned long turn = 0;; ++turn) {
         std::memset(image, turn % 2 ? 0xBB : 0xAA, layout::kImageSize);
-        save_image();
+        if (mode == Mode::Save) {
+            save_image();
+        } else if (mode == Mode::Library) {
+            save_image(SaveOperation::LibrarySave);
+        } else {
+            // The dialog reads the chosen version whole before it writes it back.
+            const QByteArray current = read_whole_memory(file_paths().configuration);
+            for (const QString &name : QDir(history).entryList(QDir::Files, QDir::Name)) {
+                const QByteArray version = read_whole_memory(history + QLatin1Char('/') + name);
+                if (!version.isEmpty() && version != current) {
+                    save_configuration_bytes(version, SaveOperation::Restore);
+                    break;
+                }
+            }
+        }
     }
 }
 
@@ -44,6 +72,7 @@ int main(int argc, char *argv[])
     if (argc < 2)
         return 2;
     file_paths().configuration = QString::fromLocal8Bit(argv[1]);
+    const std::string mode = argc > 2 ? argv[2] : "save";
     unsigned char *image = ensure_image();
     char request[64];
     while (std::fgets(request, sizeof request, stdin)) {
@@ -51,7 +80,7 @@ int main(int argc, char *argv[])
         if (saver < 0)
             return 1;
         if (saver == 0)
-            saveForever(image);
+            saveForever(image, mode == "restore" ? Mode::Restore : mode == "library" ? Mode::Library : Mode::Save);
         int status = 0;
         if (waitpid(saver, &status, 0) != saver)
             return 1;
