@@ -1,6 +1,7 @@
 // Renders the main window and every dialog, at their default sizes, to PNG
 // files for the README. Run through scripts/screenshots.sh.
 
+#include "app_translations.h"
 #include "controlchangedialog.h"
 #include "fields.h"
 #include "image_layout.h"
@@ -51,6 +52,7 @@ int main(int argc, char *argv[])
     QTemporaryDir home; // a first start: the factory memory, nothing of the user's
     qputenv("HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
+    install_translations(app); // LANG=de_DE.UTF-8 shows the windows in German
     outputDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(outputDir);
 

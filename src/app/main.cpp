@@ -1,3 +1,4 @@
+#include "app_translations.h"
 #include "mainwindow.h"
 #include "store.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
     int exitCode;
     {
         QApplication app(argc, argv);
+        install_translations(app);
         MainWindow window;
         window.show();
         exitCode = app.exec();
