@@ -7,7 +7,8 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${VEKTOR_BUILD_DIR:-$here/build}
 
-packages=(build-essential cmake pkg-config qtbase5-dev qtbase5-dev-tools librtmidi-dev)
+packages=(build-essential cmake pkg-config qtbase5-dev qtbase5-dev-tools librtmidi-dev
+    qttools5-dev qttools5-dev-tools qttranslations5-l10n)
 # The tests also need a MIDI system that runs without sound hardware, and
 # clang for the fuzz targets.
 [ "${1:-}" = test ] && packages+=(jackd2 clang libclang-rt-14-dev dpkg-dev file debootstrap desktop-file-utils)

@@ -517,7 +517,7 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
     </message>
     <message>
         <source>%1 presets from %2 on would run past the last slot, 299.</source>
-        <translation>%1 Presets ab %2 reichten über den letzten Platz, 299, hinaus.</translation>
+        <translation>%1 Presets ab %2 würden über den letzten Platz, 299, hinausreichen.</translation>
     </message>
     <message>
         <source>%1   ←   %2</source>
@@ -1462,11 +1462,11 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
     </message>
     <message>
         <source>%1 is the first slot: nothing can move above it.</source>
-        <translation>%1 ist der erste Platz: Nichts kann darüber rücken.</translation>
+        <translation>%1 ist der erste Platz: Weiter nach oben geht nichts.</translation>
     </message>
     <message>
         <source>%1 is the last slot: nothing can move below it.</source>
-        <translation>%1 ist der letzte Platz: Nichts kann darunter rücken.</translation>
+        <translation>%1 ist der letzte Platz: Weiter nach unten geht nichts.</translation>
     </message>
     <message>
         <source>Copied %1; Ctrl+V puts it over the selected slot.</source>
@@ -1478,7 +1478,7 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
     </message>
     <message>
         <source>%1 presets from %2 on would run past the last slot, 299.</source>
-        <translation>%1 Presets ab %2 reichten über den letzten Platz, 299, hinaus.</translation>
+        <translation>%1 Presets ab %2 würden über den letzten Platz, 299, hinausreichen.</translation>
     </message>
     <message>
         <source>Paste over %1</source>

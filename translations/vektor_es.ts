@@ -1896,7 +1896,7 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
     </message>
     <message>
         <source>Copied %1 to %2</source>
-        <translation>Copiado %1 en %2</translation>
+        <translation>Se copió %1 en %2</translation>
     </message>
     <message>
         <source>Couldn&apos;t write %1: it was left unchanged.</source>
