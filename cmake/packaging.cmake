@@ -54,8 +54,10 @@ dumps without a window.")
 # links, so nothing has to be added by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The hicolor theme's folders and index come with any desktop; menus and icon
-# caches are refreshed by the triggers of the packages that own them.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme")
+# caches are refreshed by the triggers of the packages that own them. The
+# editor's own translations are built in; Qt's, for its standard buttons and
+# file dialogs, come with qttranslations5-l10n.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, qttranslations5-l10n")
 
 include(CPack)
 

@@ -7,6 +7,8 @@ build=${VEKTOR_BUILD_DIR:-$here/build}
 cmake -S "$here" -B "$build" >/dev/null
 cmake --build "$build" -j"$(nproc)" --target take_screenshots
 cd "$here"
+# The README shows the English texts, whatever the desktop's language.
+export LC_ALL=C.UTF-8
 if command -v xvfb-run >/dev/null; then
     QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1920x1200x24" "$build/tools/take_screenshots" docs/screenshots
 else

@@ -7,7 +7,8 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${VEKTOR_BUILD_DIR:-$here/build}
 
-packages=(build-essential cmake pkg-config qtbase5-dev qtbase5-dev-tools librtmidi-dev)
+packages=(build-essential cmake pkg-config qtbase5-dev qtbase5-dev-tools librtmidi-dev
+    qttools5-dev qttools5-dev-tools qttranslations5-l10n)
 # The tests also need a MIDI system that runs without sound hardware, clang
 # for the fuzz targets, a virtual X display for the high-DPI check and the
 # AppStream validator for the package.

@@ -1,6 +1,7 @@
 // Renders the main window and every dialog, at their default sizes, to PNG
 // files for the README. Run through scripts/screenshots.sh.
 
+#include "app_translations.h"
 #include "controlchangedialog.h"
 #include "fields.h"
 #include "copytargetdialog.h"
@@ -56,6 +57,7 @@ int main(int argc, char *argv[])
     qputenv("HOME", home.path().toLocal8Bit());
     enable_high_dpi(); // QT_SCALE_FACTOR=2 shows the windows as a 4K screen does
     QApplication app(argc, argv);
+    install_translations(app); // LANG=de_DE.UTF-8 shows the windows in German
     outputDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(outputDir);
 

@@ -1,3 +1,4 @@
+#include "app_translations.h"
 #include "high_dpi.h"
 #include "mainwindow.h"
 #include "store.h"
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     int exitCode;
     {
         QApplication app(argc, argv);
+        install_translations(app);
         MainWindow window;
         window.show();
         exitCode = app.exec();

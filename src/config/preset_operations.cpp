@@ -14,10 +14,11 @@ using namespace layout;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PresetOperations", text);
-}
+// The texts of this file belong to the "PresetOperations" translation context; lupdate
+// finds them by the qualified calls.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PresetOperations)
+};
 
 unsigned char *record(unsigned char *image, int i)
 {
@@ -173,12 +174,14 @@ void reset_presets(unsigned char *image, const QVector<int> &rows)
 QString preset_name_refusal(const QString &name)
 {
     if (name.size() > kNameLength)
-        return tr("A preset name holds at most %1 characters; that would make %2.").arg(kNameLength).arg(name.size());
+        return Text::tr("A preset name holds at most %1 characters; that would make %2.")
+            .arg(kNameLength)
+            .arg(name.size());
     for (int at = 0; at < name.size(); ++at) {
         if (name.at(at).unicode() <= 0xFF)
             continue;
         const int length = name.at(at).isHighSurrogate() && at + 1 < name.size() ? 2 : 1;
-        return tr("\u201c%1\u201d can't be stored: preset names hold Latin-1 characters only.")
+        return Text::tr("\u201c%1\u201d can't be stored: preset names hold Latin-1 characters only.")
             .arg(name.mid(at, length));
     }
     return QString();

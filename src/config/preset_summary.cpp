@@ -11,10 +11,11 @@ using namespace layout;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PresetSummary", text);
-}
+// The texts of this file belong to the "PresetSummary" translation context; lupdate
+// finds them by the qualified calls.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PresetSummary)
+};
 
 const unsigned char *record(const unsigned char *image, int i)
 {
@@ -35,7 +36,7 @@ QString number3(int n)
 QString deviceName(const unsigned char *image, int d)
 {
     const QString name = name_text(image + deviceOffset(d) + device::kName).trimmed();
-    return name.isEmpty() ? tr("Ch %1").arg(d + 1) : name;
+    return name.isEmpty() ? Text::tr("Ch %1").arg(d + 1) : name;
 }
 
 // Relays, loops and the output store 0 off (A), 1 on (B), 2 unchanged.
@@ -57,9 +58,9 @@ QList<SwitchByte> switchBytes(const unsigned char *image, int i)
     const unsigned char *r = record(image, i);
     QList<SwitchByte> bytes;
     for (int k = 0; k < kRelayCount; ++k)
-        bytes.append({QStringLiteral("R%1").arg(k + 1), tr("Relay %1").arg(k + 1), r[preset::kRelays + k]});
+        bytes.append({QStringLiteral("R%1").arg(k + 1), Text::tr("Relay %1").arg(k + 1), r[preset::kRelays + k]});
     for (int k = 0; k < preset::kLoopCount; ++k)
-        bytes.append({QStringLiteral("L%1").arg(k + 1), tr("Loop %1").arg(k + 1), r[preset::kLoops + k]});
+        bytes.append({QStringLiteral("L%1").arg(k + 1), Text::tr("Loop %1").arg(k + 1), r[preset::kLoops + k]});
     return bytes;
 }
 
@@ -80,7 +81,7 @@ QString program_change_summary(const unsigned char *image, int i)
             continue;
         QString part = deviceName(image, c) + QLatin1Char(' ') + number3(shownNumber(entry[programchange::kNumber]));
         if (flag_is_on(entry[programchange::kBankSelectEnabled]))
-            part += tr(" (bank %1/%2)")
+            part += Text::tr(" (bank %1/%2)")
                         .arg(number3(shownNumber(entry[programchange::kMsbBank])),
                              number3(shownNumber(entry[programchange::kLsbBank])));
         parts << part;
@@ -95,15 +96,15 @@ QString program_change_details(const unsigned char *image, int i)
         const unsigned char *entry = record(image, i) + preset::programChangeOffset(c);
         if (!flag_is_on(entry[programchange::kEnabled]))
             continue;
-        QString line = tr("%1: program %2").arg(device_entry_text(image, c),
+        QString line = Text::tr("%1: program %2").arg(device_entry_text(image, c),
                                                 number3(shownNumber(entry[programchange::kNumber])));
         if (flag_is_on(entry[programchange::kBankSelectEnabled]))
-            line += tr(", bank select MSB %1, LSB %2")
+            line += Text::tr(", bank select MSB %1, LSB %2")
                         .arg(number3(shownNumber(entry[programchange::kMsbBank])),
                              number3(shownNumber(entry[programchange::kLsbBank])));
         lines << line;
     }
-    return lines.isEmpty() ? tr("No program change") : lines.join(QLatin1Char('\n'));
+    return lines.isEmpty() ? Text::tr("No program change") : lines.join(QLatin1Char('\n'));
 }
 
 QString switching_summary(const unsigned char *image, int i)
@@ -125,12 +126,12 @@ QString switching_summary(const unsigned char *image, int i)
 
 QString switching_details(const unsigned char *image, int i)
 {
-    const QString states[] = {tr("off"), tr("on"), tr("unchanged"), tr("unknown")};
+    const QString states[] = {Text::tr("off"), Text::tr("on"), Text::tr("unchanged"), Text::tr("unknown")};
     QStringList parts;
     for (const SwitchByte &s : switchBytes(image, i))
-        parts << tr("%1: %2").arg(s.longName, states[int(switchOf(s.value))]);
-    const QString outputs[] = {QStringLiteral("A"), QStringLiteral("B"), tr("unchanged"), tr("unknown")};
-    parts << tr("Output: %1").arg(outputs[int(switchOf(record(image, i)[preset::kOutput]))]);
+        parts << Text::tr("%1: %2").arg(s.longName, states[int(switchOf(s.value))]);
+    const QString outputs[] = {QStringLiteral("A"), QStringLiteral("B"), Text::tr("unchanged"), Text::tr("unknown")};
+    parts << Text::tr("Output: %1").arg(outputs[int(switchOf(record(image, i)[preset::kOutput]))]);
     return parts.join(QStringLiteral(", "));
 }
 

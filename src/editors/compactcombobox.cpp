@@ -32,8 +32,13 @@ QSize CompactComboBox::sizeHint() const
     // or to its widest entry.
     const QFontMetrics metrics = fontMetrics();
     int width = minimumContentsLength() * metrics.horizontalAdvance(QLatin1Char('X'));
-    if (!widest.isEmpty())
+    if (!widest.isEmpty()) {
         width = qMax(width, metrics.boundingRect(widest).width());
+        // The form names the widest English entry; a translation's widest
+        // can be another, and these boxes hold only a few.
+        for (int i = 0; i < count(); ++i)
+            width = qMax(width, metrics.boundingRect(itemText(i)).width());
+    }
     QSize contents(width, qMax(qCeil(QFontMetricsF(metrics).height()), 14) + 2);
     if (iconRoom) {
         contents.rwidth() += iconSize().width() + 4;

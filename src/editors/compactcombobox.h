@@ -11,7 +11,7 @@
 // box also keeps the room of an icon, the size the policy
 // AdjustToMinimumContentsLengthWithIcon gives, without building the popup.
 // A box of a few worded entries names its widest in `widestEntry` instead
-// and gets the width a plain box would, from one measurement.
+// and gets the width a plain box would, from measuring those few.
 class CompactComboBox : public QComboBox
 {
     Q_OBJECT

@@ -4,9 +4,17 @@
 #include "image_layout.h"
 #include "choicelists.h"
 
+#include <QCoreApplication>
+
 namespace globallists {
 
 namespace {
+
+// The names are texts of the global dialog; lupdate finds them by the
+// qualified calls.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(globaldialog)
+};
 
 int plusOne(int k) { return k + 1; }
 
@@ -14,16 +22,16 @@ int plusOne(int k) { return k + 1; }
 
 QStringList functionNames()
 {
-    return {QStringLiteral("preset"), QStringLiteral("bank up"), QStringLiteral("bank down"),
-            QStringLiteral("instant access"), QStringLiteral("favorite preset"),
-            QStringLiteral("custom"), QStringLiteral("CC increment"), QStringLiteral("CC decrement"),
-            QStringLiteral("loop"), QStringLiteral("relay"), QStringLiteral("A/B selector"),
-            QStringLiteral("relay group off"), QStringLiteral("mode"), QStringLiteral("edit")};
+    return {Text::tr("preset"), Text::tr("bank up"), Text::tr("bank down"),
+            Text::tr("instant access"), Text::tr("favorite preset"),
+            Text::tr("custom"), Text::tr("CC increment"), Text::tr("CC decrement"),
+            Text::tr("loop"), Text::tr("relay"), Text::tr("A/B selector"),
+            Text::tr("relay group off"), Text::tr("mode"), Text::tr("edit")};
 }
 
 QStringList actionNames()
 {
-    return {QStringLiteral("momentary"), QStringLiteral("alternate")};
+    return {Text::tr("momentary"), Text::tr("alternate")};
 }
 
 QStringList axeFxModelNames()

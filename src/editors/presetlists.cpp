@@ -3,6 +3,18 @@
 #include "fields.h"
 #include "image_layout.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// Shared by the preset, control-change and overrides dialogs; lupdate finds
+// the texts by the qualified calls.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PresetLists)
+};
+
+} // namespace
+
 QStringList deviceListTexts(const unsigned char *image)
 {
     QStringList texts;
@@ -14,5 +26,5 @@ QStringList deviceListTexts(const unsigned char *image)
 
 QStringList offOnTexts()
 {
-    return {QStringLiteral("off"), QStringLiteral("on")};
+    return {Text::tr("off"), Text::tr("on")};
 }

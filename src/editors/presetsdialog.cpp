@@ -70,12 +70,12 @@ void presetsdialog::collectWidgets()
 
 void presetsdialog::fillLists()
 {
-    const QStringList switching = offOnTexts() << QStringLiteral("unchanged");
+    const QStringList switching = offOnTexts() << tr("unchanged");
     QList<QComboBox *> switches(m_relays.begin(), m_relays.end());
     for (QComboBox *loop : m_loops)
         switches << loop;
     ChoiceItems(switching).appendToEach(switches);
-    ChoiceItems({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("unchanged")})
+    ChoiceItems({QStringLiteral("A"), QStringLiteral("B"), tr("unchanged")})
         .appendTo(ui->presetOutputComboBox);
 
     QList<QComboBox *> numberLists;

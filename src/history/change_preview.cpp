@@ -10,10 +10,11 @@
 
 namespace {
 
-QString text(const char *source)
-{
-    return QCoreApplication::translate("History", source);
-}
+// The texts of this file belong to the "History" translation context; lupdate
+// finds them by the qualified calls.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(History)
+};
 
 const unsigned char *bytesOf(const QByteArray &image)
 {
@@ -24,35 +25,35 @@ const unsigned char *bytesOf(const QByteArray &image)
 
 QString change_count_text(const ChangeCounts &counts)
 {
-    const QString presets = counts.presets == 1 ? text("1 preset") : text("%1 presets").arg(counts.presets);
-    const QString settings = counts.settings == 1 ? text("1 setting") : text("%1 settings").arg(counts.settings);
+    const QString presets = counts.presets == 1 ? Text::tr("1 preset") : Text::tr("%1 presets").arg(counts.presets);
+    const QString settings = counts.settings == 1 ? Text::tr("1 setting") : Text::tr("%1 settings").arg(counts.settings);
     if (counts.presets > 0 && counts.settings > 0)
-        return text("%1 and %2").arg(presets, settings);
+        return Text::tr("%1 and %2").arg(presets, settings);
     if (counts.presets > 0)
         return presets;
     if (counts.settings > 0)
         return settings;
-    return text("nothing");
+    return Text::tr("nothing");
 }
 
 QString change_preview(const QByteArray &before, const QByteArray &after)
 {
     if (before.size() != layout::kImageSize)
-        return text("What it changes cannot be shown: the file it replaces is not a whole memory.");
+        return Text::tr("What it changes cannot be shown: the file it replaces is not a whole memory.");
     QByteArray replacement = after;
     QString prefix;
     if (after.size() < layout::kImageSize) {
         // What the editor shows of the shorter file: its bytes over the old ones.
         replacement = before;
         replacement.replace(0, after.size(), after);
-        prefix = text("In the %1 bytes it holds, it changes").arg(QLocale().toString(after.size()));
+        prefix = Text::tr("In the %1 bytes it holds, it changes").arg(QLocale().toString(after.size()));
     } else {
         replacement.truncate(layout::kImageSize);
-        prefix = text("It changes");
+        prefix = Text::tr("It changes");
     }
     const QVector<FieldChange> changes = compare_images(bytesOf(before), bytesOf(replacement));
     if (changes.isEmpty())
-        return prefix + QLatin1Char(' ') + text("nothing.");
+        return prefix + QLatin1Char(' ') + Text::tr("nothing.");
     return prefix + QLatin1Char(' ') + change_count_text(change_counts(changes)) + QStringLiteral(": ")
            + change_summary(changes) + QLatin1Char('.');
 }
@@ -61,7 +62,7 @@ QString change_preview_of_file(const QString &path, const QByteArray &after)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return text("What it changes cannot be shown: %1 could not be read (%2).").arg(path, file.errorString());
+        return Text::tr("What it changes cannot be shown: %1 could not be read (%2).").arg(path, file.errorString());
     return change_preview(file.read(layout::kImageSize + 1), after);
 }
 
@@ -73,7 +74,7 @@ QVector<ChangeGroup> grouped_changes(const unsigned char *before, const unsigned
         if (groups.isEmpty() || change.record != record) {
             record = change.record;
             ChangeGroup group;
-            group.heading = record < 0 ? text("global")
+            group.heading = record < 0 ? Text::tr("global")
                                        : QStringLiteral("preset %1 \"%2\"")
                                              .arg(preset_number_text(record),
                                                   name_text(before + layout::presetOffset(record)));

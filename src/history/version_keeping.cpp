@@ -24,10 +24,11 @@ bool g_problemTold = false;
 QString g_pendingProblem;
 std::function<void(const QString &)> g_tell;
 
-QString text(const char *source)
-{
-    return QCoreApplication::translate("History", source);
-}
+// The texts of this file belong to the "History" translation context; lupdate
+// finds them by the qualified calls.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(History)
+};
 
 void report(const QString &reason)
 {
@@ -48,11 +49,11 @@ bool makeFolder(const QString &folder)
     if (info.isDir())
         return true;
     if (info.exists() || info.isSymLink()) {
-        report(text("a file is where the folder %1 should be").arg(folder));
+        report(Text::tr("a file is where the folder %1 should be").arg(folder));
         return false;
     }
     if (!QDir().mkpath(folder)) {
-        report(text("the folder %1 could not be made").arg(folder));
+        report(Text::tr("the folder %1 could not be made").arg(folder));
         return false;
     }
     return true;
@@ -135,7 +136,7 @@ PendingVersion keep_version_before_replacing(const QString &path, const QByteArr
             if (haveBefore)
                 return true;
         }
-        report(text("%1 could not be read (%2)").arg(path, old.errorString()));
+        report(Text::tr("%1 could not be read (%2)").arg(path, old.errorString()));
         return false;
     };
     if (info.size() == replacement.size()) {
@@ -163,13 +164,13 @@ PendingVersion keep_version_before_replacing(const QString &path, const QByteArr
                 return {};
             QString reason;
             if (!write_file(version, before, &reason)) {
-                report(text("%1 could not be written (%2)").arg(version, reason));
+                report(Text::tr("%1 could not be written (%2)").arg(version, reason));
                 return {};
             }
         }
         return PendingVersion(version);
     }
-    report(text("no free name for a version in %1").arg(folder));
+    report(Text::tr("no free name for a version in %1").arg(folder));
     return {};
 }
 

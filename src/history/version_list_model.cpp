@@ -7,10 +7,11 @@
 
 namespace {
 
-QString text(const char *source)
-{
-    return QCoreApplication::translate("History", source);
-}
+// The texts of this file belong to the "History" translation context; lupdate
+// finds them by the qualified calls.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(History)
+};
 
 const unsigned char *bytesOf(const QByteArray &image)
 {
@@ -87,7 +88,7 @@ QString VersionListModel::summary(int row) const
         }
     }
     if (after.isEmpty())
-        return e.summary = text("the file now: %1").arg(m_currentProblem);
+        return e.summary = Text::tr("the file now: %1").arg(m_currentProblem);
     return e.summary = change_summary(compare_images(bytesOf(before), bytesOf(after)));
 }
 
@@ -117,11 +118,11 @@ QVariant VersionListModel::headerData(int section, Qt::Orientation orientation, 
         return {};
     switch (section) {
     case WhenColumn:
-        return text("Kept");
+        return Text::tr("Kept");
     case OperationColumn:
-        return text("Replaced by");
+        return Text::tr("Replaced by");
     case ChangesColumn:
-        return text("Changed from it to the next");
+        return Text::tr("Changed from it to the next");
     }
     return {};
 }

@@ -20,10 +20,11 @@ using namespace layout;
 
 namespace {
 
-QString tr(const char *text, int n = -1)
-{
-    return QCoreApplication::translate("librarydialog", text, nullptr, n);
-}
+// The texts of this file belong to the "librarydialog" translation context; lupdate
+// finds them by the qualified calls.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(librarydialog)
+};
 
 // Readable documents of a whole memory run to about 1.4 MB.
 constexpr qint64 kLargestDocument = 32 * 1024 * 1024;
@@ -38,9 +39,9 @@ void exportRecords(QWidget *parent, const PresetLibraryModel &model, const QVect
 {
     if (records.isEmpty())
         return;
-    QString path = QFileDialog::getSaveFileName(parent, tr("Export Presets"),
+    QString path = QFileDialog::getSaveFileName(parent, Text::tr("Export Presets"),
                                                 folderOfConfiguration() + QLatin1Char('/') + suggestedName,
-                                                tr("Readable presets (*.json)"));
+                                                Text::tr("Readable presets (*.json)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive))
@@ -48,7 +49,7 @@ void exportRecords(QWidget *parent, const PresetLibraryModel &model, const QVect
     QString error;
     if (!write_file(path, export_readable_presets(model.image(), records), &error))
         QMessageBox::warning(parent, parent->windowTitle(),
-                             tr("Couldn't write %1: %2. Nothing was exported.").arg(path, error));
+                             Text::tr("Couldn't write %1: %2. Nothing was exported.").arg(path, error));
 }
 
 QString presetName(const QByteArray &record)
@@ -64,7 +65,7 @@ QString replacementLines(const PresetLibraryModel &model, const QMap<int, QByteA
     for (auto it = incoming.cbegin(); it != incoming.cend(); ++it) {
         const QString now = presetName(model.recordBytes(it.key()));
         const QString next = presetName(it.value());
-        const QString change = model.recordBytes(it.key()) == it.value() ? tr("(the same)") : QString();
+        const QString change = model.recordBytes(it.key()) == it.value() ? Text::tr("(the same)") : QString();
         lines << QStringLiteral("%1  \"%2\"  \u2192  \"%3\" %4")
                      .arg(preset_number_text(it.key()), now, next, change)
                      .trimmed();
@@ -86,9 +87,9 @@ void set_up_export_menu(QPushButton *button, const PresetLibraryModel &model,
                         const std::function<QVector<int>()> &selection)
 {
     auto *menu = new QMenu(button);
-    QAction *selected = menu->addAction(tr("Selected Presets..."));
-    QAction *bank = menu->addAction(tr("Bank of the Selected Preset..."));
-    QAction *all = menu->addAction(tr("All Presets..."));
+    QAction *selected = menu->addAction(Text::tr("Selected Presets..."));
+    QAction *bank = menu->addAction(Text::tr("Bank of the Selected Preset..."));
+    QAction *all = menu->addAction(Text::tr("All Presets..."));
     QWidget *parent = button->window();
     QObject::connect(menu, &QMenu::aboutToShow, menu, [=] {
         const QVector<int> rows = selection();
@@ -96,7 +97,7 @@ void set_up_export_menu(QPushButton *button, const PresetLibraryModel &model,
         bank->setEnabled(!rows.isEmpty());
         if (!rows.isEmpty()) {
             const QVector<int> nine = bank_records(rows.first() / kBankSize);
-            bank->setText(tr("Bank %1 (%2)...").arg(rows.first() / kBankSize).arg(preset_list_text(nine)));
+            bank->setText(Text::tr("Bank %1 (%2)...").arg(rows.first() / kBankSize).arg(preset_list_text(nine)));
         }
     });
     QObject::connect(selected, &QAction::triggered, button, [=, &model] {
@@ -123,22 +124,24 @@ void set_up_export_menu(QPushButton *button, const PresetLibraryModel &model,
 QVector<int> import_presets(QWidget *parent, PresetLibraryModel &model, const QVector<int> &selection)
 {
     const QString title = parent->windowTitle();
-    const QString path = QFileDialog::getOpenFileName(parent, tr("Import Presets"), folderOfConfiguration(),
-                                                      tr("Readable presets (*.json);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(parent, Text::tr("Import Presets"), folderOfConfiguration(),
+                                                      Text::tr("Readable presets (*.json);;All files (*)"));
     if (path.isEmpty())
         return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestDocument) {
         QMessageBox::warning(parent, title,
-                             file.isOpen() ? tr("%1 is far larger than any readable document. Nothing was imported.")
-                                                 .arg(path)
-                                           : tr("Couldn't read %1: %2. Nothing was imported.")
-                                                 .arg(path, file.errorString()));
+                             file.isOpen()
+                                 ? Text::tr("%1 is far larger than any readable document. Nothing was imported.")
+                                       .arg(path)
+                                 : Text::tr("Couldn't read %1: %2. Nothing was imported.")
+                                       .arg(path, file.errorString()));
         return {};
     }
     const ReadableRead read = read_readable(file.readAll());
     if (!read.ok()) {
-        QMessageBox::warning(parent, title, tr("%1 can't be imported: %2").arg(QFileInfo(path).fileName(), read.error));
+        QMessageBox::warning(parent, title,
+                             Text::tr("%1 can't be imported: %2").arg(QFileInfo(path).fileName(), read.error));
         return {};
     }
 
@@ -160,26 +163,27 @@ QVector<int> import_presets(QWidget *parent, PresetLibraryModel &model, const QV
         elsewhereSlots << from + k;
 
     QMessageBox box(QMessageBox::Question, title,
-                    tr("%1 holds %n presets. Imported into the slots it names, they replace:", int(presets.size()))
+                    Text::tr("%1 holds %n presets. Imported into the slots it names, they replace:", nullptr,
+                             int(presets.size()))
                         .arg(QFileInfo(path).fileName()),
                     QMessageBox::Cancel, parent);
     QString details = replacementLines(model, placed(namedSlots, presets));
     if (elsewhere)
-        details += QStringLiteral("\n\n") + tr("Imported from %1 on, they replace:").arg(preset_number_text(from))
+        details += QStringLiteral("\n\n") + Text::tr("Imported from %1 on, they replace:").arg(preset_number_text(from))
             + QLatin1Char('\n') + replacementLines(model, placed(elsewhereSlots, presets));
     if (read.document.wholeMemory)
-        details += QStringLiteral("\n\n") + tr("The document's global settings are left out.");
+        details += QStringLiteral("\n\n") + Text::tr("The document's global settings are left out.");
     box.setInformativeText(details);
-    QPushButton *intoNamed = box.addButton(tr("Import"), QMessageBox::AcceptRole);
+    QPushButton *intoNamed = box.addButton(Text::tr("Import"), QMessageBox::AcceptRole);
     QPushButton *intoSelected =
-        elsewhere ? box.addButton(tr("Import from %1 On").arg(preset_number_text(from)), QMessageBox::AcceptRole)
+        elsewhere ? box.addButton(Text::tr("Import from %1 On").arg(preset_number_text(from)), QMessageBox::AcceptRole)
                   : nullptr;
     box.setDefaultButton(intoNamed);
     box.exec();
     if (box.clickedButton() != intoNamed && (!intoSelected || box.clickedButton() != intoSelected))
         return {};
     const QVector<int> targets = box.clickedButton() == intoNamed ? namedSlots : elsewhereSlots;
-    if (!model.replaceRecords(tr("Import %1").arg(QFileInfo(path).fileName()), placed(targets, presets)))
+    if (!model.replaceRecords(Text::tr("Import %1").arg(QFileInfo(path).fileName()), placed(targets, presets)))
         return {};
     return targets;
 }

@@ -29,10 +29,11 @@ constexpr qreal kLargestName = 24; // points
 constexpr qreal kSmallestName = 6;
 constexpr qreal kSizeStep = 0.5;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Setlist", text);
-}
+// The texts of this file belong to the "Setlist" translation context; lupdate
+// finds them by the qualified calls.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Setlist)
+};
 
 QTextCharFormat charFormat(qreal points, bool bold, const QColor &colour = Qt::black)
 {
@@ -54,7 +55,8 @@ void addBank(QTextCursor cursor, const unsigned char *image, int bank, qreal nam
     QTextBlockFormat line;
     line.setRightMargin(columnSpacing);
     cursor.setBlockFormat(line);
-    cursor.insertText(tr("Bank %1").arg(bank, 2, 10, QLatin1Char('0')), charFormat(nameSize * 0.6, true, Qt::darkGray));
+    cursor.insertText(Text::tr("Bank %1").arg(bank, 2, 10, QLatin1Char('0')),
+                      charFormat(nameSize * 0.6, true, Qt::darkGray));
     const QTextCharFormat number = charFormat(nameSize * 0.75, false, Qt::darkGray);
     const QTextCharFormat name = charFormat(nameSize, true);
     for (int k = 0; k < kBankSize; ++k) {
@@ -81,7 +83,7 @@ void fillPages(QTextDocument &document, const unsigned char *image, const QStrin
         } else {
             cursor.setBlockFormat(titleBlock);
         }
-        cursor.insertText(tr("%1 \u2014 page %2 of %3").arg(title).arg(page + 1).arg(kPages),
+        cursor.insertText(Text::tr("%1 \u2014 page %2 of %3").arg(title).arg(page + 1).arg(kPages),
                           charFormat(9, false, Qt::darkGray));
 
         QTextTableFormat grid;

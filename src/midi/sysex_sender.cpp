@@ -8,10 +8,11 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("utilitydialog", text);
-}
+// The texts of this file belong to the "utilitydialog" translation context; lupdate
+// finds them by the qualified calls.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(utilitydialog)
+};
 
 // The whole messages the controller is handed, in file order.
 std::vector<SysexSpan> messagesToSend(const QByteArray &dump)
@@ -182,10 +183,10 @@ QString send_progress_text(int number, int total, qint64 millisecondsLeft)
     const qint64 seconds = (millisecondsLeft + 999) / 1000;
     QString left;
     if (seconds < 60)
-        left = tr("about %1 s left").arg(seconds);
+        left = Text::tr("about %1 s left").arg(seconds);
     else if (seconds % 60 == 0)
-        left = tr("about %1 min left").arg(seconds / 60);
+        left = Text::tr("about %1 min left").arg(seconds / 60);
     else
-        left = tr("about %1 min %2 s left").arg(seconds / 60).arg(seconds % 60);
-    return tr("Message %1 of %2 — %3").arg(number).arg(total).arg(left);
+        left = Text::tr("about %1 min %2 s left").arg(seconds / 60).arg(seconds % 60);
+    return Text::tr("Message %1 of %2 — %3").arg(number).arg(total).arg(left);
 }

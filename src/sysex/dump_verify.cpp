@@ -10,11 +10,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DumpReport", text);
-}
-
 int headerLength(const unsigned char *message, int length)
 {
     if (length < 15)

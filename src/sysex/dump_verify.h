@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,8 @@ struct DumpReport {
     // `expectedLength` also checks the decoded length against it.
     QStringList problems(int expectedLength = -1) const;
     bool isClean(int expectedLength = -1) const { return problems(expectedLength).isEmpty(); }
+
+    Q_DECLARE_TR_FUNCTIONS(DumpReport)
 };
 
 DumpReport verify_dump(const unsigned char *data, int size);

@@ -190,7 +190,7 @@ void utilitydialog::on_pushButton_CopySysExToBinary_clicked()
     const QString title = QStringLiteral("File conversion");
     if (!replaceConfigurationWithDump(paths.dump, title, SaveOperation::DumpImport))
         return;
-    warn(title, QStringLiteral("Copied ") + paths.dump + QStringLiteral(" to ") + paths.configuration);
+    warn(title, tr("Copied %1 to %2").arg(paths.dump, paths.configuration));
     showPresetsOfFile();
 }
 
@@ -204,7 +204,7 @@ void utilitydialog::on_pushButton_CopyBinaryToSysEx_clicked()
     else if (result < 0)
         warn(title, tr("Couldn't write %1: it was left unchanged.").arg(paths.dump));
     else
-        warn(title, QStringLiteral("Copied ") + paths.configuration + QStringLiteral(" to ") + paths.dump);
+        warn(title, tr("Copied %1 to %2").arg(paths.configuration, paths.dump));
 }
 
 void utilitydialog::on_pushButton_Convert_clicked()

@@ -352,7 +352,7 @@ void utilitydialog::startReception(midiportsdialog &ports)
 void utilitydialog::update()
 {
     const int count = received_byte_count();
-    ui->labelReceivedBytes->setText(QStringLiteral("<font color='red'>%1 bytes received</font>").arg(count));
+    ui->labelReceivedBytes->setText(tr("<font color='red'>%1 bytes received</font>").arg(count));
     packetTally.scan(reception_bytes(), count);
     QString packets = packetsText(packetTally);
     // A pulled interface sends nothing more: say so, so the user stops.

@@ -56,6 +56,8 @@ private slots:
         QTest::addRow("off/on") << QStringList{"off", "on"} << QString("off");
         QTest::addRow("relay or loop") << QStringList{"off", "on", "unchanged"} << QString("unchanged");
         QTest::addRow("output") << QStringList{"A", "B", "unchanged"} << QString("unchanged");
+        // The form names the English widest; a translation's is another.
+        QTest::addRow("translated off/on") << QStringList{"apagado", "encendido"} << QString("off");
     }
 
     void compactComboBoxWithWidestEntryTakesThePlainSize()
