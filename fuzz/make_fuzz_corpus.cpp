@@ -3,6 +3,7 @@
 
 #include "default_image.h"
 #include "dump_codec.h"
+#include "history_folder_input.h"
 #include "image_layout.h"
 #include "store.h"
 
@@ -66,6 +67,17 @@ int main(int argc, char *argv[])
     for (int i = 0; i < kestrel.size(); ++i)
         kestrel[i] = char(i * 7 + (i >> 8));
     put(config, "kestrel-pattern.bin", kestrel);
+
+    // Versions as the store names them, a foreign file's version, a short
+    // file and a stray file.
+    const QString history = root + "/fuzz_history_folder";
+    QByteArray folder;
+    append_memory_entry(folder, "20250115T213045.123Z_preset-save_memory.bin", {{0x10, 'V'}, {0x200, 'x'}});
+    append_memory_entry(folder, "20250116T080000.000Z_library-save_memory.bin", {{0x300, '\x7f'}});
+    append_raw_entry(folder, "20250117T120000.500Z_restore_memory.bin", "short");
+    append_memory_entry(folder, "20250118T000000.000Z_factory-reset_other.bin", {});
+    append_raw_entry(folder, "notes.txt", "not a version");
+    put(history, "folder.bin", folder);
     QDir(scratch).removeRecursively();
     return 0;
 }
