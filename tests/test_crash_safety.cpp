@@ -48,9 +48,10 @@ private slots:
         const QByteArray b(layout::kImageSize, char(0xBB));
         QVERIFY(writeWholeFile(path, a));
         const QString history = history_folder(path);
-        // A version older than any the saves keep, for the first restore.
+        // Two versions older than any the saves keep: what the restores put back.
         QVERIFY(QDir().mkpath(history));
         QVERIFY(writeWholeFile(history + "/20000101T000000.000Z_save_memory.bin", b));
+        QVERIFY(writeWholeFile(history + "/20000101T000000.001Z_save_memory.bin", a));
         // Every version kept, also the newest one a kill cut short, is whole.
         const auto versionsAreWhole = [&](bool all) {
             QStringList names = QDir(history).entryList(QDir::Files, QDir::Name);

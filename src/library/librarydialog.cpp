@@ -74,6 +74,9 @@ librarydialog::~librarydialog()
     // The table tells of its selection going as the widgets are taken down,
     // when this dialog is no longer one to update.
     ui->presetTable->selectionModel()->disconnect(this);
+    // The undo stack goes with the model, and clears itself on the way out:
+    // its text signals must not reach the buttons deleted below.
+    m_model->undoStack()->disconnect(this);
     delete ui;
 }
 

@@ -4,9 +4,8 @@
 //
 //   save_loop FILE            saves as the editors do
 //   save_loop FILE library    saves as the library's Save does
-//   save_loop FILE restore    restores, turn by turn, the oldest version in
-//                             the history that differs from FILE, as the
-//                             History dialog does
+//   save_loop FILE restore    restores, turn by turn, the two oldest versions
+//                             in the history, as the History dialog does
 //
 // Starting a program for every kill would cost more than the kill itself, so
 // this one serves many: each line read on standard input forks a saver that
@@ -20,6 +19,7 @@
 #include "version_listing.h"
 
 #include <QDir>
+#include <QVector>
 
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -44,7 +44,16 @@ enum class Mode { Save, Library, Restore };
 [[noreturn]] void saveForever(unsigned char *image, Mode mode)
 {
     say("saving " + std::to_string(getpid()));
-    const QString history = history_folder(file_paths().configuration);
+    // The dialog reads the chosen version whole before it asks and writes it
+    // back; the saver reads its two once, as the kept versions come and go.
+    QVector<QByteArray> versions;
+    if (mode == Mode::Restore) {
+        const QString history = history_folder(file_paths().configuration);
+        for (const QString &name : QDir(history).entryList(QDir::Files, QDir::Name).mid(0, 2))
+            versions << read_whole_memory(history + QLatin1Char('/') + name);
+        if (versions.size() != 2 || versions[0].isEmpty() || versions[1].isEmpty())
+            _exit(4);
+    }
     for (unsigned long turn = 0;; ++turn) {
         std::memset(image, turn % 2 ? 0xBB : 0xAA, layout::kImageSize);
         if (mode == Mode::Save) {
@@ -52,15 +61,7 @@ enum class Mode { Save, Library, Restore };
         } else if (mode == Mode::Library) {
             save_image(SaveOperation::LibrarySave);
         } else {
-            // The dialog reads the chosen version whole before it writes it back.
-            const QByteArray current = read_whole_memory(file_paths().configuration);
-            for (const QString &name : QDir(history).entryList(QDir::Files, QDir::Name)) {
-                const QByteArray version = read_whole_memory(history + QLatin1Char('/') + name);
-                if (!version.isEmpty() && version != current) {
-                    save_configuration_bytes(version, SaveOperation::Restore);
-                    break;
-                }
-            }
+            save_configuration_bytes(versions[turn % 2], SaveOperation::Restore);
         }
     }
 }
