@@ -108,6 +108,10 @@ private slots:
         QTest::newRow("no file name") << "20250115T213045.123Z_save_" << false << "" << "";
         QTest::newRow("month 13") << "20251315T213045.123Z_save_memory.bin" << false << "" << "";
         QTest::newRow("notes") << "notes.txt" << false << "" << "";
+        // Found by fuzzing: Qt reads "+116" as a year, and the name then sorts
+        // out of the order of its time.
+        QTest::newRow("a sign in the date") << "2025+116T080000.000Z_save_memory.bin" << false << "" << "";
+        QTest::newRow("a sign in the time") << "20250116T+80000.000Z_save_memory.bin" << false << "" << "";
     }
     void versionNames()
     {

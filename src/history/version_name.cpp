@@ -59,6 +59,11 @@ bool looks_like_version_file_name(const QString &name)
     if (name.size() < kTimeLength + 3 || name.at(8) != QLatin1Char('T') || name.at(15) != QLatin1Char('.')
         || name.at(19) != QLatin1Char('Z') || name.at(kTimeLength) != QLatin1Char('_'))
         return false;
+    // Digits only, so that the order of the names is the order of the times
+    // (Qt's date parser would also take a sign, as in "2025+116").
+    for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 16, 17, 18})
+        if (name.at(i) < QLatin1Char('0') || name.at(i) > QLatin1Char('9'))
+            return false;
     const int secondSeparator = name.indexOf(QLatin1Char('_'), kTimeLength + 1);
     return secondSeparator > kTimeLength + 1 && secondSeparator + 1 < name.size();
 }
