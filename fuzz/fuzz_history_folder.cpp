@@ -5,7 +5,7 @@
 // summaries and the change previews must come out for every row.
 
 #include "change_preview.h"
-#include "default_image.h"
+#include "factory_image.h"
 #include "file_bytes.h"
 #include "history_folder_input.h"
 #include "version_keeping.h"
@@ -21,16 +21,6 @@
 #include <cstdlib>
 
 namespace {
-
-const QByteArray &factory()
-{
-    static const QByteArray image = [] {
-        QByteArray bytes(layout::kImageSize, '\0');
-        fill_default_image(reinterpret_cast<unsigned char *>(bytes.data()));
-        return bytes;
-    }();
-    return image;
-}
 
 // A name the folder can hold as a file of its own.
 bool usable(const QString &name)
@@ -48,11 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString folder = history_folder(configuration);
     QDir(folder).removeRecursively();
     QDir().mkpath(folder);
-    if (!write_file(configuration, factory()))
+    if (!write_file(configuration, factory_image()))
         std::abort();
 
     const QByteArray input(reinterpret_cast<const char *>(data), int(size));
-    for (const HistoryFolderEntry &entry : history_folder_entries(input, factory()))
+    for (const HistoryFolderEntry &entry : history_folder_entries(input, factory_image()))
         if (usable(entry.name))
             write_file(folder + QLatin1Char('/') + entry.name, entry.content);
 
@@ -67,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QByteArray bytes = read_whole_memory(versions[i].path, &problem);
         if (bytes.isEmpty() == problem.isEmpty() || (!bytes.isEmpty() && bytes.size() != layout::kImageSize))
             std::abort();
-        if (!bytes.isEmpty() && change_preview(factory(), bytes).isEmpty())
+        if (!bytes.isEmpty() && change_preview(factory_image(), bytes).isEmpty())
             std::abort();
     }
 

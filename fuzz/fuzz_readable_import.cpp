@@ -3,7 +3,7 @@
 // document that passes. Whatever the checks accept must come back the same
 // when written again; nothing may read or write outside the image.
 
-#include "default_image.h"
+#include "factory_image.h"
 #include "image_layout.h"
 #include "readable_form.h"
 
@@ -12,19 +12,9 @@
 
 namespace {
 
-const QByteArray &factory()
-{
-    static const QByteArray image = [] {
-        QByteArray bytes(layout::kImageSize, '\0');
-        fill_default_image(reinterpret_cast<unsigned char *>(bytes.data()));
-        return bytes;
-    }();
-    return image;
-}
-
 void check(const QByteArray &document)
 {
-    const ReadableImport imported = import_readable(document, factory());
+    const ReadableImport imported = import_readable(document, factory_image());
     if (!imported.ok())
         return;
     if (imported.image.size() != layout::kImageSize)
@@ -32,7 +22,7 @@ void check(const QByteArray &document)
     const auto *image = reinterpret_cast<const unsigned char *>(imported.image.constData());
     const QByteArray again = imported.wholeMemory ? export_readable_memory(image)
                                                   : export_readable_presets(image, imported.records);
-    if (import_readable(again, factory()).image != imported.image)
+    if (import_readable(again, factory_image()).image != imported.image)
         std::abort();
 }
 
@@ -44,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(input);
 
     static const QByteArray presets =
-        export_readable_presets(reinterpret_cast<const unsigned char *>(factory().constData()), {12, 13});
+        export_readable_presets(reinterpret_cast<const unsigned char *>(factory_image().constData()), {12, 13});
     QByteArray edited = presets;
     for (size_t i = 0; i + 2 < size; i += 3)
         edited[int(((data[i] << 8) | data[i + 1]) % presets.size())] = char(data[i + 2]);

@@ -1,6 +1,7 @@
 #include "change_preview.h"
 
 #include "fields.h"
+#include "image_bytes.h"
 #include "image_layout.h"
 #include "preset_list.h"
 
@@ -15,11 +16,6 @@ namespace {
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(History)
 };
-
-const unsigned char *bytesOf(const QByteArray &image)
-{
-    return reinterpret_cast<const unsigned char *>(image.constData());
-}
 
 } // namespace
 
@@ -51,7 +47,7 @@ QString change_preview(const QByteArray &before, const QByteArray &after)
         replacement.truncate(layout::kImageSize);
         prefix = Text::tr("It changes");
     }
-    const QVector<FieldChange> changes = compare_images(bytesOf(before), bytesOf(replacement));
+    const QVector<FieldChange> changes = compare_images(image_bytes(before), image_bytes(replacement));
     if (changes.isEmpty())
         return prefix + QLatin1Char(' ') + Text::tr("nothing.");
     return prefix + QLatin1Char(' ') + change_count_text(change_counts(changes)) + QStringLiteral(": ")

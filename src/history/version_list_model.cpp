@@ -1,5 +1,6 @@
 #include "version_list_model.h"
 
+#include "image_bytes.h"
 #include "image_compare.h"
 #include "version_name.h"
 
@@ -12,11 +13,6 @@ namespace {
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(History)
 };
-
-const unsigned char *bytesOf(const QByteArray &image)
-{
-    return reinterpret_cast<const unsigned char *>(image.constData());
-}
 
 } // namespace
 
@@ -89,7 +85,7 @@ QString VersionListModel::summary(int row) const
     }
     if (after.isEmpty())
         return e.summary = Text::tr("the file now: %1").arg(m_currentProblem);
-    return e.summary = change_summary(compare_images(bytesOf(before), bytesOf(after)));
+    return e.summary = change_summary(compare_images(image_bytes(before), image_bytes(after)));
 }
 
 QVariant VersionListModel::data(const QModelIndex &index, int role) const

@@ -4,6 +4,7 @@
 #include "tool_command.h"
 
 #include "backup.h"
+#include "image_bytes.h"
 #include "image_compare.h"
 #include "image_layout.h"
 #include "memory_input.h"
@@ -15,11 +16,6 @@
 #include <QFileInfo>
 
 namespace {
-
-const unsigned char *bytesOf(const QByteArray &image)
-{
-    return reinterpret_cast<const unsigned char *>(image.constData());
-}
 
 int run(const QStringList &arguments)
 {
@@ -84,7 +80,7 @@ int run(const QStringList &arguments)
         return line.fail(QStringLiteral("%1: cannot be written").arg(memoryPath));
     if (!current.isEmpty())
         print_line(memoryPath + QStringLiteral(": ") +
-                   change_summary(compare_images(bytesOf(current), bytesOf(imported.image))));
+                   change_summary(compare_images(image_bytes(current), image_bytes(imported.image))));
     else
         print_line(memoryPath + QStringLiteral(": written"));
     return exitcode::kDone;

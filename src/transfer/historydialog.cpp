@@ -2,6 +2,7 @@
 #include "ui_historydialog.h"
 
 #include "change_preview.h"
+#include "image_bytes.h"
 #include "image_compare.h"
 #include "save_warning.h"
 #include "store.h"
@@ -17,15 +18,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-
-namespace {
-
-const unsigned char *bytesOf(const QByteArray &image)
-{
-    return reinterpret_cast<const unsigned char *>(image.constData());
-}
-
-} // namespace
 
 historydialog::historydialog(QWidget *parent)
     : QDialog(parent)
@@ -110,8 +102,8 @@ QString historydialog::versionText(int row) const
 void historydialog::showChanges(const QByteArray &before, const QByteArray &after, const QString &what)
 {
     ui->changeTree->clear();
-    const QVector<ChangeGroup> groups = grouped_changes(bytesOf(before), bytesOf(after));
-    const ChangeCounts counts = change_counts(compare_images(bytesOf(before), bytesOf(after)));
+    const QVector<ChangeGroup> groups = grouped_changes(image_bytes(before), image_bytes(after));
+    const ChangeCounts counts = change_counts(compare_images(image_bytes(before), image_bytes(after)));
     ui->compareLabel->setText(tr("From %1: %2 changed.").arg(what, change_count_text(counts)));
     QList<QTreeWidgetItem *> items;
     for (const ChangeGroup &group : groups) {
