@@ -3,19 +3,48 @@
 # sound hardware needed):
 #   jack_server.sh start STATE_DIR    jack_server.sh stop STATE_DIR
 # The server's name comes from JACK_DEFAULT_SERVER, which the tests share.
+#   jack_server.sh metadata-off       jack_server.sh metadata-on
+# keep every JACK client of the test run, with a server or without, off the
+# metadata database (see below), and let it be made again.
 set -euo pipefail
 
-action=${1:?start or stop}
+action=${1:?start, stop, metadata-off or metadata-on}
+
+# The metadata database that every JACK client and server of this user opens
+# at start, in /dev/shm/jack_db-<uid>. A server that quits deletes it under
+# the others' feet, and a client that creates it meanwhile can leave a
+# half-made one: every client opened afterwards then waits some 18 s to join
+# it, and goes on without. Nothing here uses metadata, so while the tests
+# run, a plain file stands where its folder would be: then every client and
+# server gives up on it at once ("Not a directory").
+metadata_db=/dev/shm/jack_db-$(id -u)
+
+no_server_of_this_user() {
+    ! pgrep -u "$(id -u)" -x jackd >/dev/null
+}
+
+metadata_off() {
+    # A server of this user that runs already (the desktop's) may be using it.
+    if [ ! -f "$metadata_db" ] && no_server_of_this_user; then
+        rm -rf "$metadata_db"
+        : >"$metadata_db"
+    fi
+}
+
+case $action in
+metadata-off)
+    metadata_off
+    exit 0
+    ;;
+metadata-on)
+    if [ -f "$metadata_db" ]; then rm -f "$metadata_db"; fi
+    exit 0
+    ;;
+esac
+
 state=${2:?state directory}
 pidfile=$state/jackd.pid
 : "${JACK_DEFAULT_SERVER:?the server name}"
-
-# The metadata database that every JACK client and server of this user opens
-# at start. A server that quits deletes it under the others' feet; one cut
-# short mid-way (killed, or out of room in /dev/shm) leaves a half-made one,
-# and every client opened afterwards then waits some 18 s to join it before
-# going on without. Nothing here uses metadata, so a fresh one is harmless.
-metadata_db=/dev/shm/jack_db-$(id -u)
 
 stop_server() {
     [ -f "$pidfile" ] || return 0
@@ -35,7 +64,6 @@ stop_server() {
     # What a server that went away unclean leaves of itself: its sockets and
     # semaphores, named after it.
     rm -f /dev/shm/jack_"$JACK_DEFAULT_SERVER"_* /dev/shm/jack_sem."$(id -u)"_"$JACK_DEFAULT_SERVER"_*
-    rm -rf "$metadata_db"
 }
 
 # A test that starts a server of its own (named vektor-private-<its pid>) and
@@ -68,9 +96,7 @@ start)
     mkdir -p "$state"
     stop_server # a server left over from an interrupted run
     stop_orphaned_private_servers
-    # A database left by an earlier run is stale when no server of this user
-    # runs; another server's clients may still be using a live one.
-    pgrep -u "$(id -u)" -x jackd >/dev/null || rm -rf "$metadata_db"
+    metadata_off # for a server started on its own, as the benchmarks do
     # Real-time scheduling where the machine allows it; without the right to
     # it, the server runs as a plain process. Synchronous mode (-S): a period
     # ends only when every client has finished it, so a client that a busy
@@ -101,7 +127,7 @@ stop)
     echo "JACK server $JACK_DEFAULT_SERVER stopped after $(grep -c 'XRun' "$state/jackd.log" 2>/dev/null || true) xrun reports"
     ;;
 *)
-    echo "usage: $0 start|stop STATE_DIR" >&2
+    echo "usage: $0 start|stop STATE_DIR, or $0 metadata-off|metadata-on" >&2
     exit 2
     ;;
 esac
