@@ -24,8 +24,11 @@ no_server_of_this_user() {
 }
 
 metadata_off() {
-    # A server of this user that runs already (the desktop's) may be using it.
-    if [ ! -f "$metadata_db" ] && no_server_of_this_user; then
+    [ -f "$metadata_db" ] && return 0
+    # A server of this user that runs already (the desktop's) may be using a
+    # sound database; a half-made one, with an empty first region file, is of
+    # use to nobody.
+    if no_server_of_this_user || { [ -f "$metadata_db/__db.001" ] && [ ! -s "$metadata_db/__db.001" ]; }; then
         rm -rf "$metadata_db"
         : >"$metadata_db"
     fi
