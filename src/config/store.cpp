@@ -47,15 +47,7 @@ int load_image()
 // escapes the history.
 bool save_configuration_bytes(const QByteArray &bytes, SaveOperation operation)
 {
-    const QString &path = file_paths().configuration;
-    PendingVersion kept = keep_version_before_replacing(path, bytes, operation);
-    if (write_file(path, bytes, &g_saveError)) {
-        kept.commit();
-        return true;
-    }
-    // The file was not replaced, so it is no earlier version yet.
-    kept.discard();
-    return false;
+    return write_keeping_version(file_paths().configuration, bytes, operation, &g_saveError);
 }
 
 bool save_image(SaveOperation operation)

@@ -199,3 +199,15 @@ void reset_history_problem()
     g_pendingProblem.clear();
     g_tell = nullptr;
 }
+
+bool write_keeping_version(const QString &path, const QByteArray &bytes, SaveOperation operation, QString *error)
+{
+    PendingVersion kept = keep_version_before_replacing(path, bytes, operation);
+    if (!write_file(path, bytes, error)) {
+        // The file was not replaced, so it is no earlier version yet.
+        kept.discard();
+        return false;
+    }
+    kept.commit();
+    return true;
+}

@@ -39,6 +39,11 @@ private:
 PendingVersion keep_version_before_replacing(const QString &path, const QByteArray &replacement,
                                              SaveOperation operation);
 
+// Replaces `path` with `bytes` whole (write_file), the file as it was kept
+// first; when the write fails, that version goes again. True when written.
+bool write_keeping_version(const QString &path, const QByteArray &bytes, SaveOperation operation,
+                           QString *error = nullptr);
+
 // On by default; benchmarks turn it off to time a bare save.
 void set_history_enabled(bool enabled);
 bool history_enabled();

@@ -7,13 +7,7 @@
 
 bool write_memory_file(const QString &path, const QByteArray &bytes, SaveOperation operation)
 {
-    PendingVersion kept;
     if (QFileInfo(history_folder(path)).isDir())
-        kept = keep_version_before_replacing(path, bytes, operation);
-    if (!write_file(path, bytes)) {
-        kept.discard();
-        return false;
-    }
-    kept.commit();
-    return true;
+        return write_keeping_version(path, bytes, operation);
+    return write_file(path, bytes);
 }
