@@ -258,6 +258,24 @@ private slots:
         QCOMPARE(model.versionBytes(2), factoryImage());
     }
 
+    // Saves in quick turn by different operations, many within one
+    // millisecond: the list still shows them in the order they were made.
+    void versionsKeepTheOrderOfTheSaves()
+    {
+        const SaveOperation operations[] = {SaveOperation::PresetSave, SaveOperation::GlobalSettings,
+                                            SaveOperation::CopyPreset};
+        QStringList made;
+        for (int i = 0; i < 60; ++i) {
+            const SaveOperation operation = operations[i % 3];
+            QVERIFY(save_configuration_bytes(withByte(eveningEdits(), layout::kMidiChannel, 100 + i), operation));
+            made.prepend(operation_token(operation));
+        }
+        QStringList listed;
+        for (const HistoryVersion &version : list_versions(file_paths().configuration))
+            listed << version.operation;
+        QCOMPARE(listed, made);
+    }
+
     // From each version to the next, the newest to the file now.
     void summaryWording()
     {

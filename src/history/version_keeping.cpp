@@ -23,6 +23,10 @@ bool g_enabled = true;
 bool g_problemTold = false;
 QString g_pendingProblem;
 std::function<void(const QString &)> g_tell;
+// The newest time this run has named a version by. Versions are ordered by
+// the time in their names, so two saves by different operations within one
+// millisecond (or a clock set back) must still get later times in turn.
+QDateTime g_lastStamp;
 
 // The texts of this file belong to the "History" translation context; lupdate
 // finds them by the qualified calls.
@@ -149,11 +153,13 @@ PendingVersion keep_version_before_replacing(const QString &path, const QByteArr
     if (!makeFolder(folder))
         return {};
 
-    // Two saves within the same millisecond: the later one moves on by one.
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    // A name another run took at the same time: move on by a millisecond.
+    QDateTime now = QDateTime::currentDateTimeUtc();
+    if (g_lastStamp.isValid() && now <= g_lastStamp)
+        now = g_lastStamp.addMSecs(1);
     for (int step = 0; step < 50; ++step) {
-        const QString version =
-            folder + QLatin1Char('/') + version_file_name(now.addMSecs(step), operation, info.fileName());
+        const QDateTime stamp = now.addMSecs(step);
+        const QString version = folder + QLatin1Char('/') + version_file_name(stamp, operation, info.fileName());
         const Link link = linkVersion(file, version);
         if (link == Link::NameTaken)
             continue;
@@ -168,6 +174,7 @@ PendingVersion keep_version_before_replacing(const QString &path, const QByteArr
                 return {};
             }
         }
+        g_lastStamp = stamp;
         return PendingVersion(version);
     }
     report(Text::tr("no free name for a version in %1").arg(folder));
