@@ -11,9 +11,7 @@
 #include <QDir>
 #include <QRandomGenerator>
 
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 
 namespace {
 
@@ -78,19 +76,6 @@ QByteArray expectedFactoryImage()
     }
     return img;
 }
-
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails with EFBIG instead
-        rlimit limited = previous;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous); }
-    rlimit previous;
-};
 
 } // namespace
 

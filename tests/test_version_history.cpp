@@ -22,8 +22,6 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -55,25 +53,6 @@ QByteArray eveningEdits()
     image[layout::buttonOffset(2) + layout::button::kFunction] = 3;
     return image;
 }
-
-// A size limit on written files while it lives: writes past it fail as on a
-// full disk.
-class SizeLimit
-{
-public:
-    explicit SizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous);
-        rlimit small = previous;
-        small.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~SizeLimit() { setrlimit(RLIMIT_FSIZE, &previous); }
-
-private:
-    rlimit previous;
-};
 
 } // namespace
 
@@ -155,7 +134,7 @@ private slots:
     // A save that fails keeps nothing: the file was not replaced.
     void failedSaveKeepsNothing()
     {
-        SizeLimit limit(4096);
+        FileSizeLimit limit(4096);
         QVERIFY(!save_configuration_bytes(eveningEdits(), SaveOperation::PresetSave));
         QVERIFY(versionFiles().isEmpty());
         QCOMPARE(readWholeFile(file_paths().configuration), factoryImage());
@@ -195,7 +174,7 @@ private slots:
         QFETCH(QString, reason);
         QStringList told;
         on_history_problem([&told](const QString &why) { told << why; });
-        std::unique_ptr<SizeLimit> limit;
+        std::unique_ptr<FileSizeLimit> limit;
         if (obstacle == "file") {
             QVERIFY(writeWholeFile(historyOf(), "in the way"));
         } else if (obstacle == "dangling link") {
@@ -206,7 +185,7 @@ private slots:
             QVERIFY(writeWholeFile(file_paths().configuration, QByteArray(120000, 'x')));
             QVERIFY(::link(QFile::encodeName(file_paths().configuration).constData(),
                            QFile::encodeName(home->path() + "/second-name").constData()) == 0);
-            limit.reset(new SizeLimit(100000));
+            limit.reset(new FileSizeLimit(100000));
         }
 
         QVERIFY(save_configuration_bytes(eveningEdits(), SaveOperation::PresetSave));

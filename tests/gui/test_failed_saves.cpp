@@ -18,29 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
-
-// Lowers the file size limit while it lives: writes past 4 KB fail as on a
-// full disk, while every file stays readable.
-class SizeLimit
-{
-public:
-    SizeLimit()
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous);
-        rlimit small = previous;
-        small.rlim_cur = 4096;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~SizeLimit() { setrlimit(RLIMIT_FSIZE, &previous); }
-
-private:
-    rlimit previous;
-};
 
 void click(QWidget &window, const char *button)
 {
@@ -89,7 +67,7 @@ private slots:
 
         MessageBoxWatch watch(QMessageBox::Yes); // Yes to the preset switch's question
         {
-            std::unique_ptr<SizeLimit> limit(failure == "full disk" ? new SizeLimit : nullptr);
+            std::unique_ptr<FileSizeLimit> limit(failure == "full disk" ? new FileSizeLimit(4096) : nullptr);
             // The main window sets the paths from HOME; the limit must not
             // stop it from starting.
             if (failure == "no file chosen" && !operation.startsWith("Global") && !operation.startsWith("Presets"))

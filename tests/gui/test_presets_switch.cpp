@@ -15,9 +15,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
 
 QComboBox *selector(presetsdialog &dialog)
@@ -289,17 +286,13 @@ void TestPresetsSwitch::yesKeepsTheEditsWhenTheFileRefusesTheWrite()
     QTest::keyClicks(nameField(dialog), "!");
 
     // A file size limit makes the write fail while the file stays readable.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous;
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit small = previous;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
     auto prompt = std::make_shared<SeenBox>();
     auto warning = std::make_shared<SeenBox>();
     handleModalsInTurn({answerMessageBoxStep(prompt, QMessageBox::Yes), acceptMessageBoxStep(warning)});
-    selector(dialog)->setCurrentIndex(1);
-    setrlimit(RLIMIT_FSIZE, &previous);
+    {
+        FileSizeLimit limit(4096);
+        selector(dialog)->setCurrentIndex(1);
+    }
     QVERIFY(prompt->shown);
     QCOMPARE(prompt->text, QString::fromUtf8("\xc2\xbfSave preset changes?"));
     // The user hears that the file was not written, and why.

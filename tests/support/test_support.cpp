@@ -10,6 +10,8 @@
 #include <QRandomGenerator>
 #include <QTimer>
 
+#include <csignal>
+
 TempHome::TempHome()
     : previousHome(qgetenv("HOME"))
 {
@@ -19,6 +21,20 @@ TempHome::TempHome()
 TempHome::~TempHome()
 {
     qputenv("HOME", previousHome);
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the test
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit limited = previous;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    setrlimit(RLIMIT_FSIZE, &previous);
 }
 
 std::shared_ptr<bool> whenModal(const std::function<void(QWidget *)> &action, int timeoutMs)

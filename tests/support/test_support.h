@@ -10,6 +10,8 @@
 
 #include <functional>
 
+#include <sys/resource.h>
+
 // A HOME of the test's own: nothing touches the real user's files.
 class TempHome
 {
@@ -23,6 +25,20 @@ public:
 private:
     QTemporaryDir dir;
     QByteArray previousHome;
+};
+
+// Lowers the file size limit while it lives: writes past `bytes` fail with
+// EFBIG as on a full disk, while every file stays readable.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit previous;
 };
 
 // Runs `action` on the next modal widget of type T once it is shown, from
