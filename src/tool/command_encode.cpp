@@ -8,6 +8,7 @@
 #include "quiet_stdout.h"
 #include "store.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -32,7 +33,14 @@ int run(const QStringList &arguments)
     if (!read_whole_file(source, &head, &error))
         return line.fail(error);
     QTemporaryDir scratch;
-    if (input_kind(source, head) != InputKind::Memory) {
+    const InputKind kind = input_kind(source, head);
+    // The editor refuses such a file too: a dump of its first part would
+    // reach the controller as if it were the whole.
+    const qint64 size = QFileInfo(source).size();
+    if (kind == InputKind::Memory && size > dump::kMaxSourceBytes)
+        return line.fail(QStringLiteral("%1: holds %2 bytes, more than the %3 a dump can carry")
+                             .arg(source).arg(size).arg(dump::kMaxSourceBytes));
+    if (kind != InputKind::Memory) {
         const MemoryInput input = read_memory_input(source);
         if (!input.ok())
             return line.fail(input.error);

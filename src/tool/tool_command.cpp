@@ -1,9 +1,13 @@
 #include "tool_command.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
+
+int g_outputErrno = 0; // why a result did not reach standard output
 
 QVector<ToolCommand> &registry()
 {
@@ -74,5 +78,18 @@ void print_line(const QString &line)
 
 void print_bytes(const QByteArray &bytes)
 {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) && !g_outputErrno)
+        g_outputErrno = errno ? errno : EIO;
+}
+
+int finish_output(int exitCode)
+{
+    if (std::fflush(stdout) != 0 && !g_outputErrno)
+        g_outputErrno = errno ? errno : EIO;
+    if (!g_outputErrno && std::ferror(stdout))
+        g_outputErrno = EIO;
+    if (!g_outputErrno)
+        return exitCode;
+    std::fprintf(stderr, "vektor-tool: standard output could not be written (%s)\n", std::strerror(g_outputErrno));
+    return exitcode::kTrouble;
 }

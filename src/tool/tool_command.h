@@ -66,3 +66,7 @@ private:
 // Results go to standard output as UTF-8, one line each.
 void print_line(const QString &line);
 void print_bytes(const QByteArray &bytes);
+// Flushes standard output at the end of a command: a result that did not
+// get out (a full disk, a closed pipe) is trouble, whatever the command
+// returned. Returns the exit code to end with.
+int finish_output(int exitCode);
