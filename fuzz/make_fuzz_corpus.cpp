@@ -5,6 +5,7 @@
 #include "dump_codec.h"
 #include "history_folder_input.h"
 #include "image_layout.h"
+#include "readable_form.h"
 #include "store.h"
 
 #include <QDir>
@@ -67,6 +68,21 @@ int main(int argc, char *argv[])
     for (int i = 0; i < kestrel.size(); ++i)
         kestrel[i] = char(i * 7 + (i >> 8));
     put(config, "kestrel-pattern.bin", kestrel);
+
+    // Documents as the editor writes them, and the same with numbers no
+    // field holds: far beyond any integer, fractional, negative.
+    const QString readable = root + "/fuzz_readable_import";
+    const QByteArray presets = export_readable_presets(image.data(), {12, 13});
+    put(readable, "presets.json", presets);
+    put(readable, "memory.json", export_readable_memory(image.data()));
+    const QByteArray firstNumber = "\"number\": ";
+    const int at = presets.indexOf(firstNumber) + firstNumber.size();
+    const int end = presets.indexOf(',', at);
+    for (const char *number : {"1e300", "-1e300", "12.5", "4294967296", "1e-300"}) {
+        QByteArray odd = presets;
+        odd.replace(at, end - at, number);
+        put(readable, QStringLiteral("number-%1.json").arg(QLatin1String(number)), odd);
+    }
 
     // Versions as the store names them, a foreign file's version, a short
     // file and a stray file.

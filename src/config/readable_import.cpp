@@ -310,8 +310,28 @@ ReadableImport import_readable(const ReadableDocument &document, const QByteArra
                                "for each preset")
                     .arg(document.presets.size()).arg(document.presets.size() == 1 ? "" : "s")
                     .arg(targets.size()).arg(targets.size() == 1 ? " was" : "s were"), {}, {}, false};
+    // Whoever calls, every slot is checked before a byte is written: one out
+    // of range would write outside the memory, one given twice would take
+    // two presets.
+    const QVector<int> chosenSlots = targets.isEmpty() ? document.records : targets;
+    if (chosenSlots.size() != document.presets.size())
+        return {QStringLiteral("the document names %1 chosenSlots for %2 presets").arg(chosenSlots.size())
+                    .arg(document.presets.size()), {}, {}, false};
+    QVector<bool> taken(layout::kPresetCount, false);
+    for (int k = 0; k < chosenSlots.size(); ++k) {
+        const int slot = chosenSlots[k];
+        if (slot < 0 || slot >= layout::kPresetCount)
+            return {QStringLiteral("slot %1 is not one of the %2 presets").arg(slot).arg(layout::kPresetCount), {}, {},
+                    false};
+        if (taken[slot])
+            return {QStringLiteral("preset %1 is given twice").arg(preset_number_text(slot)), {}, {}, false};
+        if (document.presets[k].size() != layout::kPresetRecordSize)
+            return {QStringLiteral("the preset for %1 is not a whole record").arg(preset_number_text(slot)), {}, {},
+                    false};
+        taken[slot] = true;
+    }
     result.image = current;
-    result.records = targets.isEmpty() ? document.records : targets;
+    result.records = chosenSlots;
     for (int k = 0; k < result.records.size(); ++k)
         std::memcpy(result.image.data() + layout::presetOffset(result.records[k]), document.presets[k].constData(),
                     size_t(layout::kPresetRecordSize));

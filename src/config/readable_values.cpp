@@ -18,8 +18,10 @@ int wholeNumber(const QCborValue &value, int max)
         return n >= 0 && n <= max ? int(n) : -1;
     }
     const double d = value.toDouble(-1); // -1 for anything but a number
-    const int whole = int(d);
-    return d >= 0 && d <= max && double(whole) == d ? whole : -1;
+    // The range first: a number far beyond an int (1e300) has no int value.
+    if (!(d >= 0 && d <= max) || std::floor(d) != d)
+        return -1;
+    return int(d);
 }
 
 QString rangeReason(const QCborValue &value, int max, const char *what)
