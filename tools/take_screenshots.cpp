@@ -16,6 +16,7 @@
 #include "preset_operations.h"
 #include "presetlibrarymodel.h"
 #include "presetsdialog.h"
+#include "configuration_saves.h"
 #include "store.h"
 #include "utilitydialog.h"
 
@@ -26,6 +27,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QProgressBar>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -62,6 +64,9 @@ int main(int argc, char *argv[])
     QDir().mkpath(outputDir);
 
     MainWindow main;
+    // The path as its owner reads it, not the temporary home of this run.
+    if (auto *path = main.findChild<QLabel *>("selectedFileName"))
+        path->setText(path->text().replace(home.path(), QStringLiteral("~")));
     shoot(main, "main-window");
     load_image();
     {

@@ -8,6 +8,10 @@ const char *const kOffOn[] = {"off", "on", nullptr};
 const char *const kOffOnUnchanged[] = {"off", "on", "unchanged", nullptr};
 const char *const kOutputs[] = {"A", "B", "unchanged", nullptr};
 const char *const kActions[] = {"momentary", "alternate", nullptr};
+// As the global settings list them (in English: the compare's lines are).
+const char *const kButtonFunctions[] = {"preset", "bank up", "bank down", "instant access", "favorite preset",
+                                        "custom", "CC increment", "CC decrement", "loop", "relay",
+                                        "A/B selector", "relay group off", "mode", "edit", nullptr};
 const char *const kAxeFxModels[] = {"Axe-Fx II", "Axe-Fx Standard", "Axe-Fx Ultra", nullptr};
 
 FieldDef field(FieldKind kind, const char *key, const char *label, int offset, int size = 1)
@@ -82,7 +86,7 @@ const RecordDef &buttonRecord()
 {
     namespace b = layout::button;
     static const RecordDef record{layout::kButtonRecordSize, {
-        position("function", "function", b::kFunction, nullptr),
+        position("function", "function", b::kFunction, kButtonFunctions),
         position("action", "action", b::kAction, kActions),
         name(b::kName),
         [] { FieldDef f = word("favorite", "favorite", b::kFavorite); f.presetRecord = true; return f; }(),

@@ -32,6 +32,9 @@ QString valueText(const FieldDef &def, const unsigned char *at)
     case FieldKind::ListPosition:
         if (at[0] < choiceCount(def.choices))
             return QLatin1String(def.choices[at[0]]);
+        // A position no list shows: the number, said to be one.
+        if (def.choices)
+            return QStringLiteral("(%1)").arg(at[0]);
         return QString::number(at[0] + def.shownFrom);
     case FieldKind::Number:
         return QString::number(at[0] + def.shownFrom);
