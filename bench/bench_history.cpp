@@ -9,6 +9,7 @@
 #include "historydialog.h"
 #include "image_layout.h"
 #include "file_bytes.h"
+#include "configuration_saves.h"
 #include "store.h"
 #include "ui_historydialog.h"
 #include "version_keeping.h"

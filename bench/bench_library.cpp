@@ -6,6 +6,7 @@
 #include "librarydialog.h"
 #include "preset_operations.h"
 #include "presetlibrarymodel.h"
+#include "configuration_saves.h"
 #include "store.h"
 #include "ui_librarydialog.h"
 

@@ -6,6 +6,7 @@
 #include "dialog_timing.h"
 #include "overridesdialog.h"
 #include "presetsdialog.h"
+#include "configuration_saves.h"
 #include "store.h"
 #include "ui_controlchangedialog.h"
 #include "ui_overridesdialog.h"

@@ -10,6 +10,7 @@
 
 #include "dump_codec.h"
 #include "reception_buffer.h"
+#include "configuration_saves.h"
 #include "store.h"
 #include "sysex_sender.h"
 #include "utilitydialog.h"

@@ -12,6 +12,7 @@
 
 #include "dialog_timing.h"
 #include "midi_system.h"
+#include "configuration_saves.h"
 #include "store.h"
 #include "ui_utilitydialog.h"
 #include "utilitydialog.h"

@@ -8,6 +8,7 @@
 #include "test_support.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QThread>
@@ -66,20 +67,35 @@ private slots:
         };
 
         // One server forks every saver, so a round costs a fork, not a
-        // program start; a save takes about a millisecond, so a few
-        // milliseconds reach every moment of one.
+        // program start. How long a save takes depends on the machine, its
+        // load and the sanitizers: the kills are spread over an uncut round
+        // of a few saves as timed here, timed again every few kills, so they
+        // reach every moment of a save and both sides of it.
         QProcess server;
         server.start(QStringLiteral(VEKTOR_TEST_TOOLS_DIR "/save_loop"), {path, mode});
         QVERIFY(server.waitForStarted(10000));
+        const auto timeUncutRound = [&]() -> qint64 {
+            QElapsedTimer clock;
+            clock.start();
+            server.write("measure\n");
+            if (!nextLine(server).startsWith("saving ") || nextLine(server) != "exited 0")
+                return -1;
+            return qMax<qint64>(clock.nsecsElapsed() / 1000, 1000);
+        };
         QRandomGenerator rng(1234);
         const int kills = 250;
         int sawA = 0, sawB = 0;
+        qint64 roundUs = 0;
         for (int i = 0; i < kills; ++i) {
+            if (i % 25 == 0) {
+                roundUs = timeUncutRound();
+                QVERIFY2(roundUs > 0, "the measured round did not end by itself");
+            }
             server.write("\n");
             const QByteArray saving = nextLine(server);
             QVERIFY2(saving.startsWith("saving "), saving.constData());
             const pid_t saver = pid_t(saving.mid(7).toLong());
-            QThread::usleep(rng.bounded(0, 4000));
+            QThread::usleep(ulong(rng.bounded(int(roundUs))));
             QCOMPARE(::kill(saver, SIGKILL), 0);
             QCOMPARE(nextLine(server), QByteArray("killed " + QByteArray::number(SIGKILL))); // gone now
 

@@ -4,6 +4,7 @@
 #include "default_image.h"
 #include "fields.h"
 #include "image_layout.h"
+#include "configuration_saves.h"
 #include "store.h"
 #include "image_fixtures.h"
 #include "test_support.h"

@@ -13,6 +13,8 @@
 #include <QJsonObject>
 #include <QProcess>
 
+#include <unistd.h>
+
 namespace {
 
 struct Run {
@@ -98,6 +100,7 @@ private slots:
         writeWholeFile(file("memory.syx"), dumpOf(factoryImage()));
         writeWholeFile(file("damaged.syx"), damagedDump());
         writeWholeFile(file("short.bin"), QByteArray(100, '\x01'));
+        writeWholeFile(file("big.bin"), QByteArray(200000, '\x01')); // more than a dump carries
         writeWholeFile(file("backup"), dumpOf(factoryImage())); // a dump told by its content
         const auto *image = reinterpret_cast<const unsigned char *>(edited.constData());
         writeWholeFile(file("bank1.json"), export_readable_presets(image, {9, 10, 11, 12, 13, 14, 15, 16, 17}));
@@ -171,6 +174,15 @@ private slots:
         QTest::newRow("import, wrong count") << QStringList{"import", "bank1.json", "memory.bin", "--to", "001"} << 2
                                              << "" << "vektor-tool import: the document holds 9 presets and 1 slot "
                                                       "was given for them; give one slot for each preset\n";
+        QTest::newRow("encode more than a dump carries")
+            << QStringList{"encode", "big.bin", "none.bin"} << 2 << ""
+            << "vektor-tool encode: big.bin: holds 200000 bytes, more than the 131072 a dump can carry\n";
+        QTest::newRow("receive for ever")
+            << QStringList{"receive", "none.bin", "--port", "0", "--seconds", "1e10"} << 2 << ""
+            << "vektor-tool receive: --seconds takes a number of seconds above 0, at most 1000000000\n";
+        QTest::newRow("receive for no time")
+            << QStringList{"receive", "none.bin", "--port", "0", "--seconds", "nan"} << 2 << ""
+            << "vektor-tool receive: --seconds takes a number of seconds above 0, at most 1000000000\n";
         QTest::newRow("decode no data") << QStringList{"decode", "short.bin", "edited.bin"} << 2 << ""
                                         << "vektor-tool decode: short.bin: holds no data packet; edited.bin was "
                                            "left as it was\n";
@@ -195,6 +207,53 @@ private slots:
             QCOMPARE(readWholeFile(file("memory.syx")), dumpOf(factoryImage()));
             QVERIFY(!QFile::exists(file("none.bin")));
         }
+    }
+
+    // A result that did not reach standard output (a full disk) is trouble,
+    // whatever the command made of it.
+    void outputThatCannotBeWrittenIsTrouble_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("export") << QStringList{"export", "memory.bin"};
+        QTest::newRow("show") << QStringList{"show", "memory.bin"};
+        QTest::newRow("diff") << QStringList{"diff", "memory.bin", "edited.bin"};
+        QTest::newRow("verify") << QStringList{"verify", "memory.syx"};
+        QTest::newRow("help") << QStringList{"--help"};
+    }
+    void outputThatCannotBeWrittenIsTrouble()
+    {
+        QFETCH(QStringList, arguments);
+        if (!QFileInfo::exists("/dev/full"))
+            QSKIP("no /dev/full on this machine");
+        QProcess process;
+        process.setWorkingDirectory(folder);
+        process.setStandardOutputFile("/dev/full");
+        process.start(QStringLiteral(VEKTOR_TOOL), arguments);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 QString("vektor-tool: standard output could not be written (No space left on device)\n"));
+        QCOMPARE(process.exitCode(), 2);
+    }
+
+    // A history folder that cannot take the version: the command says so
+    // and still does its job. (The old file has a second name, so it is
+    // copied, and the copy passes a size limit the new memory does not.)
+    void unkeptVersionIsSaid()
+    {
+        writeWholeFile(file("edited.syx"), dumpOf(editedImage()));
+        QVERIFY(QDir(folder).mkdir("history"));
+        QVERIFY(writeWholeFile(file("memory.bin"), QByteArray(120000, 'x')));
+        QCOMPARE(::link(qPrintable(file("memory.bin")), qPrintable(file("second-name"))), 0);
+        Run run;
+        {
+            FileSizeLimit limit(100000);
+            run = tool({"decode", "edited.syx", "memory.bin"}, folder);
+        }
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.startsWith("vektor-tool decode: earlier versions of the memory file are not being kept: "),
+                 qPrintable(run.err));
+        QVERIFY2(run.err.contains("File too large"), qPrintable(run.err));
+        QCOMPARE(readWholeFile(file("memory.bin")), editedImage());
     }
 
     void encodeAndDecodeAreTheEditorsCodec()
@@ -307,6 +366,10 @@ private slots:
                                          << "presets[1].slot: \"300\" is not a preset number (001 to 299)";
         QTest::newRow("slot twice") << documentWith(presets, "presets/3/slot", "011")
                                     << "presets[3].slot: \"011\" is already the slot of presets[0]";
+        QTest::newRow("far beyond a byte") << documentWith(presets, "presets/3/programChanges/2/number", 1e300)
+                                           << "presets[3].programChanges[2].number: 1e+300 is not a byte";
+        QTest::newRow("far below a byte") << documentWith(presets, "presets/0/output", -1e300)
+                                          << "presets[0].output: -1e+300 is not a byte";
         QTest::newRow("whole memory short") << documentWith(whole, "presets", QJsonArray{})
                                             << "presets: holds 0 presets; a whole memory has 270";
     }

@@ -8,6 +8,7 @@
 #include "image_fixtures.h"
 #include "image_layout.h"
 #include "readable_form.h"
+#include "configuration_saves.h"
 #include "store.h"
 #include "test_support.h"
 #include "utility_support.h"
@@ -18,6 +19,7 @@
 #include "version_name.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -313,6 +315,66 @@ private slots:
             for (const QString &line : groups[g].lines)
                 joined << groups[g].heading + " " + line;
         QCOMPARE(joined, change_lines(compare_images(a, b), a, b));
+    }
+
+    // Choices read as the editor's lists name them, not as list positions.
+    void changeLinesNameTheChoices_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("line");
+        const int button3 = layout::buttonOffset(2);
+        QTest::newRow("function") << button3 + layout::button::kFunction << 3
+                                  << "button 3 function: preset -> instant access";
+        QTest::newRow("function no list shows") << button3 + layout::button::kFunction << 20
+                                                << "button 3 function: preset -> (20)";
+        QTest::newRow("action") << button3 + layout::button::kAction << 0
+                                << "button 3 action: alternate -> momentary";
+    }
+    void changeLinesNameTheChoices()
+    {
+        QFETCH(int, offset);
+        QFETCH(int, value);
+        QFETCH(QString, line);
+        const QByteArray before = factoryImage();
+        const QByteArray after = withByte(before, offset, char(value));
+        const auto *a = reinterpret_cast<const unsigned char *>(before.constData());
+        const auto *b = reinterpret_cast<const unsigned char *>(after.constData());
+        QCOMPARE(change_lines(compare_images(a, b), a, b), QStringList{line});
+    }
+
+    // An export over the configuration file replaces it like a save: the file
+    // as it was stays in the history.
+    void exportOverTheMemoryFileKeepsItsVersion()
+    {
+        QString error;
+        QVERIFY2(export_version(eveningEdits(), ExportFormat::MemoryFile, file_paths().configuration, "memory.bin",
+                                &error),
+                 qPrintable(error));
+        QCOMPARE(readWholeFile(file_paths().configuration), eveningEdits());
+        const QVector<HistoryVersion> versions = list_versions(file_paths().configuration);
+        QCOMPARE(versions.size(), 1);
+        QCOMPARE(versions.first().operation, QString("history-export"));
+        QCOMPARE(readWholeFile(versions.first().path), factoryImage());
+    }
+
+    // A clock set back: versions named later than now must not push out the
+    // one just kept.
+    void versionsFromTheFutureLeaveTheNewOne()
+    {
+        QDir().mkpath(historyOf());
+        const QDateTime future = QDateTime::currentDateTimeUtc().addYears(5);
+        for (int i = 0; i < kKeptVersions; ++i)
+            QVERIFY(writeWholeFile(historyOf() + "/" + version_file_name(future.addSecs(i), SaveOperation::Save,
+                                                                          "memory.bin"),
+                                   eveningEdits()));
+        const QString oldestFuture = versionFiles().first();
+        QVERIFY(save_configuration_bytes(eveningEdits(), SaveOperation::PresetSave));
+        const QStringList files = versionFiles();
+        QCOMPARE(files.size(), kKeptVersions);
+        QVERIFY(!files.contains(oldestFuture));
+        QVERIFY(std::any_of(files.begin(), files.end(),
+                            [](const QString &name) { return name.contains("_preset-save_"); }));
     }
 
     void exportFormats_data()

@@ -6,6 +6,7 @@
 #include "history_notice.h"
 #include "presetsdialog.h"
 #include "save_warning.h"
+#include "configuration_saves.h"
 #include "store.h"
 #include "utilitydialog.h"
 #include "window_icon.h"

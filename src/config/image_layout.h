@@ -1,7 +1,5 @@
 #pragma once
 
-#include "kestrel_layout.h"
-
 // Byte layout of the controller's memory, the one place that knows where
 // every field lives. Offsets inside a record are relative to the record.
 
@@ -15,7 +13,7 @@ constexpr int kPresetCount = 270;
 constexpr int kBankSize = 9; // presets are shown in banks of nine
 constexpr int kSystemSectionStart = 93532;
 constexpr int kSystemSectionSize = 187;
-constexpr int kSiblingImageSize = kestrel::kImageSize; // the Kestrel's memory
+constexpr int kSiblingImageSize = 59357; // the Kestrel's memory, which the store holds for its import
 
 // Name fields: 16 characters, then a terminator byte that readers force to 0.
 constexpr int kNameLength = 16;

@@ -16,4 +16,5 @@ enum class SaveOperation {
     Restore,        // a kept version put back
     ToolImport,     // vektor-tool import
     ToolDecode,     // vektor-tool decode
+    HistoryExport,  // a kept version exported over a memory file
 };

@@ -1,8 +1,6 @@
 #include "store.h"
 
-#include "default_image.h"
 #include "image_layout.h"
-#include "version_keeping.h"
 
 #include <cstring>
 #include <vector>
@@ -11,7 +9,6 @@ namespace {
 
 unsigned char *g_image = nullptr;
 unsigned char *g_sibling = nullptr;
-QString g_saveError;
 
 } // namespace
 
@@ -41,39 +38,6 @@ unsigned char *ensure_image()
 int load_image()
 {
     return read_file_bytes(ensure_image(), file_paths().configuration, layout::kImageSize);
-}
-
-// Every write of the configuration file passes here, so no replaced file
-// escapes the history.
-bool save_configuration_bytes(const QByteArray &bytes, SaveOperation operation)
-{
-    return write_keeping_version(file_paths().configuration, bytes, operation, &g_saveError);
-}
-
-bool save_image(SaveOperation operation)
-{
-    return save_configuration_bytes(
-        QByteArray::fromRawData(reinterpret_cast<const char *>(ensure_image()), layout::kImageSize), operation);
-}
-
-QString last_save_error()
-{
-    return g_saveError;
-}
-
-bool init_default_image()
-{
-    fill_default_image(ensure_image());
-    return save_image(SaveOperation::FactoryReset);
-}
-
-bool copy_preset(int from, int to)
-{
-    load_image();
-    unsigned char *image = ensure_image();
-    std::memmove(image + layout::presetOffset(to), image + layout::presetOffset(from),
-                 layout::kPresetRecordSize);
-    return save_image(SaveOperation::CopyPreset);
 }
 
 int load_sibling_image()

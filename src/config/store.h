@@ -1,7 +1,6 @@
 #pragma once
 
 #include "file_bytes.h"
-#include "save_operation.h"
 
 #include <QString>
 
@@ -30,21 +29,8 @@ inline unsigned char *config_image() { return ensure_image(); }
 // opened, in which case the image is left exactly as it was.
 int load_image();
 
-// Writes the whole image to the configuration file, all or nothing: a failed
-// write leaves the previous file as it was. Returns true when written; when
-// not, last_save_error() says why. The file as it was before is kept in the
-// history, under `operation`.
-bool save_image(SaveOperation operation = SaveOperation::Save);
-// The system's reason why the last save of the configuration file failed.
-QString last_save_error();
-// Replaces the configuration file with `bytes`, as save_image does with the image.
-bool save_configuration_bytes(const QByteArray &bytes, SaveOperation operation = SaveOperation::Save);
-
-// Builds the factory image in memory and saves it.
-bool init_default_image();
-
-// Reloads the file, copies preset record `from` over `to` (0..269) and saves.
-bool copy_preset(int from, int to);
+// The writes of the configuration file go through the one door above the
+// store and the history: configuration_saves.h.
 
 // Reads the Kestrel memory file into the sibling image, allocating it on first
 // success; bytes past a short file are zero. Returns the count read, or -1

@@ -1,5 +1,6 @@
 #include "save_warning.h"
 
+#include "configuration_saves.h"
 #include "store.h"
 
 #include <QCoreApplication>

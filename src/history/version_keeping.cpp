@@ -86,16 +86,21 @@ Link linkVersion(const QString &file, const QString &version)
 #endif
 }
 
-// Drops the oldest versions (of any file) beyond the number kept. Other
-// files in the folder are never touched.
-void prune(const QString &folder)
+// Drops the oldest versions (of any file) beyond the number kept, never
+// `justKept`: after the clock was set back, versions named later than now
+// would otherwise push each new one out the moment it is kept. Only names
+// this history makes are ordered (by their time); other files in the folder
+// are never touched.
+void prune(const QString &folder, const QString &justKept)
 {
     QDir dir(folder);
     QStringList names = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
     names.erase(std::remove_if(names.begin(), names.end(),
-                               [](const QString &name) { return !looks_like_version_file_name(name); }),
+                               [&](const QString &name) {
+                                   return name == justKept || !looks_like_version_file_name(name);
+                               }),
                 names.end());
-    for (int i = 0; i < names.size() - kKeptVersions; ++i)
+    for (int i = 0; i < names.size() - (kKeptVersions - 1); ++i)
         dir.remove(names.at(i));
 }
 
@@ -108,8 +113,10 @@ QString history_folder(const QString &configurationPath)
 
 void PendingVersion::commit()
 {
-    if (!m_path.isEmpty())
-        prune(QFileInfo(m_path).absolutePath());
+    if (!m_path.isEmpty()) {
+        const QFileInfo kept(m_path);
+        prune(kept.absolutePath(), kept.fileName());
+    }
     m_path.clear();
 }
 
@@ -205,16 +212,4 @@ void reset_history_problem()
     g_problemTold = false;
     g_pendingProblem.clear();
     g_tell = nullptr;
-}
-
-bool write_keeping_version(const QString &path, const QByteArray &bytes, SaveOperation operation, QString *error)
-{
-    PendingVersion kept = keep_version_before_replacing(path, bytes, operation);
-    if (!write_file(path, bytes, error)) {
-        // The file was not replaced, so it is no earlier version yet.
-        kept.discard();
-        return false;
-    }
-    kept.commit();
-    return true;
 }

@@ -7,9 +7,9 @@
 
 #include <functional>
 
-// The history of the configuration file: before the store replaces the file,
-// the file as it was is kept in the folder "history" beside it, byte for
-// byte, named by version_file_name(). The newest kKeptVersions stay.
+// The history of the configuration file: before the file is replaced (the
+// one door for that is memory_file_write.h), the file as it was is kept in
+// the folder "history" beside it, byte for byte, named by version_file_name(). The newest kKeptVersions stay.
 // Keeping a version never stops or fails a save: when it cannot be done,
 // the save goes on and the reason is told once per run.
 
@@ -38,11 +38,6 @@ private:
 // nothing when there is no file or `replacement` holds the same bytes.
 PendingVersion keep_version_before_replacing(const QString &path, const QByteArray &replacement,
                                              SaveOperation operation);
-
-// Replaces `path` with `bytes` whole (write_file), the file as it was kept
-// first; when the write fails, that version goes again. True when written.
-bool write_keeping_version(const QString &path, const QByteArray &bytes, SaveOperation operation,
-                           QString *error = nullptr);
 
 // On by default; benchmarks turn it off to time a bare save.
 void set_history_enabled(bool enabled);

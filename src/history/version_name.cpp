@@ -28,6 +28,7 @@ const OperationName kOperations[] = {
     {SaveOperation::Restore, "restore", QT_TRANSLATE_NOOP("History", "Restore")},
     {SaveOperation::ToolImport, "tool-import", QT_TRANSLATE_NOOP("History", "vektor-tool import")},
     {SaveOperation::ToolDecode, "tool-decode", QT_TRANSLATE_NOOP("History", "vektor-tool decode")},
+    {SaveOperation::HistoryExport, "history-export", QT_TRANSLATE_NOOP("History", "History, Export")},
 };
 
 } // namespace

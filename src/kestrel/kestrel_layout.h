@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image_layout.h"
+
 // Byte layout of the Kestrel's memory, the larger sibling controller. Its
 // per-preset and per-button entries share the Vektor's byte layout.
 
@@ -18,7 +20,8 @@ constexpr int kOutSize = 1;
 constexpr int kInSize = 1;
 constexpr int kSysexSize = 5;
 constexpr int kGlobalSize = 1037;
-constexpr int kImageSize = 59357;
+// The store holds it in a buffer of the size it knows.
+constexpr int kImageSize = layout::kSiblingImageSize;
 constexpr int kPresetCount = 180;
 
 constexpr int kNameLength = 16;

@@ -5,6 +5,7 @@
 #include "preset_list.h"
 #include "presetlibrarymodel.h"
 #include "readable_form.h"
+#include "save_file_dialog.h"
 #include "store.h"
 
 #include <QCoreApplication>
@@ -39,13 +40,11 @@ void exportRecords(QWidget *parent, const PresetLibraryModel &model, const QVect
 {
     if (records.isEmpty())
         return;
-    QString path = QFileDialog::getSaveFileName(parent, Text::tr("Export Presets"),
-                                                folderOfConfiguration() + QLatin1Char('/') + suggestedName,
-                                                Text::tr("Readable presets (*.json)"));
+    const QString path = ask_save_path(parent, Text::tr("Export Presets"),
+                                       folderOfConfiguration() + QLatin1Char('/') + suggestedName,
+                                       {{Text::tr("Readable presets (*.json)"), QStringLiteral("json")}});
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive))
-        path += QLatin1String(".json");
     QString error;
     if (!write_file(path, export_readable_presets(model.image(), records), &error))
         QMessageBox::warning(parent, parent->windowTitle(),

@@ -11,8 +11,10 @@
 #include "preset_summary.h"
 #include "presetlibrarymodel.h"
 #include "presettabledelegate.h"
+#include "save_file_dialog.h"
 #include "save_warning.h"
 #include "setlist.h"
+#include "configuration_saves.h"
 #include "store.h"
 
 #include <QAction>
@@ -268,13 +270,11 @@ void librarydialog::pasteCopied()
 void librarydialog::printSetlist()
 {
     const QFileInfo configuration(file_paths().configuration);
-    QString path = QFileDialog::getSaveFileName(this, tr("Save the Setlist"),
-                                                configuration.absolutePath() + QStringLiteral("/setlist.pdf"),
-                                                tr("PDF files (*.pdf)"));
+    const QString path = ask_save_path(this, tr("Save the Setlist"),
+                                       configuration.absolutePath() + QStringLiteral("/setlist.pdf"),
+                                       {{tr("PDF files (*.pdf)"), QStringLiteral("pdf")}});
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        path += QLatin1String(".pdf");
     const Setlist setlist = make_setlist(m_model->image(), tr("Setlist of %1").arg(configuration.fileName()));
     QString error;
     if (!write_file(path, setlist.pdf, &error)) {
@@ -292,14 +292,16 @@ bool librarydialog::save()
     if (!m_model->differsFromFile())
         return true;
     const QString path = file_paths().configuration;
-    if (!backup_configuration_file()) {
-        warn(tr("Couldn't keep a copy of %1 as %2, so nothing was saved. Your changes are still here.")
-                 .arg(path, configuration_backup_path()));
+    const QByteArray edited(reinterpret_cast<const char *>(m_model->image()), kImageSize);
+    if (!save_configuration_bytes(edited, SaveOperation::LibrarySave, KeepBackup::Yes)) {
+        if (last_save_failed_at_backup())
+            warn(tr("Couldn't keep a copy of %1 as %2, so nothing was saved. Your changes are still here.")
+                     .arg(path, configuration_backup_path()));
+        else
+            warn_configuration_not_saved(this);
         return false;
     }
     std::memcpy(config_image(), m_model->image(), kImageSize);
-    if (!save_image_or_warn(this, SaveOperation::LibrarySave))
-        return false;
     m_model->markSaved();
     updateControls();
     return true;

@@ -66,5 +66,16 @@ bool PortWatch::present()
 
 QString midi_port_name(RtMidi &midi, unsigned index)
 {
-    return QString::fromLatin1(midi.getPortName(index).c_str());
+    return QString::fromStdString(midi.getPortName(index));
+}
+
+int port_index_named(RtMidi &midi, unsigned chosen, const QString &name)
+{
+    const unsigned count = midi.getPortCount();
+    if (chosen < count && midi_port_name(midi, chosen) == name)
+        return int(chosen);
+    for (unsigned i = 0; i < count; ++i)
+        if (midi_port_name(midi, i) == name)
+            return int(i);
+    return -1;
 }

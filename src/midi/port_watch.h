@@ -32,5 +32,12 @@ private:
     std::unique_ptr<ServerWatch> server;
 };
 
-// The name RtMidi gives port `index`, as the editor shows it.
+// The name RtMidi gives port `index`, as the editor shows it. MIDI systems
+// name their ports in UTF-8 ("Übungsraum", "ギター").
 QString midi_port_name(RtMidi &midi, unsigned index);
+
+// The number that port `name` has now. An interface plugged in or out while
+// the user chose renumbers the ports after it, so a port is opened by the
+// name that was chosen: `chosen` while it still carries that name (two ports
+// may share one), else the first port of that name; -1 when none has it.
+int port_index_named(RtMidi &midi, unsigned chosen, const QString &name);

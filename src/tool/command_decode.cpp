@@ -3,7 +3,7 @@
 #include "tool_command.h"
 
 #include "dump_codec.h"
-#include "memory_output.h"
+#include "memory_file_write.h"
 
 namespace {
 
@@ -28,8 +28,9 @@ int run(const QStringList &arguments)
     // A dump with no data would wipe OUT.
     if (decoded.isEmpty())
         return line.fail(QStringLiteral("%1: holds no data packet; %2 was left as it was").arg(in, out));
-    if (!write_memory_file(out, decoded, SaveOperation::ToolDecode))
-        return line.fail(QStringLiteral("%1: cannot be written").arg(out));
+    const MemoryFileWrite write = replace_memory_file(out, decoded, SaveOperation::ToolDecode);
+    if (!write.written())
+        return line.fail(QStringLiteral("%1: cannot be written (%2)").arg(out, write.reason));
     return exitcode::kDone;
 }
 

@@ -8,7 +8,7 @@
 #include "image_compare.h"
 #include "image_layout.h"
 #include "memory_input.h"
-#include "memory_output.h"
+#include "memory_file_write.h"
 #include "preset_list.h"
 #include "readable_form.h"
 #include "store.h"
@@ -73,11 +73,13 @@ int run(const QStringList &arguments)
     if (!imported.ok())
         return line.fail(imported.error);
 
-    if (!backup_file(memoryPath))
-        return line.fail(QStringLiteral("%1: cannot be written, so %2 was left as it was")
-                             .arg(backup_path(memoryPath), memoryPath));
-    if (!write_memory_file(memoryPath, imported.image, SaveOperation::ToolImport))
-        return line.fail(QStringLiteral("%1: cannot be written").arg(memoryPath));
+    const MemoryFileWrite write =
+        replace_memory_file(memoryPath, imported.image, SaveOperation::ToolImport, KeepBackup::Yes);
+    if (write.failure == MemoryFileWrite::Failure::Backup)
+        return line.fail(QStringLiteral("%1: cannot be written (%3), so %2 was left as it was")
+                             .arg(backup_path(memoryPath), memoryPath, write.reason));
+    if (!write.written())
+        return line.fail(QStringLiteral("%1: cannot be written (%2)").arg(memoryPath, write.reason));
     if (!current.isEmpty())
         print_line(memoryPath + QStringLiteral(": ") +
                    change_summary(compare_images(image_bytes(current), image_bytes(imported.image))));

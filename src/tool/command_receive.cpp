@@ -45,13 +45,16 @@ int run(const QStringList &arguments)
         return exitCode;
     if (!line.parser.isSet(port))
         return line.fail(QStringLiteral("needs --port; \"vektor-tool ports\" lists them"));
-    int limitMs = -1;
+    qint64 limitMs = -1;
     if (line.parser.isSet(seconds)) {
+        // Checked as the number it is: a huge one must not reach an integer.
+        constexpr double kLongestSeconds = 1e9;
         bool ok = false;
         const double value = line.parser.value(seconds).toDouble(&ok);
-        if (!ok || value <= 0)
-            return line.fail(QStringLiteral("--seconds takes a number of seconds above 0"));
-        limitMs = int(value * 1000);
+        if (!ok || !(value > 0) || value > kLongestSeconds)
+            return line.fail(QStringLiteral("--seconds takes a number of seconds above 0, at most %1")
+                                 .arg(qint64(kLongestSeconds)));
+        limitMs = qint64(value * 1000);
     }
     const QString out = line.positional().at(0);
 
@@ -68,7 +71,9 @@ int run(const QStringList &arguments)
         if (!chosen.ok())
             return line.fail(chosen.error);
         portName = chosen.name;
-        midi.in->openPort(chosen.index, "RtMidi Input");
+        QString error;
+        if (!open_chosen_port(*midi.in, chosen, "input", &error))
+            return line.fail(error);
         midi.in->setCallback(reception_input_callback);
         midi.in->setErrorCallback(reception_error_callback);
         midi.in->ignoreTypes(false, true, true);

@@ -80,9 +80,8 @@ int run(const QStringList &arguments)
         if (!chosen.ok())
             return line.fail(chosen.error);
         portName = chosen.name;
-        midi.out->openPort(chosen.index, "RtMidi Output");
-        if (!midi.out->isPortOpen())
-            return line.fail(QStringLiteral("couldn't open the output %1").arg(portName));
+        if (!open_chosen_port(*midi.out, chosen, "output", &error))
+            return line.fail(error);
 
         SysexSender sender(*midi.out);
         QObject::connect(&sender, &SysexSender::waiting,

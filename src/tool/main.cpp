@@ -4,6 +4,8 @@
 
 #include "tool_command.h"
 
+#include "version_keeping.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -39,15 +41,23 @@ int main(int argc, char *argv[])
     const QString first = arguments.value(1);
     if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
         print_bytes(toolHelp().toUtf8());
-        return exitcode::kDone;
+        return finish_output(exitcode::kDone);
     }
     if (first == QLatin1String("--version")) {
         print_line(QStringLiteral("vektor-tool %1").arg(QCoreApplication::applicationVersion()));
-        return exitcode::kDone;
+        return finish_output(exitcode::kDone);
     }
-    for (const ToolCommand &command : tool_commands())
-        if (first == QLatin1String(command.name))
-            return command.run(arguments.mid(1));
+    for (const ToolCommand &command : tool_commands()) {
+        if (first != QLatin1String(command.name))
+            continue;
+        // A memory file replaced without its earlier version kept must not
+        // pass unsaid; the command still does its job.
+        on_history_problem([&command](const QString &reason) {
+            std::fprintf(stderr, "vektor-tool %s: earlier versions of the memory file are not being kept: %s\n",
+                         command.name, reason.toUtf8().constData());
+        });
+        return finish_output(command.run(arguments.mid(1)));
+    }
     if (first.isEmpty())
         std::fputs("vektor-tool: no command given; \"vektor-tool --help\" lists them\n", stderr);
     else

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstring>
 
 namespace {
 
@@ -70,6 +71,22 @@ ChosenPort choose_port(RtMidi &midi, const QString &spec, const char *direction)
         : QStringLiteral("\"%1\" names %2 %3 ports (%4); give more of the name or the number")
               .arg(spec).arg(matches.size()).arg(QLatin1String(direction), matches.join(QStringLiteral(", ")));
     return chosen;
+}
+
+bool open_chosen_port(RtMidi &midi, const ChosenPort &chosen, const char *direction, QString *error)
+{
+    const int index = port_index_named(midi, chosen.index, chosen.name);
+    if (index < 0) {
+        *error = QStringLiteral("the %1 %2 is no longer there").arg(QLatin1String(direction), chosen.name);
+        return false;
+    }
+    const bool output = std::strcmp(direction, "output") == 0;
+    midi.openPort(unsigned(index), output ? "RtMidi Output" : "RtMidi Input");
+    if (!midi.isPortOpen()) {
+        *error = QStringLiteral("couldn't open the %1 %2").arg(QLatin1String(direction), chosen.name);
+        return false;
+    }
+    return true;
 }
 
 void catch_interrupt()

@@ -33,6 +33,11 @@ struct ChosenPort {
 // or a part of one that names a single port. `direction` is "output" or "input".
 ChosenPort choose_port(RtMidi &midi, const QString &spec, const char *direction);
 
+// Opens the port `chosen` names, by its name: a port plugged in or out since
+// it was chosen renumbers the others. False, with `error`, when that name is
+// gone.
+bool open_chosen_port(RtMidi &midi, const ChosenPort &chosen, const char *direction, QString *error);
+
 // Stops a long transfer between two messages: the first Ctrl-C (SIGINT or
 // SIGTERM) is only noted, for the command to poll.
 void catch_interrupt();

@@ -5,7 +5,9 @@
 #include "image_bytes.h"
 #include "image_compare.h"
 #include "save_warning.h"
+#include "configuration_saves.h"
 #include "store.h"
+#include "save_file_dialog.h"
 #include "version_export.h"
 #include "version_keeping.h"
 #include "version_list_model.h"
@@ -165,23 +167,17 @@ void historydialog::on_exportButton_clicked()
     if (rows.size() != 1)
         return;
     const QFileInfo configuration(file_paths().configuration);
-    const QString memoryFilter = tr("Memory file (*.bin)");
-    const QString dumpFilter = tr("SysEx dump (*.syx)");
-    const QString readableFilter = tr("Readable form (*.json)");
     const QString suggested =
         configuration.absolutePath() + QLatin1Char('/') + configuration.completeBaseName()
         + m_versions->version(rows[0]).replacedAt.toLocalTime().toString(QStringLiteral("-yyyyMMdd-HHmmss"));
-    QString filter = memoryFilter;
-    QString path = QFileDialog::getSaveFileName(this, tr("Export version"), suggested,
-                                                QStringList{memoryFilter, dumpFilter, readableFilter}.join(";;"),
-                                                &filter);
-    if (path.isEmpty())
-        return;
     // The name's ending says the kind; a name without a known ending gets
     // the one of the kind chosen in the dialog.
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != "bin" && suffix != "syx" && suffix != "json")
-        path += filter == dumpFilter ? ".syx" : filter == readableFilter ? ".json" : ".bin";
+    const QString path = ask_save_path(this, tr("Export version"), suggested,
+                                       {{tr("Memory file (*.bin)"), QStringLiteral("bin")},
+                                        {tr("SysEx dump (*.syx)"), QStringLiteral("syx")},
+                                        {tr("Readable form (*.json)"), QStringLiteral("json")}});
+    if (path.isEmpty())
+        return;
     QString reason;
     if (!export_version(m_versions->versionBytes(rows[0]), export_format_for(path), path, configuration.fileName(),
                         &reason))

@@ -32,3 +32,13 @@ int midiportsdialog::currentOutputIndex() const
 {
     return ui->outputPortsComboBox->currentIndex();
 }
+
+QString midiportsdialog::currentInputName() const
+{
+    return ui->inputPortsComboBox->currentText();
+}
+
+QString midiportsdialog::currentOutputName() const
+{
+    return ui->outputPortsComboBox->currentText();
+}

@@ -20,6 +20,10 @@ public:
     void addOutputPort(const QString &name);
     int currentInputIndex() const;
     int currentOutputIndex() const;
+    // The names chosen: what a transfer opens, whatever number the port has
+    // by then.
+    QString currentInputName() const;
+    QString currentOutputName() const;
 
 private:
     Ui::midiportsdialog *ui;

@@ -2,6 +2,7 @@
 #include "ui_utilitydialog.h"
 
 #include "backup.h"
+#include "configuration_saves.h"
 #include "change_preview.h"
 #include "dump_codec.h"
 #include "dump_verify.h"
@@ -54,10 +55,7 @@ utilitydialog::utilitydialog(QWidget *parent)
     connect(receptionTimer, &QTimer::timeout, this, &utilitydialog::update);
     receptionTimer->start(kReceptionRefreshMs);
 
-    ui->labelReceivedBytes->hide();
-    ui->labelReceivedPackets->hide();
-    ui->pushButtonStopReception->hide();
-    ui->labelInputPortName->hide();
+    setReceptionShown(false);
 
     MidiSystem midi = create_midi_system();
     midiOut = std::move(midi.out);
@@ -114,10 +112,11 @@ void utilitydialog::on_copyPresetPushButton_clicked()
 
 void utilitydialog::on_factoryResetPushButton_clicked()
 {
-    if (!keepBackup(QStringLiteral("Factory Reset")))
-        return;
-    if (!init_default_image())
-        warn_configuration_not_saved(this);
+    if (!init_default_image(KeepBackup::Yes)) {
+        warnNotReplaced(QStringLiteral("Factory Reset"));
+        if (last_save_failed_at_backup())
+            return;
+    }
     fillPresetLists(config_image());
 }
 
@@ -138,16 +137,16 @@ bool utilitydialog::reportDecodeFailure(int result, const QString &title, const 
     }
 }
 
-// Keeps the configuration file as it is beside it before it is replaced
-// wholesale; false (after telling the user) when that is not possible.
-bool utilitydialog::keepBackup(const QString &title)
+// Tells why the configuration file was not replaced: the copy kept beside
+// it first, or the file itself, could not be written.
+void utilitydialog::warnNotReplaced(const QString &title)
 {
-    QString reason;
-    if (backup_configuration_file(&reason))
-        return true;
+    if (!last_save_failed_at_backup()) {
+        warn_configuration_not_saved(this);
+        return;
+    }
     warn(title, tr("Couldn't keep a copy of %1 as %2 (%3), so it was left unchanged.")
-                    .arg(file_paths().configuration, configuration_backup_path(), reason));
-    return false;
+                    .arg(file_paths().configuration, configuration_backup_path(), last_save_error()));
 }
 
 // Decodes `dumpPath` over the configuration file. A dump that disagrees with
@@ -176,11 +175,9 @@ bool utilitydialog::replaceConfigurationWithDump(const QString &dumpPath, const 
             != QMessageBox::Yes)
             return false;
     }
-    if (!keepBackup(title))
-        return false;
-    if (save_configuration_bytes(decoded, operation))
+    if (save_configuration_bytes(decoded, operation, KeepBackup::Yes))
         return true;
-    warn_configuration_not_saved(this);
+    warnNotReplaced(title);
     return false;
 }
 
@@ -237,10 +234,13 @@ void utilitydialog::on_pushButton_Convert_clicked()
             != QMessageBox::Yes)
             return;
     }
-    if (!keepBackup(title))
-        return;
-    import_kestrel_image(sibling_image(), config_image());
-    if (!save_image(SaveOperation::KestrelImport))
-        warn_configuration_not_saved(this);
+    QByteArray imported(reinterpret_cast<const char *>(config_image()), layout::kImageSize);
+    import_kestrel_image(sibling_image(), reinterpret_cast<unsigned char *>(imported.data()));
+    if (!save_configuration_bytes(imported, SaveOperation::KestrelImport, KeepBackup::Yes)) {
+        warnNotReplaced(title);
+        if (last_save_failed_at_backup())
+            return;
+    }
+    std::memcpy(config_image(), imported.constData(), layout::kImageSize);
     fillPresetLists(config_image());
 }

@@ -54,7 +54,9 @@ private:
     // Lists the ports of one direction in `ports`; false when there are none.
     bool listOutputPorts(midiportsdialog &ports);
     bool listInputPorts(midiportsdialog &ports);
-    void startReception(midiportsdialog &ports);
+    void startReception(std::uint8_t index, const QString &name);
+    bool receptionRunning() const;
+    void setReceptionShown(bool shown);
     void encodeAndSend(const QString &sourcePath, const QString &dumpPath, const QString &title);
     void playDumpFile(const QString &path);
     void sendFinished(SysexSender::Outcome outcome);
@@ -62,7 +64,7 @@ private:
     void reportLostOutput(const QString &path, int sent, int total);
     void renewMidiSystemWhenIdle();
     bool reportDecodeFailure(int result, const QString &title, const QString &dumpPath);
-    bool keepBackup(const QString &title);
+    void warnNotReplaced(const QString &title);
     bool replaceConfigurationWithDump(const QString &dumpPath, const QString &title, SaveOperation operation);
     void reportCancelledSend(const QString &path, int sent, int total);
 

@@ -105,6 +105,10 @@ void utilitydialog::on_pushButton_UpdateFirmware_clicked()
 // written once the user has chosen the port: Cancel leaves every file as it was.
 void utilitydialog::encodeAndSend(const QString &sourcePath, const QString &dumpPath, const QString &title)
 {
+    if (receptionRunning()) {
+        warn(title, tr("A reception is running: press Stop first."));
+        return;
+    }
     if (QFileInfo(sourcePath).size() > dump::kMaxSourceBytes) {
         warn(title, tr("%1 is larger than %2 bytes, more than one dump can carry: nothing was sent.")
                         .arg(sourcePath).arg(dump::kMaxSourceBytes));
@@ -148,6 +152,13 @@ void utilitydialog::encodeAndSend(const QString &sourcePath, const QString &dump
             warn(kOutputsTitle, tr("Output port is in use.\n"));
             return;
         }
+        const int index = port_index_named(*midiOut, outputPortIndex, ports.currentOutputName());
+        if (index < 0) {
+            warn(kOutputsTitle, tr("The MIDI output %1 is no longer there (an interface was plugged in or out "
+                                   "meanwhile): nothing was sent.\n").arg(ports.currentOutputName()));
+            return;
+        }
+        outputPortIndex = std::uint8_t(index);
         std::printf("Opening port %d\n", outputPortIndex);
         std::fflush(stdout);
         midiOut->openPort(outputPortIndex, "RtMidi Output");
@@ -179,7 +190,7 @@ void utilitydialog::playDumpFile(const QString &path)
         warn(kOutputsTitle, QString::fromStdString(error.getMessage()));
         return;
     }
-    std::printf("Using MIDI out: %s\n", portName.toLatin1().constData());
+    std::printf("Using MIDI out: %s\n", portName.toUtf8().constData());
     std::fflush(stdout);
 
     QProgressBar *progress = ui->progressBar_SysEx;
@@ -309,6 +320,12 @@ void utilitydialog::reportCancelledSend(const QString &path, int sent, int total
 
 void utilitydialog::on_pushButton_ReceiveDump_clicked()
 {
+    // A second reception would reset the count under the running one and
+    // open its port again.
+    if (receptionRunning()) {
+        warn(QStringLiteral("Receive Dump"), tr("A reception is running: press Stop to end it first."));
+        return;
+    }
     inputPortIndex = 255;
     outputPortIndex = 255;
     reset_reception();
@@ -323,22 +340,27 @@ void utilitydialog::on_pushButton_ReceiveDump_clicked()
         const bool hasInput = listInputPorts(*ports);
         if (ports->exec() != QDialog::Accepted)
             return;
-        ui->labelReceivedBytes->show();
-        ui->labelReceivedPackets->show();
-        ui->pushButtonStopReception->show();
-        ui->labelInputPortName->show();
+        int index = -1;
+        if (hasInput) {
+            index = port_index_named(*midiIn, unsigned(ports->currentInputIndex()), ports->currentInputName());
+            if (index < 0) {
+                warn(kInputsTitle, tr("The MIDI input %1 is no longer there (an interface was plugged in or out "
+                                      "meanwhile): nothing is being recorded.\n").arg(ports->currentInputName()));
+                return;
+            }
+        }
+        setReceptionShown(true);
         if (hasInput)
-            startReception(*ports);
+            startReception(std::uint8_t(index), ports->currentInputName());
     } catch (RtMidiError &error) {
         printError(error);
         warn(kInputsTitle, QString::fromStdString(error.getMessage()));
     }
 }
 
-void utilitydialog::startReception(midiportsdialog &ports)
+void utilitydialog::startReception(std::uint8_t index, const QString &name)
 {
-    inputPortIndex = std::uint8_t(ports.currentInputIndex());
-    const QString name = midi_port_name(*midiIn, inputPortIndex);
+    inputPortIndex = index;
     ui->labelInputPortName->setText(QStringLiteral("%1 - %2").arg(inputPortIndex).arg(name));
     std::printf("Opening port %d\n", inputPortIndex);
     std::fflush(stdout);
@@ -347,6 +369,27 @@ void utilitydialog::startReception(midiportsdialog &ports)
     midiIn->setErrorCallback(reception_error_callback);
     midiIn->ignoreTypes(false, true, true);
     receptionWatch = std::make_unique<PortWatch>(*midiIn, name);
+}
+
+bool utilitydialog::receptionRunning() const
+{
+    return !ui->pushButtonStopReception->isHidden();
+}
+
+// While a reception runs, the other transfers wait: a send would write the
+// dump file the reception is about to save, and a second reception would
+// take over its port.
+void utilitydialog::setReceptionShown(bool shown)
+{
+    ui->labelReceivedBytes->setVisible(shown);
+    ui->labelReceivedPackets->setVisible(shown);
+    ui->pushButtonStopReception->setVisible(shown);
+    ui->labelInputPortName->setVisible(shown);
+    const QString why = shown ? tr("A reception is running: press Stop first.") : QString();
+    for (QPushButton *transfer : {ui->pushButton_ReceiveDump, ui->pushButton_SendSysEx, ui->pushButton_UpdateFirmware}) {
+        transfer->setEnabled(!shown);
+        transfer->setToolTip(why);
+    }
 }
 
 void utilitydialog::update()
@@ -377,13 +420,11 @@ void utilitydialog::on_pushButtonStopReception_clicked()
     const int count = received_byte_count();
     const int dropped = dropped_byte_count();
     QString reason;
-    const int saved = write_file_bytes(reception_bytes(), dumpPath, count, &reason);
+    // An empty recording never replaces the last one.
+    const int saved = count > 0 ? write_file_bytes(reception_bytes(), dumpPath, count, &reason) : 0;
     reset_reception();
     packetTally.reset();
-    ui->labelReceivedBytes->hide();
-    ui->labelReceivedPackets->hide();
-    ui->pushButtonStopReception->hide();
-    ui->labelInputPortName->hide();
+    setReceptionShown(false);
 
     const QString title = QStringLiteral("Receive Dump");
     const QString config = file_paths().configuration;

@@ -8,6 +8,7 @@
 #include "image_fixtures.h"
 #include "image_layout.h"
 #include "mainwindow.h"
+#include "configuration_saves.h"
 #include "store.h"
 #include "test_support.h"
 #include "utility_support.h"

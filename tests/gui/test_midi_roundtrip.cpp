@@ -11,6 +11,7 @@
 #include "fields.h"
 #include "image_layout.h"
 #include "reception_buffer.h"
+#include "configuration_saves.h"
 #include "store.h"
 #include "utilitydialog.h"
 

@@ -3,6 +3,7 @@
 
 #include "presets_support.h"
 #include "presetsdialog.h"
+#include "configuration_saves.h"
 #include "store.h"
 
 #include <QTest>

@@ -5,6 +5,7 @@
 #include "presetsdialog.h"
 #include "fields.h"
 #include "image_layout.h"
+#include "configuration_saves.h"
 #include "store.h"
 
 #include <QCheckBox>

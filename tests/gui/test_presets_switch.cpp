@@ -8,6 +8,7 @@
 #include "overridesdialog.h"
 #include "presetsdialog.h"
 #include "image_layout.h"
+#include "configuration_saves.h"
 #include "store.h"
 
 #include <QComboBox>

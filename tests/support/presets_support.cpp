@@ -1,6 +1,7 @@
 #include "presets_support.h"
 
 #include "image_layout.h"
+#include "configuration_saves.h"
 #include "store.h"
 
 #include <QDir>

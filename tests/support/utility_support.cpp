@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "presetsdialog.h"
 #include "reception_buffer.h"
+#include "configuration_saves.h"
 #include "store.h"
 #include "utilitydialog.h"
 

@@ -11,9 +11,12 @@
 // this one serves many: each line read on standard input forks a saver that
 // writes its process id on standard output ("saving PID") and saves until it
 // dies; once it has died the server writes how ("killed SIGNAL" or
-// "exited CODE"). End of input ends the server.
+// "exited CODE"). A line "measure" forks a saver that makes kMeasuredTurns
+// saves and exits: the test times that uncut round to spread its kills over
+// the saves on this machine, whatever its load. End of input ends the server.
 
 #include "image_layout.h"
+#include "configuration_saves.h"
 #include "store.h"
 #include "version_keeping.h"
 #include "version_listing.h"
@@ -41,7 +44,10 @@ void say(const std::string &line)
 
 enum class Mode { Save, Library, Restore };
 
-[[noreturn]] void saveForever(unsigned char *image, Mode mode)
+constexpr unsigned long kMeasuredTurns = 6;
+
+// Saves until killed, or `turns` times when given.
+[[noreturn]] void saveForever(unsigned char *image, Mode mode, unsigned long turns = 0)
 {
     say("saving " + std::to_string(getpid()));
     // The dialog reads the chosen version whole before it asks and writes it
@@ -55,11 +61,13 @@ enum class Mode { Save, Library, Restore };
             _exit(4);
     }
     for (unsigned long turn = 0;; ++turn) {
+        if (turns > 0 && turn == turns)
+            _exit(0);
         std::memset(image, turn % 2 ? 0xBB : 0xAA, layout::kImageSize);
         if (mode == Mode::Save) {
             save_image();
         } else if (mode == Mode::Library) {
-            save_image(SaveOperation::LibrarySave);
+            save_image(SaveOperation::LibrarySave, KeepBackup::Yes);
         } else {
             save_configuration_bytes(versions[turn % 2], SaveOperation::Restore);
         }
@@ -81,7 +89,8 @@ int main(int argc, char *argv[])
         if (saver < 0)
             return 1;
         if (saver == 0)
-            saveForever(image, mode == "restore" ? Mode::Restore : mode == "library" ? Mode::Library : Mode::Save);
+            saveForever(image, mode == "restore" ? Mode::Restore : mode == "library" ? Mode::Library : Mode::Save,
+                        std::strncmp(request, "measure", 7) == 0 ? kMeasuredTurns : 0);
         int status = 0;
         if (waitpid(saver, &status, 0) != saver)
             return 1;

@@ -11,6 +11,7 @@
 #include "mainwindow.h"
 #include "overridesdialog.h"
 #include "presetsdialog.h"
+#include "configuration_saves.h"
 #include "store.h"
 #include "utilitydialog.h"
 
