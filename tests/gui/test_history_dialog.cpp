@@ -21,6 +21,8 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -195,6 +197,32 @@ private slots:
         answerFileDialog(path);
         click(dialog, "exportButton");
         QCOMPARE(readWholeFile(path), dumpOf(editedImage()));
+    }
+
+    // A bare name gets its ending before the question whether to replace
+    // the file of that name: an existing x.bin is never replaced unasked.
+    void exportSettlesTheEndingBeforeAsking()
+    {
+        QVERIFY(save_configuration_bytes(editedImage(1), SaveOperation::PresetSave));
+        historydialog dialog;
+        selectRows(dialog, {0});
+        const QString bare = home->path() + "/x";
+        QVERIFY(writeWholeFile(bare + ".bin", "keep me"));
+        QString question;
+        whenModal<QFileDialog>([&](QFileDialog *files) {
+            whenModal<QMessageBox>([&](QMessageBox *box) {
+                question = box->text();
+                box->button(QMessageBox::No)->click();
+            });
+            files->setDirectory(home->path());
+            files->findChild<QLineEdit *>("fileNameEdit")->setText(bare);
+            QMetaObject::invokeMethod(files, "accept");
+            if (files->isVisible())
+                files->reject();
+        });
+        click(dialog, "exportButton");
+        QVERIFY2(question.contains("x.bin already exists"), qPrintable(question));
+        QCOMPARE(readWholeFile(bare + ".bin"), QByteArray("keep me"));
     }
 
     void opensFromTheUtilityDialog()

@@ -11,7 +11,11 @@
 #include "utilitydialog.h"
 
 #include <QLabel>
+#include <QMetaObject>
 #include <QPushButton>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -39,6 +43,9 @@ private slots:
     void outputChosenByPosition_data();
     void outputChosenByPosition();
     void inputChosenByPosition();
+    void portsChangedWhileChoosing_data();
+    void portsChangedWhileChoosing();
+    void receptionRefusesTheOtherTransfers();
     void noPortsWarn();
 };
 
@@ -131,6 +138,112 @@ void TestMidiPorts::inputChosenByPosition()
     QCOMPARE(readWholeFile(file_paths().dump), QByteArray::fromHex("90407f804000"));
 }
 
+// An interface pulled while the port dialog is open renumbers the ports
+// after it: the dump goes to the port chosen by name, or nowhere.
+void TestMidiPorts::portsChangedWhileChoosing_data()
+{
+    QTest::addColumn<bool>("chosenPulled");
+    QTest::newRow("a port before the chosen one pulled") << false;
+    QTest::newRow("the chosen port pulled") << true;
+}
+
+void TestMidiPorts::portsChangedWhileChoosing()
+{
+    QFETCH(bool, chosenPulled);
+    TempHome home;
+    prepare_editor_home(home);
+    QVERIFY(writeWholeFile(file_paths().configuration, "abc"));
+    std::vector<std::unique_ptr<PeerInput>> peers;
+    // Port names are UTF-8, as the MIDI systems give them.
+    for (const char *client : {"vektor-plug-a", "vektor-plug-\xc3\x9c" "bungsraum", "vektor-plug-c"})
+        peers.push_back(std::make_unique<PeerInput>(client, "in"));
+    RtMidiOut lister(RtMidi::UNIX_JACK, "vektor-ports-lister");
+    const QStringList systemOrder = portsOf(lister);
+    QCOMPARE(systemOrder.size(), 3);
+    const QString chosen = systemOrder[1];
+    const QString pulled = systemOrder[chosenPulled ? 1 : 0];
+    PeerInput *chosenPeer = nullptr;
+    PeerInput *thirdPeer = nullptr;
+
+    utilitydialog dialog(nullptr);
+    dialog.show();
+    auto ports = std::make_shared<SeenPorts>();
+    auto gone = std::make_shared<SeenBox>();
+    std::vector<ModalStep> steps{answerPortDialogStep(ports, -1, 1, QDialog::Accepted, [&] {
+        for (auto &peer : peers)
+            if (peer && peer->portName() == pulled)
+                peer.reset();
+        QTRY_COMPARE(portsOf(lister).size(), 2);
+    })};
+    if (chosenPulled)
+        steps.push_back(acceptMessageBoxStep(gone));
+    handleModalsInTurn(steps);
+    for (auto &peer : peers) {
+        if (peer && peer->portName() == chosen)
+            chosenPeer = peer.get();
+        else if (peer && peer->portName() == systemOrder[2])
+            thirdPeer = peer.get();
+    }
+    QByteArray trace;
+    {
+        StdoutCapture capture;
+        click(dialog, "pushButton_SendSysEx");
+        QVERIFY(waitUntilSendEnds(dialog));
+        trace = capture.text();
+    }
+    QVERIFY(ports->shown);
+    QVERIFY(thirdPeer);
+    if (chosenPulled) {
+        QVERIFY(gone->shown);
+        QCOMPARE(gone->text, QString("The MIDI output %1 is no longer there (an interface was plugged in or out "
+                                     "meanwhile): nothing was sent.\n").arg(chosen));
+        QVERIFY(!trace.contains("Opening port"));
+        QTest::qWait(300);
+    } else {
+        QVERIFY(chosenPeer);
+        QVERIFY2(trace.contains("Opening port 0\n"), trace.constData());
+        QTRY_COMPARE(chosenPeer->messageCount(), 3);
+    }
+    QCOMPARE(thirdPeer->messageCount(), 0);
+}
+
+// A second reception would reset the running one's count and open its port
+// again; a send would write the dump file it is about to save.
+void TestMidiPorts::receptionRefusesTheOtherTransfers()
+{
+    TempHome home;
+    prepare_editor_home(home);
+    PeerOutput controller("vektor-ports-running", "out");
+    utilitydialog dialog(nullptr);
+    dialog.show();
+    auto noOutputs = std::make_shared<SeenBox>();
+    auto ports = std::make_shared<SeenPorts>();
+    handleModalsInTurn({acceptMessageBoxStep(noOutputs), answerPortDialogStep(ports, 0, -1)});
+    click(dialog, "pushButton_ReceiveDump");
+    QVERIFY(ports->shown);
+    const char *transfers[] = {"pushButton_ReceiveDump", "pushButton_SendSysEx", "pushButton_UpdateFirmware"};
+    for (const char *name : transfers) {
+        auto *button = dialog.findChild<QPushButton *>(name);
+        QVERIFY2(!button->isEnabled(), name);
+        QCOMPARE(button->toolTip(), QString("A reception is running: press Stop first."));
+    }
+    auto refused = acceptNextMessageBox();
+    QMetaObject::invokeMethod(&dialog, "on_pushButton_ReceiveDump_clicked");
+    QVERIFY(refused->shown);
+    QCOMPARE(refused->text, QString("A reception is running: press Stop to end it first."));
+
+    // The running reception goes on recording.
+    controller.play({{0x90, 0x40, 0x7F}}, std::chrono::milliseconds(1));
+    controller.waitUntilPlayed();
+    QTRY_COMPARE(dialog.findChild<QLabel *>("labelReceivedBytes")->text(),
+                 QString("<font color='red'>3 bytes received</font>"));
+    auto notADump = acceptNextMessageBox();
+    click(dialog, "pushButtonStopReception");
+    QVERIFY(notADump->shown);
+    for (const char *name : transfers)
+        QVERIFY2(dialog.findChild<QPushButton *>(name)->isEnabled(), name);
+}
+
 void TestMidiPorts::noPortsWarn()
 {
     TempHome home;
@@ -169,12 +282,15 @@ void TestMidiPorts::noPortsWarn()
     QVERIFY(dialog.findChild<QWidget *>("pushButtonStopReception")->isVisible());
     QCOMPARE(dialog.findChild<QLabel *>("labelInputPortName")->text(), QString());
 
+    // Nothing recorded replaces neither the last recording nor the memory.
     const QByteArray before = readWholeFile(file_paths().configuration);
+    QVERIFY(writeWholeFile(file_paths().dump, "the last recording"));
     auto empty = acceptNextMessageBox();
     click(dialog, "pushButtonStopReception");
     QCOMPARE(empty->title, QString("Receive Dump"));
     QCOMPARE(empty->text, QString("Nothing was received: %1 was left unchanged.").arg(file_paths().configuration));
     QCOMPARE(readWholeFile(file_paths().configuration), before);
+    QCOMPARE(readWholeFile(file_paths().dump), QByteArray("the last recording"));
     QVERIFY(!dialog.findChild<QWidget *>("pushButtonStopReception")->isVisible());
 }
 

@@ -60,6 +60,20 @@ private slots:
         QVERIFY2(listing.contains("  0  " + out.portName().toUtf8() + "\n"), listing.constData());
     }
 
+    // Port names are UTF-8: listed as they are, and chosen by them.
+    void portsNamedInUtf8()
+    {
+        QTemporaryDir folder;
+        dumpFile(folder, "abc");
+        PeerInput peer("\xc3\x9c" "bungsraum-\xe3\x82\xae\xe3\x82\xbf\xe3\x83\xbc", "in");
+        QByteArray listing;
+        QCOMPARE(runTool({"ports"}, &listing).exitCode, 0);
+        QVERIFY2(listing.contains("  0  " + peer.portName().toUtf8() + "\n"), listing.constData());
+        const Run run = runTool({"send", folder.filePath("dump.syx"), "--port", peer.portName()});
+        QCOMPARE(run.exitCode, 0);
+        QTRY_COMPARE(peer.messageCount(), 3);
+    }
+
     void sendKeepsThePause()
     {
         QTemporaryDir folder;

@@ -55,7 +55,7 @@ static QStringList itemsOf(QComboBox *list)
 }
 
 ModalStep answerPortDialogStep(const std::shared_ptr<SeenPorts> &seen, int inputIndex, int outputIndex,
-                               QDialog::DialogCode result)
+                               QDialog::DialogCode result, const std::function<void()> &beforeClosing)
 {
     return [=](QWidget *widget) {
         auto *dialog = qobject_cast<QDialog *>(widget);
@@ -74,6 +74,8 @@ ModalStep answerPortDialogStep(const std::shared_ptr<SeenPorts> &seen, int input
             inputs->setCurrentIndex(inputIndex);
         if (outputIndex >= 0)
             outputs->setCurrentIndex(outputIndex);
+        if (beforeClosing)
+            beforeClosing();
         dialog->done(result);
     };
 }

@@ -43,8 +43,11 @@ using ModalStep = std::function<void(QWidget *)>;
 ModalStep acceptMessageBoxStep(const std::shared_ptr<SeenBox> &seen);
 // Presses `answer` (Yes, No...) on the next message box.
 ModalStep answerMessageBoxStep(const std::shared_ptr<SeenBox> &seen, QMessageBox::StandardButton answer);
+// `beforeClosing` runs once the choice is made, before the dialog closes: a
+// port plugged in or out while the user chose.
 ModalStep answerPortDialogStep(const std::shared_ptr<SeenPorts> &seen, int inputIndex, int outputIndex,
-                               QDialog::DialogCode result = QDialog::Accepted);
+                               QDialog::DialogCode result = QDialog::Accepted,
+                               const std::function<void()> &beforeClosing = {});
 void handleModalsInTurn(std::vector<ModalStep> steps, int timeoutMs = 10000);
 
 // Waits, with the event loop running, until the send the utility dialog has
