@@ -24,6 +24,8 @@
 
 #include <rtmidi/RtMidi.h>
 
+#include <jack/jack.h>
+
 #include <cstdio>
 #include <unistd.h>
 #include <vector>
@@ -59,6 +61,41 @@ bool jackServer(const char *action, const QString &state)
 }
 
 // Median milliseconds to create (and destroy) the editor's MIDI objects.
+// Opening and closing, as a utility dialog does in its life: the editor's
+// MIDI system, and what the JACK client library alone costs for the same two
+// clients (a bare client opened, activated and closed, twice).
+double midiSystemOpenedAndClosed()
+{
+    std::vector<double> ms;
+    for (int i = 0; i < 9; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        {
+            MidiSystem midi = create_midi_system();
+        }
+        ms.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    return dialogtiming::median(ms);
+}
+
+double bareJackClientsOpenedAndClosed()
+{
+    std::vector<double> ms;
+    for (int i = 0; i < 9; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        for (const char *name : {"vektor-bench-bare-out", "vektor-bench-bare-in"}) {
+            jack_client_t *client = jack_client_open(name, JackNoStartServer, nullptr);
+            if (!client)
+                return -1;
+            jack_activate(client);
+            jack_client_close(client);
+        }
+        ms.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    return dialogtiming::median(ms);
+}
+
 double midiSystemOpening()
 {
     std::vector<double> ms;
@@ -111,7 +148,11 @@ int main(int argc, char *argv[])
         return 1;
     }
     const double withJack = midiSystemOpening();
+    const double openedAndClosed = midiSystemOpenedAndClosed();
+    const double bareClients = bareJackClientsOpenedAndClosed();
     jackServer("stop", jackState);
     std::printf("open the MIDI system with JACK median %6.2f ms (a private JACK server in dummy mode)\n", withJack);
+    std::printf("open and close the MIDI system with JACK median %6.2f ms | two bare JACK clients median %6.2f ms\n",
+                openedAndClosed, bareClients);
     return 0;
 }

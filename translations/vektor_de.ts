@@ -316,6 +316,10 @@
         <source>Changed from it to the next</source>
         <translation>Geändert bis zur nächsten</translation>
     </message>
+    <message>
+        <source>History, Export</source>
+        <translation>Verlauf, Exportieren</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2289,6 +2293,26 @@ Der Controller hat nur einen Teil des Dumps erhalten. Klicken Sie erneut auf „
     <message>
         <source>History...</source>
         <translation>Verlauf...</translation>
+    </message>
+    <message>
+        <source>A reception is running: press Stop first.</source>
+        <translation>Ein Empfang läuft: Drücken Sie zuerst Stopp.</translation>
+    </message>
+    <message>
+        <source>The MIDI output %1 is no longer there (an interface was plugged in or out meanwhile): nothing was sent.
+</source>
+        <translation>Der MIDI-Ausgang %1 ist nicht mehr da (inzwischen wurde ein Interface angeschlossen oder getrennt): Es wurde nichts gesendet.
+</translation>
+    </message>
+    <message>
+        <source>A reception is running: press Stop to end it first.</source>
+        <translation>Ein Empfang läuft: Beenden Sie ihn zuerst mit Stopp.</translation>
+    </message>
+    <message>
+        <source>The MIDI input %1 is no longer there (an interface was plugged in or out meanwhile): nothing is being recorded.
+</source>
+        <translation>Der MIDI-Eingang %1 ist nicht mehr da (inzwischen wurde ein Interface angeschlossen oder getrennt): Es wird nichts aufgenommen.
+</translation>
     </message>
 </context>
 </TS>

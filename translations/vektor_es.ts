@@ -316,6 +316,10 @@
         <source>Changed from it to the next</source>
         <translation>Cambios hasta la siguiente</translation>
     </message>
+    <message>
+        <source>History, Export</source>
+        <translation>Historial, Exportar</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2289,6 +2293,26 @@ El controlador solo ha recibido una parte del volcado. Pulsa «Enviar SysEx» ot
     <message>
         <source>History...</source>
         <translation>Historial...</translation>
+    </message>
+    <message>
+        <source>A reception is running: press Stop first.</source>
+        <translation>Hay una recepción en curso: pulse primero Detener.</translation>
+    </message>
+    <message>
+        <source>The MIDI output %1 is no longer there (an interface was plugged in or out meanwhile): nothing was sent.
+</source>
+        <translation>La salida MIDI %1 ya no está (mientras tanto se conectó o desconectó una interfaz): no se envió nada.
+</translation>
+    </message>
+    <message>
+        <source>A reception is running: press Stop to end it first.</source>
+        <translation>Hay una recepción en curso: termínela primero con Detener.</translation>
+    </message>
+    <message>
+        <source>The MIDI input %1 is no longer there (an interface was plugged in or out meanwhile): nothing is being recorded.
+</source>
+        <translation>La entrada MIDI %1 ya no está (mientras tanto se conectó o desconectó una interfaz): no se graba nada.
+</translation>
     </message>
 </context>
 </TS>

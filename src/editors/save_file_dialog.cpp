@@ -5,6 +5,14 @@
 #include <QMessageBox>
 #include <QVector>
 
+namespace {
+
+// Qt's own question, in Qt's own words and translations (qtbase_xx), as its
+// file dialog asks it for a name that has its ending already.
+const char *const kReplaceQuestion = "%1 already exists.\nDo you want to replace it?";
+
+} // namespace
+
 QString ask_save_path(QWidget *parent, const QString &title, const QString &suggested,
                       const QVector<SaveFileKind> &kinds, int *chosen)
 {
@@ -34,8 +42,7 @@ QString ask_save_path(QWidget *parent, const QString &title, const QString &sugg
         path += QLatin1Char('.') + kinds.value(kind).suffix;
         if (QFileInfo::exists(path)
             && QMessageBox::question(parent, title,
-                                     QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
-                                         .arg(QFileInfo(path).fileName()),
+                                     QFileDialog::tr(kReplaceQuestion).arg(QFileInfo(path).fileName()),
                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                    != QMessageBox::Yes)
             return QString();
