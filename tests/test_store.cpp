@@ -232,6 +232,41 @@ private slots:
         QCOMPARE(read_file_bytes(buffer.data(), home->path(), 100), -1); // a folder
     }
 
+    // Each kind of file is read up to its own limit, and says when more was there.
+    void readFileByKind_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("read");
+        QTest::newRow("a whole memory") << int(FileKind::Memory) << layout::kImageSize << layout::kImageSize;
+        QTest::newRow("a longer memory file") << int(FileKind::Memory) << layout::kImageSize + 50
+                                              << layout::kImageSize + 1;
+        QTest::newRow("a longer Kestrel file") << int(FileKind::Kestrel) << layout::kSiblingImageSize + 3
+                                               << layout::kSiblingImageSize;
+        QTest::newRow("more than a dump carries") << int(FileKind::DumpSource) << 200000 << 131072;
+        QTest::newRow("a large dump") << int(FileKind::Dump) << 300000 << 262144;
+        QTest::newRow("an empty file") << int(FileKind::AnyFile) << 0 << 0;
+        QTest::newRow("a file copied whole") << int(FileKind::AnyFile) << 3000000 << 3000000;
+    }
+    void readFileByKind()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, size);
+        QFETCH(int, read);
+        const QString path = home->path() + "/data.bin";
+        const QByteArray bytes = randomBytes(size, 5);
+        QVERIFY(writeWholeFile(path, bytes));
+        const FileRead file = read_file(path, FileKind(kind));
+        QVERIFY(file.ok());
+        QCOMPARE(file.size, qint64(size));
+        QCOMPARE(file.bytes, bytes.left(read));
+        QCOMPARE(file.cut(), read < size);
+        for (const QString &unreadable : {home->path() + "/missing.bin", home->path(), QString()}) {
+            const FileRead none = read_file(unreadable, FileKind(kind));
+            QVERIFY(!none.ok() && none.bytes.isEmpty() && !none.error.isEmpty());
+        }
+    }
+
     void failedWritesLeaveTheOldFile()
     {
         const QByteArray old = randomBytes(layout::kImageSize, 21);

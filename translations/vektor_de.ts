@@ -320,6 +320,10 @@
         <source>History, Export</source>
         <translation>Verlauf, Exportieren</translation>
     </message>
+    <message>
+        <source>%1 is too large to keep</source>
+        <translation>%1 ist zu groß, um aufbewahrt zu werden</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -320,6 +320,10 @@
         <source>History, Export</source>
         <translation>Historial, Exportar</translation>
     </message>
+    <message>
+        <source>%1 is too large to keep</source>
+        <translation>%1 es demasiado grande para guardarlo</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

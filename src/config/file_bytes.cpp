@@ -1,5 +1,7 @@
 #include "file_bytes.h"
 
+#include "image_layout.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
@@ -21,6 +23,54 @@ int readUpTo(QFile &file, unsigned char *buffer, int max)
 }
 
 } // namespace
+
+int read_limit(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::Memory:
+        return layout::kImageSize + 1;
+    case FileKind::Kestrel:
+        return layout::kSiblingImageSize;
+    case FileKind::DumpSource:
+        return filelimit::kDumpSource;
+    case FileKind::Dump:
+        return filelimit::kDump;
+    case FileKind::Document:
+        return filelimit::kDocument;
+    case FileKind::AnyFile:
+        break;
+    }
+    return filelimit::kAnyFile;
+}
+
+FileRead read_file(const QString &path, FileKind kind)
+{
+    FileRead read;
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        read.error = path.isEmpty() ? QCoreApplication::translate("FileBytes", "no file is chosen")
+                                    : file.errorString();
+        return read;
+    }
+    const qint64 size = file.size();
+    const int limit = read_limit(kind);
+    // Reads on to the end or the limit, so pipes, short reads and a file
+    // that grows meanwhile behave like a plain file.
+    read.bytes.reserve(int(qBound<qint64>(0, size, limit)));
+    while (read.bytes.size() < limit) {
+        const QByteArray chunk = file.read(qMin(limit - read.bytes.size(), 1 << 20));
+        if (chunk.isEmpty())
+            break;
+        read.bytes += chunk;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        read.bytes.clear();
+        read.error = file.errorString();
+        return read;
+    }
+    read.size = qMax<qint64>(size, read.bytes.size());
+    return read;
+}
 
 int read_file_bytes(unsigned char *buffer, const QString &path, int max)
 {

@@ -35,21 +35,31 @@ unsigned char *ensure_image()
     return g_image;
 }
 
+int read_image_file(const QString &path, unsigned char *image)
+{
+    const FileRead read = read_file(path, FileKind::Memory);
+    if (!read.ok())
+        return -1;
+    const int count = qMin(read.bytes.size(), layout::kImageSize);
+    std::memcpy(image, read.bytes.constData(), size_t(count));
+    return count;
+}
+
 int load_image()
 {
-    return read_file_bytes(ensure_image(), file_paths().configuration, layout::kImageSize);
+    return read_image_file(file_paths().configuration, ensure_image());
 }
 
 int load_sibling_image()
 {
-    std::vector<unsigned char> bytes(layout::kSiblingImageSize);
-    const int read = read_file_bytes(bytes.data(), file_paths().sibling, layout::kSiblingImageSize);
-    if (read < 0)
+    const FileRead file = read_file(file_paths().sibling, FileKind::Kestrel);
+    if (!file.ok())
         return -1;
+    const int read = file.bytes.size();
     if (!g_sibling)
         g_sibling = new unsigned char[layout::kSiblingImageSize]();
     // A shorter file must not leave an earlier file's bytes behind it.
-    std::memcpy(g_sibling, bytes.data(), size_t(read));
+    std::memcpy(g_sibling, file.bytes.constData(), size_t(read));
     std::memset(g_sibling + read, 0, size_t(layout::kSiblingImageSize - read));
     return read;
 }

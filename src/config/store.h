@@ -24,6 +24,11 @@ void set_paths_for_home(const QString &home);
 unsigned char *ensure_image();
 inline unsigned char *config_image() { return ensure_image(); }
 
+// Reads up to one image of bytes from the memory file `path` over the start
+// of `image`; the count read, or -1 (and `image` untouched) when it cannot
+// be read.
+int read_image_file(const QString &path, unsigned char *image);
+
 // Reads up to one image of bytes from the configuration file over the start
 // of the image. Returns the count read, or -1 when the file could not be
 // opened, in which case the image is left exactly as it was.

@@ -141,7 +141,7 @@ bool presetFormMatchesRecord(const PresetFormValues &values, const unsigned char
 bool subDialogEntriesMatchFile(const unsigned char *image, int index)
 {
     std::vector<unsigned char> file(kImageSize);
-    const int held = read_file_bytes(file.data(), file_paths().configuration, kImageSize);
+    const int held = read_image_file(file_paths().configuration, file.data());
     const int record = presetOffset(index);
     const std::pair<int, int> areas[] = {
         {preset::kControlChanges, preset::kControlChangeCount * preset::kControlChangeSize},

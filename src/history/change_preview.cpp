@@ -1,6 +1,7 @@
 #include "change_preview.h"
 
 #include "fields.h"
+#include "file_bytes.h"
 #include "image_bytes.h"
 #include "image_layout.h"
 #include "preset_list.h"
@@ -56,10 +57,10 @@ QString change_preview(const QByteArray &before, const QByteArray &after)
 
 QString change_preview_of_file(const QString &path, const QByteArray &after)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Text::tr("What it changes cannot be shown: %1 could not be read (%2).").arg(path, file.errorString());
-    return change_preview(file.read(layout::kImageSize + 1), after);
+    const FileRead read = read_file(path, FileKind::Memory);
+    if (!read.ok())
+        return Text::tr("What it changes cannot be shown: %1 could not be read (%2).").arg(path, read.error);
+    return change_preview(read.bytes, after);
 }
 
 QVector<ChangeGroup> grouped_changes(const unsigned char *before, const unsigned char *after)

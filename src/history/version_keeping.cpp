@@ -140,14 +140,14 @@ PendingVersion keep_version_before_replacing(const QString &path, const QByteArr
     QByteArray before;
     bool haveBefore = false;
     const auto readBefore = [&] {
-        QFile old(file);
-        if (old.open(QIODevice::ReadOnly)) {
-            before = old.readAll();
-            haveBefore = old.error() == QFileDevice::NoError;
-            if (haveBefore)
-                return true;
+        const FileRead old = read_file(file, FileKind::AnyFile);
+        if (old.ok() && !old.cut()) {
+            before = old.bytes;
+            haveBefore = true;
+            return true;
         }
-        report(Text::tr("%1 could not be read (%2)").arg(path, old.errorString()));
+        report(old.ok() ? Text::tr("%1 is too large to keep").arg(path)
+                        : Text::tr("%1 could not be read (%2)").arg(path, old.error));
         return false;
     };
     if (info.size() == replacement.size()) {

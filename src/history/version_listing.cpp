@@ -1,5 +1,6 @@
 #include "version_listing.h"
 
+#include "file_bytes.h"
 #include "image_layout.h"
 #include "version_keeping.h"
 #include "version_name.h"
@@ -34,17 +35,11 @@ QByteArray read_whole_memory(const QString &path, QString *problem)
             *problem = QCoreApplication::translate("History", "unreadable: %1").arg(why);
         return QByteArray();
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
-    // One byte more than a memory tells a longer file from a whole one.
-    const QByteArray bytes = file.read(layout::kImageSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
-    if (bytes.size() != layout::kImageSize) {
-        const qint64 size = qMax<qint64>(file.size(), bytes.size());
+    const FileRead read = read_file(path, FileKind::Memory);
+    if (!read.ok())
+        return fail(read.error);
+    if (read.size != layout::kImageSize)
         return fail(QCoreApplication::translate("History", "%1 bytes, not a whole memory")
-                        .arg(QLocale().toString(size)));
-    }
-    return bytes;
+                        .arg(QLocale().toString(read.size)));
+    return read.bytes;
 }

@@ -27,9 +27,6 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(librarydialog)
 };
 
-// Readable documents of a whole memory run to about 1.4 MB.
-constexpr qint64 kLargestDocument = 32 * 1024 * 1024;
-
 QString folderOfConfiguration()
 {
     return QFileInfo(file_paths().configuration).absolutePath();
@@ -127,17 +124,16 @@ QVector<int> import_presets(QWidget *parent, PresetLibraryModel &model, const QV
                                                       Text::tr("Readable presets (*.json);;All files (*)"));
     if (path.isEmpty())
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestDocument) {
+    const FileRead file = read_file(path, FileKind::Document);
+    if (!file.ok() || file.cut()) {
         QMessageBox::warning(parent, title,
-                             file.isOpen()
-                                 ? Text::tr("%1 is far larger than any readable document. Nothing was imported.")
-                                       .arg(path)
-                                 : Text::tr("Couldn't read %1: %2. Nothing was imported.")
-                                       .arg(path, file.errorString()));
+                             file.ok() ? Text::tr("%1 is far larger than any readable document. Nothing was imported.")
+                                             .arg(path)
+                                       : Text::tr("Couldn't read %1: %2. Nothing was imported.")
+                                             .arg(path, file.error));
         return {};
     }
-    const ReadableRead read = read_readable(file.readAll());
+    const ReadableRead read = read_readable(file.bytes);
     if (!read.ok()) {
         QMessageBox::warning(parent, title,
                              Text::tr("%1 can't be imported: %2").arg(QFileInfo(path).fileName(), read.error));

@@ -14,13 +14,13 @@ bool backup_file(const QString &path, QString *error)
 {
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return true;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const FileRead read = read_file(path, FileKind::AnyFile);
+    if (!read.ok() || read.cut()) {
         if (error)
-            *error = file.errorString();
+            *error = read.cut() ? QStringLiteral("%1 is larger than any memory file").arg(path) : read.error;
         return false;
     }
-    return write_file(backup_path(path), file.readAll(), error);
+    return write_file(backup_path(path), read.bytes, error);
 }
 
 QString configuration_backup_path()

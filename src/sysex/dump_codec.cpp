@@ -23,18 +23,6 @@ void splitSourceName(const QString &path, QByteArray &baseName, unsigned char ty
         type[i] = i < extension.size() ? static_cast<unsigned char>(extension[i]) : ' ';
 }
 
-bool readWhole(const QString &path, int max, QByteArray &bytes)
-{
-    bytes.resize(max);
-    const int size = read_file_bytes(reinterpret_cast<unsigned char *>(bytes.data()), path, max);
-    if (size < 0) {
-        bytes.clear();
-        return false;
-    }
-    bytes.resize(size);
-    return true;
-}
-
 } // namespace
 
 QByteArray encode_dump(const QByteArray &source, const QString &sourcePath)
@@ -84,14 +72,17 @@ QByteArray decode_dump(const QByteArray &dump)
 
 bool read_dump_file(const QString &path, QByteArray &dump)
 {
-    return readWhole(path, dump::kMaxDumpBytes, dump);
+    FileRead read = read_file(path, FileKind::Dump);
+    dump = read.bytes;
+    return read.ok();
 }
 
 int binary_to_sysex(const QString &sourcePath, const QString &dumpPath)
 {
-    QByteArray source;
-    if (!readWhole(sourcePath, dump::kMaxSourceBytes, source))
+    const FileRead read = read_file(sourcePath, FileKind::DumpSource);
+    if (!read.ok())
         return dump::kUnreadableSource;
+    const QByteArray &source = read.bytes;
     const QByteArray out = encode_dump(source, sourcePath);
     if (!write_file(dumpPath, out))
         return dump::kWriteFailed;

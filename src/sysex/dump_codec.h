@@ -1,5 +1,7 @@
 #pragma once
 
+#include "file_bytes.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -7,8 +9,8 @@
 // whole files.
 
 namespace dump {
-constexpr int kMaxSourceBytes = 131072;   // what the encoder reads of a source
-constexpr int kMaxDumpBytes = 262144;     // the largest dump 131,072 source bytes give
+constexpr int kMaxSourceBytes = filelimit::kDumpSource; // what the encoder reads of a source
+constexpr int kMaxDumpBytes = filelimit::kDump;          // the largest dump 131,072 source bytes give
 
 // Results below zero: the conversion wrote nothing and left the destination as it was.
 constexpr int kUnreadableSource = -1;

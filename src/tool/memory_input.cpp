@@ -1,17 +1,11 @@
 #include "memory_input.h"
 
 #include "dump_codec.h"
+#include "file_bytes.h"
 #include "image_layout.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-
-namespace {
-
-constexpr qint64 kLargestInput = 64 * 1024 * 1024;
-
-} // namespace
 
 InputKind input_kind(const QString &path, const QByteArray &bytes)
 {
@@ -31,16 +25,12 @@ InputKind input_kind(const QString &path, const QByteArray &bytes)
 
 bool read_whole_file(const QString &path, QByteArray *bytes, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: cannot be read (%2)").arg(path, file.errorString());
+    const FileRead read = read_file(path, FileKind::AnyFile);
+    if (!read.ok()) {
+        *error = QStringLiteral("%1: cannot be read (%2)").arg(path, read.error);
         return false;
     }
-    *bytes = file.read(kLargestInput);
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("%1: cannot be read (%2)").arg(path, file.errorString());
-        return false;
-    }
+    *bytes = read.bytes;
     return true;
 }
 

@@ -90,7 +90,7 @@ void utilitydialog::fillPresetLists(const unsigned char *image)
 void utilitydialog::showPresetsOfFile()
 {
     std::vector<unsigned char> image(config_image(), config_image() + layout::kImageSize);
-    read_file_bytes(image.data(), file_paths().configuration, layout::kImageSize);
+    read_image_file(file_paths().configuration, image.data());
     fillPresetLists(image.data());
 }
 

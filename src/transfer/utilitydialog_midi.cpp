@@ -109,19 +109,17 @@ void utilitydialog::encodeAndSend(const QString &sourcePath, const QString &dump
         warn(title, tr("A reception is running: press Stop first."));
         return;
     }
-    if (QFileInfo(sourcePath).size() > dump::kMaxSourceBytes) {
+    const FileRead source = read_file(sourcePath, FileKind::DumpSource);
+    if (source.cut()) {
         warn(title, tr("%1 is larger than %2 bytes, more than one dump can carry: nothing was sent.")
                         .arg(sourcePath).arg(dump::kMaxSourceBytes));
         return;
     }
-    std::vector<unsigned char> source(dump::kMaxSourceBytes);
-    const int length = read_file_bytes(source.data(), sourcePath, dump::kMaxSourceBytes);
-    if (length < 0) {
+    if (!source.ok()) {
         warn(title, tr("Couldn't read %1: nothing was sent.").arg(sourcePath));
         return;
     }
-    const QByteArray dumpBytes =
-        encode_dump(QByteArray(reinterpret_cast<const char *>(source.data()), length), sourcePath);
+    const QByteArray dumpBytes = encode_dump(source.bytes, sourcePath);
     const auto writeDump = [&] {
         QString reason;
         if (write_file(dumpPath, dumpBytes, &reason))
@@ -178,9 +176,8 @@ void utilitydialog::encodeAndSend(const QString &sourcePath, const QString &dump
 // it, however the send ends.
 void utilitydialog::playDumpFile(const QString &path)
 {
-    std::vector<unsigned char> data(dump::kMaxDumpBytes);
-    const int size = read_file_bytes(data.data(), path, dump::kMaxDumpBytes);
-    std::printf("SysEx size %d\n", size);
+    const FileRead dumpFile = read_file(path, FileKind::Dump);
+    std::printf("SysEx size %d\n", dumpFile.ok() ? dumpFile.bytes.size() : -1);
     QString portName;
     try {
         portName = midi_port_name(*midiOut, outputPortIndex);
@@ -213,7 +210,7 @@ void utilitydialog::playDumpFile(const QString &path)
     });
     connect(sender.get(), &SysexSender::finished, this,
             [this](SysexSender::Outcome outcome) { sendFinished(outcome); });
-    sender->start(QByteArray(reinterpret_cast<const char *>(data.data()), qMax(size, 0)), portName);
+    sender->start(dumpFile.bytes, portName);
 }
 
 void utilitydialog::sendFinished(SysexSender::Outcome outcome)
