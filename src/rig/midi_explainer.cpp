@@ -11,15 +11,10 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MidiExplainer", text);
-}
-
-QString tr(const char *text, int n)
-{
-    return QCoreApplication::translate("MidiExplainer", text, nullptr, n);
-}
+// The context of the explanations' texts in the translations.
+struct MidiExplainer {
+    Q_DECLARE_TR_FUNCTIONS(MidiExplainer)
+};
 
 // More presets than this are listed by their numbers only.
 constexpr int kNamedPresets = 3;
@@ -29,14 +24,14 @@ QString presetsText(const MemorySenders &memory, QVector<int> records)
     std::sort(records.begin(), records.end());
     records.erase(std::unique(records.begin(), records.end()), records.end());
     if (records.size() == 1)
-        return tr("preset %1").arg(memory.presetText(records.first()));
+        return MidiExplainer::tr("preset %1").arg(memory.presetText(records.first()));
     if (records.size() <= kNamedPresets) {
         QStringList names;
         for (int record : records)
             names << memory.presetText(record);
-        return tr("presets %1").arg(names.join(QStringLiteral(", ")));
+        return MidiExplainer::tr("presets %1").arg(names.join(QStringLiteral(", ")));
     }
-    return tr("%n presets (%1)", records.size()).arg(preset_list_text(records));
+    return MidiExplainer::tr("%n presets (%1)", nullptr, records.size()).arg(preset_list_text(records));
 }
 
 QString noteName(int note)
@@ -48,8 +43,8 @@ QString noteName(int note)
 QString footswitchText(const MemorySenders &memory, int button)
 {
     const QString name = memory.buttonName(button);
-    return name.isEmpty() ? tr("footswitch %1").arg(button + 1)
-                          : tr("footswitch %1 \"%2\"").arg(button + 1).arg(name);
+    return name.isEmpty() ? MidiExplainer::tr("footswitch %1").arg(button + 1)
+                          : MidiExplainer::tr("footswitch %1 \"%2\"").arg(button + 1).arg(name);
 }
 
 // The custom footswitch messages that are exactly this message.
@@ -57,7 +52,7 @@ void addCustomSenders(const MidiMessage &message, const MemorySenders &memory, Q
 {
     for (const CustomSender &custom : memory.customSenders())
         if (custom.bytes == message.bytes)
-            parts << (custom.on ? tr("%1 (custom, on)") : tr("%1 (custom, off)")).arg(footswitchText(memory, custom.button));
+            parts << (custom.on ? MidiExplainer::tr("%1 (custom, on)") : MidiExplainer::tr("%1 (custom, off)")).arg(footswitchText(memory, custom.button));
 }
 
 void clearBank(ExplainState &state, int channel)
@@ -76,12 +71,12 @@ Explanation programChange(const MidiMessage &message, const MemorySenders &memor
 
     Explanation result;
     result.device = memory.deviceText(channel);
-    result.message = bank ? tr("Program change %1 (bank %2/%3) to %4")
-                                .arg(message.data1)
-                                .arg(msb >= 0 ? QString::number(msb) : QStringLiteral("-"))
-                                .arg(lsb >= 0 ? QString::number(lsb) : QStringLiteral("-"))
-                                .arg(result.device)
-                          : tr("Program change %1 to %2").arg(message.data1).arg(result.device);
+    result.event = bank ? MidiExplainer::tr("Program change %1 (bank %2/%3)")
+                              .arg(message.data1)
+                              .arg(msb >= 0 ? QString::number(msb) : QStringLiteral("-"))
+                              .arg(lsb >= 0 ? QString::number(lsb) : QStringLiteral("-"))
+                        : MidiExplainer::tr("Program change %1").arg(message.data1);
+    result.message = MidiExplainer::tr("%1 to %2").arg(result.event, result.device);
     QVector<int> records;
     for (const ProgramSender &sender : memory.programSenders(channel, message.data1)) {
         const bool sameBank = sender.bankSelect && (msb < 0 || sender.msb == msb) && (lsb < 0 || sender.lsb == lsb);
@@ -90,7 +85,7 @@ Explanation programChange(const MidiMessage &message, const MemorySenders &memor
     }
     QStringList parts;
     if (!records.isEmpty())
-        parts << tr("sent by %1").arg(presetsText(memory, records));
+        parts << MidiExplainer::tr("sent by %1").arg(presetsText(memory, records));
     addCustomSenders(message, memory, parts);
     result.explanation = parts.isEmpty() ? nothing_sends_this() : parts.join(QStringLiteral("; "));
     return result;
@@ -108,7 +103,8 @@ Explanation controlChange(const MidiMessage &message, const MemorySenders &memor
 
     Explanation result;
     result.device = memory.deviceText(channel);
-    result.message = tr("Control change %1 = %2 to %3").arg(number).arg(value).arg(result.device);
+    result.event = MidiExplainer::tr("Control change %1 = %2").arg(number).arg(value);
+    result.message = MidiExplainer::tr("%1 to %2").arg(result.event, result.device);
 
     QVector<int> entries, banks, pedals[2], overrides[9];
     QStringList footswitches;
@@ -132,38 +128,38 @@ Explanation controlChange(const MidiMessage &message, const MemorySenders &memor
             break;
         case ControlSource::InstantAccess:
             if (sender.value == value)
-                footswitches << tr("%1 (instant access, on)").arg(footswitchText(memory, sender.slot));
+                footswitches << MidiExplainer::tr("%1 (instant access, on)").arg(footswitchText(memory, sender.slot));
             else if (sender.value2 == value)
-                footswitches << tr("%1 (instant access, off)").arg(footswitchText(memory, sender.slot));
+                footswitches << MidiExplainer::tr("%1 (instant access, off)").arg(footswitchText(memory, sender.slot));
             break;
         case ControlSource::Increment:
-            footswitches << tr("%1 (CC increment)").arg(footswitchText(memory, sender.slot));
+            footswitches << MidiExplainer::tr("%1 (CC increment)").arg(footswitchText(memory, sender.slot));
             break;
         case ControlSource::Decrement:
-            footswitches << tr("%1 (CC decrement)").arg(footswitchText(memory, sender.slot));
+            footswitches << MidiExplainer::tr("%1 (CC decrement)").arg(footswitchText(memory, sender.slot));
             break;
         }
     }
 
     QStringList parts;
     if (!entries.isEmpty())
-        parts << tr("sent by %1").arg(presetsText(memory, entries));
+        parts << MidiExplainer::tr("sent by %1").arg(presetsText(memory, entries));
     if (!banks.isEmpty())
-        parts << tr("bank select of %1").arg(presetsText(memory, banks));
+        parts << MidiExplainer::tr("bank select of %1").arg(presetsText(memory, banks));
     parts << footswitches;
     const int run = channel * 128 + number;
     const bool pedal = !pedals[0].isEmpty() || !pedals[1].isEmpty();
     if (pedal && state.pedalRun == run) {
-        parts << tr("pedal run goes on");
+        parts << MidiExplainer::tr("pedal run goes on");
     } else {
         for (int p = 0; p < 2; ++p)
             if (!pedals[p].isEmpty())
-                parts << tr("pedal %1 of %2").arg(p + 1).arg(presetsText(memory, pedals[p]));
+                parts << MidiExplainer::tr("pedal %1 of %2").arg(p + 1).arg(presetsText(memory, pedals[p]));
     }
     state.pedalRun = pedal ? run : -1;
     for (int b = 0; b < 9; ++b)
         if (!overrides[b].isEmpty())
-            parts << tr("instant-access override of footswitch %1 in %2").arg(b + 1).arg(presetsText(memory, overrides[b]));
+            parts << MidiExplainer::tr("instant-access override of footswitch %1 in %2").arg(b + 1).arg(presetsText(memory, overrides[b]));
     addCustomSenders(message, memory, parts);
     result.explanation = parts.isEmpty() ? nothing_sends_this() : parts.join(QStringLiteral("; "));
     return result;
@@ -183,70 +179,70 @@ QString dumpText(const MidiMessage &message, ExplainState &state)
     const auto *bytes = reinterpret_cast<const unsigned char *>(message.bytes.constData());
     const int length = message.bytes.size();
     if (length < 2 || bytes[length - 1] != 0xF7)
-        return tr("not closed by F7");
+        return MidiExplainer::tr("not closed by F7");
     switch (classify_dump_message(bytes, length)) {
     case DumpMessageKind::Header: {
         if (length < 15)
-            return tr("dump header, too short");
+            return MidiExplainer::tr("dump header, too short");
         const int fileLength = sevenBitNumber(bytes + 10, 4);
         const QString name = QString::fromLatin1(reinterpret_cast<const char *>(bytes + 14), length - 15);
         state.packetsHeard = 0;
         state.packetsAnnounced = (fileLength + dump::kMaxRawPerPacket - 1) / dump::kMaxRawPerPacket;
-        return tr("dump header: %1, %2 bytes in %3 packets").arg(name).arg(fileLength).arg(state.packetsAnnounced);
+        return MidiExplainer::tr("dump header: %1, %2 bytes in %3 packets").arg(name).arg(fileLength).arg(state.packetsAnnounced);
     }
     case DumpMessageKind::DataPacket: {
         if (length < 9)
-            return tr("dump packet, too short");
+            return MidiExplainer::tr("dump packet, too short");
         const bool sound = dump_checksum_quiet(bytes, 1, length - 2) == bytes[length - 2];
         ++state.packetsHeard;
         const QString which = state.packetsAnnounced >= 0
-            ? tr("dump packet %1 of %2").arg(state.packetsHeard).arg(state.packetsAnnounced)
-            : tr("dump packet number %1 (no header heard)").arg(bytes[5]);
-        return which + QStringLiteral(", ") + (sound ? tr("checksum holds") : tr("checksum wrong"));
+            ? MidiExplainer::tr("dump packet %1 of %2").arg(state.packetsHeard).arg(state.packetsAnnounced)
+            : MidiExplainer::tr("dump packet number %1 (no header heard)").arg(bytes[5]);
+        return which + QStringLiteral(", ") + (sound ? MidiExplainer::tr("checksum holds") : MidiExplainer::tr("checksum wrong"));
     }
     case DumpMessageKind::EndOfFile: {
-        const QString text = tr("dump end: %1 packets heard").arg(state.packetsHeard);
+        const QString text = MidiExplainer::tr("dump end: %1 packets heard").arg(state.packetsHeard);
         state.packetsHeard = 0;
         state.packetsAnnounced = -1;
         return text;
     }
-    case DumpMessageKind::Request: return tr("dump request");
-    case DumpMessageKind::Wait: return tr("dump handshake: wait");
-    case DumpMessageKind::Cancel: return tr("dump handshake: cancel");
-    case DumpMessageKind::Nak: return tr("dump handshake: not received (NAK)");
-    case DumpMessageKind::Ack: return tr("dump handshake: received (ACK)");
+    case DumpMessageKind::Request: return MidiExplainer::tr("dump request");
+    case DumpMessageKind::Wait: return MidiExplainer::tr("dump handshake: wait");
+    case DumpMessageKind::Cancel: return MidiExplainer::tr("dump handshake: cancel");
+    case DumpMessageKind::Nak: return MidiExplainer::tr("dump handshake: not received (NAK)");
+    case DumpMessageKind::Ack: return MidiExplainer::tr("dump handshake: received (ACK)");
     case DumpMessageKind::Unknown:
     case DumpMessageKind::TooShort: break;
     }
-    return tr("not a dump message");
+    return MidiExplainer::tr("not a dump message");
 }
 
 QString systemText(const MidiMessage &message)
 {
     switch (message.kind) {
-    case MidiKind::TimeCode: return tr("Time code quarter frame %1").arg(message.data1);
-    case MidiKind::SongPosition: return tr("Song position %1").arg(message.data1 | (message.data2 << 7));
-    case MidiKind::SongSelect: return tr("Song select %1").arg(message.data1);
-    case MidiKind::TuneRequest: return tr("Tune request");
-    case MidiKind::Clock: return tr("Clock");
-    case MidiKind::Start: return tr("Start");
-    case MidiKind::Continue: return tr("Continue");
-    case MidiKind::Stop: return tr("Stop");
-    case MidiKind::ActiveSensing: return tr("Active sensing");
-    case MidiKind::Reset: return tr("System reset");
-    default: return tr("Unknown bytes");
+    case MidiKind::TimeCode: return MidiExplainer::tr("Time code quarter frame %1").arg(message.data1);
+    case MidiKind::SongPosition: return MidiExplainer::tr("Song position %1").arg(message.data1 | (message.data2 << 7));
+    case MidiKind::SongSelect: return MidiExplainer::tr("Song select %1").arg(message.data1);
+    case MidiKind::TuneRequest: return MidiExplainer::tr("Tune request");
+    case MidiKind::Clock: return MidiExplainer::tr("Clock");
+    case MidiKind::Start: return MidiExplainer::tr("Start");
+    case MidiKind::Continue: return MidiExplainer::tr("Continue");
+    case MidiKind::Stop: return MidiExplainer::tr("Stop");
+    case MidiKind::ActiveSensing: return MidiExplainer::tr("Active sensing");
+    case MidiKind::Reset: return MidiExplainer::tr("System reset");
+    default: return MidiExplainer::tr("Unknown bytes");
     }
 }
 
 QString channelText(const MidiMessage &message)
 {
     switch (message.kind) {
-    case MidiKind::NoteOff: return tr("Note off %1, velocity %2").arg(noteName(message.data1)).arg(message.data2);
-    case MidiKind::NoteOn: return tr("Note on %1, velocity %2").arg(noteName(message.data1)).arg(message.data2);
-    case MidiKind::PolyPressure: return tr("Key pressure %1, %2").arg(noteName(message.data1)).arg(message.data2);
-    case MidiKind::ChannelPressure: return tr("Channel pressure %1").arg(message.data1);
-    case MidiKind::PitchBend: return tr("Pitch bend %1").arg((message.data1 | (message.data2 << 7)) - 8192);
-    default: return tr("Unknown bytes");
+    case MidiKind::NoteOff: return MidiExplainer::tr("Note off %1, velocity %2").arg(noteName(message.data1)).arg(message.data2);
+    case MidiKind::NoteOn: return MidiExplainer::tr("Note on %1, velocity %2").arg(noteName(message.data1)).arg(message.data2);
+    case MidiKind::PolyPressure: return MidiExplainer::tr("Key pressure %1, %2").arg(noteName(message.data1)).arg(message.data2);
+    case MidiKind::ChannelPressure: return MidiExplainer::tr("Channel pressure %1").arg(message.data1);
+    case MidiKind::PitchBend: return MidiExplainer::tr("Pitch bend %1").arg((message.data1 | (message.data2 << 7)) - 8192);
+    default: return MidiExplainer::tr("Unknown bytes");
     }
 }
 
@@ -260,7 +256,7 @@ ExplainState::ExplainState()
 
 QString nothing_sends_this()
 {
-    return tr("no preset sends this");
+    return MidiExplainer::tr("no preset sends this");
 }
 
 Explanation explain_message(const MidiMessage &message, const MemorySenders &memory, ExplainState &state)
@@ -274,17 +270,17 @@ Explanation explain_message(const MidiMessage &message, const MemorySenders &mem
     if (!is_timing_message(message))
         state.pedalRun = -1;
     if (message.kind == MidiKind::SysEx) {
-        result.message = tr("SysEx, %n bytes", message.bytes.size());
+        result.message = result.event = MidiExplainer::tr("SysEx, %n bytes", nullptr, message.bytes.size());
         result.explanation = dumpText(message, state);
         return result;
     }
     if (!message.isChannelMessage()) {
-        result.message = systemText(message);
+        result.message = result.event = systemText(message);
         return result;
     }
     clearBank(state, message.channel);
     result.device = memory.deviceText(message.channel);
-    result.message = channelText(message);
+    result.message = result.event = channelText(message);
     QStringList parts;
     addCustomSenders(message, memory, parts);
     result.explanation = parts.isEmpty() ? nothing_sends_this() : parts.join(QStringLiteral("; "));

@@ -27,6 +27,7 @@ struct ExplainState {
 
 struct Explanation {
     QString device;      // "03 - Amp" for channel messages, else empty
+    QString event;       // "Program change 5", for a column beside the device
     QString message;     // "Program change 5 to 03 - Amp"
     QString explanation; // "sent by presets 014 Verse, 022 Solo"
 };
