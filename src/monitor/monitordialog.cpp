@@ -169,7 +169,7 @@ void monitordialog::chooseInput(int index)
         return;
     }
     listeningPort = name;
-    listenerOffset = secondsSinceOpened(std::chrono::steady_clock::now());
+    listenerOffset = secondsSinceOpened(listener->startedAt());
     watch = std::make_unique<PortWatch>(*midi.in, name);
     say(tr("Listening to %1.").arg(name));
 }

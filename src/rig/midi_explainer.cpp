@@ -19,9 +19,32 @@ struct MidiExplainer {
 // More presets than this are listed by their numbers only.
 constexpr int kNamedPresets = 3;
 
+// Of a long list only the first runs are written out: the count says the rest.
+constexpr int kListedRuns = 6;
+
+QString presetRunsText(const QVector<int> &records)
+{
+    QStringList runs;
+    for (int k = 0; k < records.size();) {
+        if (runs.size() == kListedRuns) {
+            runs << QStringLiteral("...");
+            break;
+        }
+        int end = k;
+        while (end + 1 < records.size() && records[end + 1] == records[end] + 1)
+            ++end;
+        runs << (end == k ? preset_number_text(records[k])
+                          : preset_number_text(records[k]) + QLatin1Char('-') + preset_number_text(records[end]));
+        k = end + 1;
+    }
+    return runs.join(QStringLiteral(", "));
+}
+
 QString presetsText(const MemorySenders &memory, QVector<int> records)
 {
-    std::sort(records.begin(), records.end());
+    // Senders come in record order, each kind on its own; only a mix needs sorting.
+    if (!std::is_sorted(records.begin(), records.end()))
+        std::sort(records.begin(), records.end());
     records.erase(std::unique(records.begin(), records.end()), records.end());
     if (records.size() == 1)
         return MidiExplainer::tr("preset %1").arg(memory.presetText(records.first()));
@@ -31,7 +54,7 @@ QString presetsText(const MemorySenders &memory, QVector<int> records)
             names << memory.presetText(record);
         return MidiExplainer::tr("presets %1").arg(names.join(QStringLiteral(", ")));
     }
-    return MidiExplainer::tr("%n presets (%1)", nullptr, records.size()).arg(preset_list_text(records));
+    return MidiExplainer::tr("%n presets (%1)", nullptr, records.size()).arg(presetRunsText(records));
 }
 
 QString noteName(int note)

@@ -33,6 +33,8 @@ public:
     bool listen(unsigned index, QString *error);
     void stop();
     bool isListening() const { return listening; }
+    // The moment the times of what arrived count from.
+    std::chrono::steady_clock::time_point startedAt() const { return start; }
 
     // What arrived since the last call, in order of arrival.
     std::vector<HeardBytes> take();
