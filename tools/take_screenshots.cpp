@@ -11,6 +11,8 @@
 #include "image_layout.h"
 #include "librarydialog.h"
 #include "mainwindow.h"
+#include "midi_listener.h"
+#include "monitordialog.h"
 #include "midiportsdialog.h"
 #include "overridesdialog.h"
 #include "preset_operations.h"
@@ -22,6 +24,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QItemSelectionModel>
 #include <QDir>
 #include <QPixmap>
@@ -145,6 +149,24 @@ int main(int argc, char *argv[])
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
         dialog.findChild<QPushButton *>("compareButton")->click();
         shoot(dialog, "history");
+    }
+    {
+        // The monitor as a footswitch, a preset call and a pedal sweep
+        // arrive, explained by the memory saved above.
+        monitordialog monitor(&main);
+        const QString port = QStringLiteral("Vektor MIDI In");
+        auto *input = monitor.findChild<QComboBox *>("inputCombo");
+        input->addItem(port);
+        input->setCurrentIndex(input->count() - 1);
+        monitor.findChild<QLabel *>("statusLabel")->setText(monitordialog::tr("Listening to %1.").arg(port));
+        std::vector<HeardBytes> heard;
+        double time = 2.104;
+        for (const char *hex : {"c009", "c12a", "b0527f", "b00740", "b00746", "b0074d", "b00752", "b05200", "c105", "c305"}) {
+            heard.push_back({time, QByteArray::fromHex(hex)});
+            time += 0.137;
+        }
+        monitor.addHeard(heard, port, 0);
+        shoot(monitor, "midi-monitor");
     }
     {
         midiportsdialog ports(&main);

@@ -379,6 +379,319 @@
         <source>Select configuration file</source>
         <translation>Konfigurationsdatei wählen</translation>
     </message>
+    <message>
+        <source>MIDI Monitor</source>
+        <translation>MIDI-Monitor</translation>
+    </message>
+</context>
+<context>
+    <name>MidiExplainer</name>
+    <message>
+        <source>channel %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>preset %1</source>
+        <translation>Preset %1</translation>
+    </message>
+    <message>
+        <source>presets %1</source>
+        <translation>Presets %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n presets (%1)</source>
+        <translation>
+            <numerusform>%n Preset (%1)</numerusform>
+            <numerusform>%n Presets (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>footswitch %1</source>
+        <translation>Taster %1</translation>
+    </message>
+    <message>
+        <source>footswitch %1 &quot;%2&quot;</source>
+        <translation>Taster %1 „%2“</translation>
+    </message>
+    <message>
+        <source>%1 (custom, on)</source>
+        <translation>%1 (eigene Nachricht, ein)</translation>
+    </message>
+    <message>
+        <source>%1 (custom, off)</source>
+        <translation>%1 (eigene Nachricht, aus)</translation>
+    </message>
+    <message>
+        <source>Program change %1 (bank %2/%3)</source>
+        <translation>Programmwechsel %1 (Bank %2/%3)</translation>
+    </message>
+    <message>
+        <source>Program change %1</source>
+        <translation>Programmwechsel %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 an %2</translation>
+    </message>
+    <message>
+        <source>sent by %1</source>
+        <translation>gesendet von %1</translation>
+    </message>
+    <message>
+        <source>Control change %1 = %2</source>
+        <translation>Controller %1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 (instant access, on)</source>
+        <translation>%1 (Direktzugriff, ein)</translation>
+    </message>
+    <message>
+        <source>%1 (instant access, off)</source>
+        <translation>%1 (Direktzugriff, aus)</translation>
+    </message>
+    <message>
+        <source>%1 (CC increment)</source>
+        <translation>%1 (CC erhöhen)</translation>
+    </message>
+    <message>
+        <source>%1 (CC decrement)</source>
+        <translation>%1 (CC verringern)</translation>
+    </message>
+    <message>
+        <source>bank select of %1</source>
+        <translation>Bankwahl von %1</translation>
+    </message>
+    <message>
+        <source>pedal run goes on</source>
+        <translation>Pedalbewegung geht weiter</translation>
+    </message>
+    <message>
+        <source>pedal %1 of %2</source>
+        <translation>Pedal %1 von %2</translation>
+    </message>
+    <message>
+        <source>instant-access override of footswitch %1 in %2</source>
+        <translation>Direktzugriff-Übersteuerung von Taster %1 in %2</translation>
+    </message>
+    <message>
+        <source>not closed by F7</source>
+        <translation>nicht mit F7 abgeschlossen</translation>
+    </message>
+    <message>
+        <source>dump header, too short</source>
+        <translation>Dump-Kopf, zu kurz</translation>
+    </message>
+    <message>
+        <source>dump header: %1, %2 bytes in %3 packets</source>
+        <translation>Dump-Kopf: %1, %2 Bytes in %3 Paketen</translation>
+    </message>
+    <message>
+        <source>dump packet, too short</source>
+        <translation>Dump-Paket, zu kurz</translation>
+    </message>
+    <message>
+        <source>dump packet %1 of %2</source>
+        <translation>Dump-Paket %1 von %2</translation>
+    </message>
+    <message>
+        <source>dump packet number %1 (no header heard)</source>
+        <translation>Dump-Paket Nummer %1 (kein Kopf empfangen)</translation>
+    </message>
+    <message>
+        <source>checksum holds</source>
+        <translation>Prüfsumme stimmt</translation>
+    </message>
+    <message>
+        <source>checksum wrong</source>
+        <translation>Prüfsumme falsch</translation>
+    </message>
+    <message>
+        <source>dump end: %1 packets heard</source>
+        <translation>Dump-Ende: %1 Pakete empfangen</translation>
+    </message>
+    <message>
+        <source>dump request</source>
+        <translation>Dump-Anforderung</translation>
+    </message>
+    <message>
+        <source>dump handshake: wait</source>
+        <translation>Dump-Quittung: warten</translation>
+    </message>
+    <message>
+        <source>dump handshake: cancel</source>
+        <translation>Dump-Quittung: abbrechen</translation>
+    </message>
+    <message>
+        <source>dump handshake: not received (NAK)</source>
+        <translation>Dump-Quittung: nicht empfangen (NAK)</translation>
+    </message>
+    <message>
+        <source>dump handshake: received (ACK)</source>
+        <translation>Dump-Quittung: empfangen (ACK)</translation>
+    </message>
+    <message>
+        <source>not a dump message</source>
+        <translation>keine Dump-Nachricht</translation>
+    </message>
+    <message>
+        <source>Time code quarter frame %1</source>
+        <translation>Timecode-Viertelframe %1</translation>
+    </message>
+    <message>
+        <source>Song position %1</source>
+        <translation>Songposition %1</translation>
+    </message>
+    <message>
+        <source>Song select %1</source>
+        <translation>Songauswahl %1</translation>
+    </message>
+    <message>
+        <source>Tune request</source>
+        <translation>Stimmanforderung</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Active sensing</source>
+        <translation>Active Sensing</translation>
+    </message>
+    <message>
+        <source>System reset</source>
+        <translation>System-Reset</translation>
+    </message>
+    <message>
+        <source>Unknown bytes</source>
+        <translation>Unbekannte Bytes</translation>
+    </message>
+    <message>
+        <source>Note off %1, velocity %2</source>
+        <translation>Note aus %1, Anschlag %2</translation>
+    </message>
+    <message>
+        <source>Note on %1, velocity %2</source>
+        <translation>Note ein %1, Anschlag %2</translation>
+    </message>
+    <message>
+        <source>Key pressure %1, %2</source>
+        <translation>Tastendruck %1, %2</translation>
+    </message>
+    <message>
+        <source>Channel pressure %1</source>
+        <translation>Kanaldruck %1</translation>
+    </message>
+    <message>
+        <source>Pitch bend %1</source>
+        <translation>Tonhöhenbeugung %1</translation>
+    </message>
+    <message>
+        <source>no preset sends this</source>
+        <translation>kein Preset sendet das</translation>
+    </message>
+    <message numerus="yes">
+        <source>SysEx, %n bytes</source>
+        <translation>
+            <numerusform>SysEx, %n Byte</numerusform>
+            <numerusform>SysEx, %n Bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MonitorModel</name>
+    <message>
+        <source>sent to %1</source>
+        <translation>gesendet an %1</translation>
+    </message>
+    <message>
+        <source>Bytes: %1</source>
+        <translation>Bytes: %1</translation>
+    </message>
+    <message>
+        <source>Bytes: %1
+%2</source>
+        <translation>Bytes: %1
+%2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Channel/Device</source>
+        <translation>Kanal/Gerät</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>Erklärung</translation>
+    </message>
+</context>
+<context>
+    <name>PlayOutput</name>
+    <message>
+        <source>Nothing was sent: no MIDI system could be opened.</source>
+        <translation>Nichts wurde gesendet: Es ließ sich kein MIDI-System öffnen.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: there are no MIDI output ports available.</source>
+        <translation>Nichts wurde gesendet: Es gibt keine MIDI-Ausgänge.</translation>
+    </message>
+    <message>
+        <source>Play Through</source>
+        <translation>Abspielen über</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: no output was chosen.</source>
+        <translation>Nichts wurde gesendet: Es wurde kein Ausgang gewählt.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the output %1 could not be opened.</source>
+        <translation>Nichts wurde gesendet: Der Ausgang %1 ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: %1</source>
+        <translation>Nichts wurde gesendet: %1</translation>
+    </message>
+    <message>
+        <source>Preset %1 sends nothing: none of its program changes or control changes is on.</source>
+        <translation>Preset %1 sendet nichts: Keiner seiner Programmwechsel und Controller ist eingeschaltet.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the output %1 went away. Play asks for an output again.</source>
+        <translation>Nichts wurde gesendet: Der Ausgang %1 ist verschwunden. Abspielen fragt erneut nach einem Ausgang.</translation>
+    </message>
+    <message>
+        <source>Sending to %1 failed: %2</source>
+        <translation>Senden an %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Sent preset %1 to %2: %3</source>
+        <translation>Preset %1 an %2 gesendet: %3</translation>
+    </message>
 </context>
 <context>
     <name>PresetLibraryModel</name>
@@ -1788,6 +2101,14 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
         <source>Footswitch favourites differ from the file</source>
         <translation>Die Taster-Favoriten weichen von der Datei ab</translation>
     </message>
+    <message>
+        <source>Pla&amp;y</source>
+        <translation>&amp;Abspielen</translation>
+    </message>
+    <message>
+        <source>Sends the selected preset&apos;s program changes and control changes to the rig (Space)</source>
+        <translation>Sendet die Programmwechsel und Controller des gewählten Presets an das Rig (Leertaste)</translation>
+    </message>
 </context>
 <context>
     <name>midiportsdialog</name>
@@ -1802,6 +2123,137 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
     <message>
         <source>MIDI Output Port:</source>
         <translation>MIDI-Ausgang:</translation>
+    </message>
+</context>
+<context>
+    <name>monitordialog</name>
+    <message>
+        <source>MIDI Monitor</source>
+        <translation>MIDI-Monitor</translation>
+    </message>
+    <message>
+        <source>&amp;Input:</source>
+        <translation>&amp;Eingang:</translation>
+    </message>
+    <message>
+        <source>Choosing an input listens to it at once</source>
+        <translation>Ein gewählter Eingang wird sofort abgehört</translation>
+    </message>
+    <message>
+        <source>Show &amp;clock and active sensing</source>
+        <translation>&amp;Clock und Active Sensing zeigen</translation>
+    </message>
+    <message>
+        <source>Choose an input to listen to.</source>
+        <translation>Wählen Sie einen Eingang zum Abhören.</translation>
+    </message>
+    <message>
+        <source>No messages</source>
+        <translation>Keine Nachrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>While paused, messages are counted but not listed</source>
+        <translation>Während der Pause werden Nachrichten gezählt, aber nicht aufgelistet</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Save Log...</source>
+        <translation>Protokoll &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Writes the lines as text, and their SysEx messages beside it as a .syx file</source>
+        <translation>Schreibt die Zeilen als Text und ihre SysEx-Nachrichten daneben als .syx-Datei</translation>
+    </message>
+    <message>
+        <source>MIDI input to listen to</source>
+        <translation>Abzuhörender MIDI-Eingang</translation>
+    </message>
+    <message>
+        <source>Messages heard</source>
+        <translation>Empfangene Nachrichten</translation>
+    </message>
+    <message>
+        <source>Show clock and active sensing</source>
+        <translation>Clock und Active Sensing zeigen</translation>
+    </message>
+    <message>
+        <source>Pause the list</source>
+        <translation>Liste anhalten</translation>
+    </message>
+    <message>
+        <source>Clear the list</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Save the list as a log</source>
+        <translation>Liste als Protokoll speichern</translation>
+    </message>
+    <message>
+        <source>Not listening</source>
+        <translation>Nicht abhören</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Save Monitor Log</source>
+        <translation>Monitor-Protokoll speichern</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Not listening.</source>
+        <translation>Es wird nicht abgehört.</translation>
+    </message>
+    <message>
+        <source>The input %1 is not there any more.</source>
+        <translation>Der Eingang %1 ist nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t listen to %1: %2</source>
+        <translation>%1 konnte nicht abgehört werden: %2</translation>
+    </message>
+    <message>
+        <source>Listening to %1.</source>
+        <translation>%1 wird abgehört.</translation>
+    </message>
+    <message>
+        <source>The input %1 went away: the interface was unplugged or its MIDI system stopped. Choose it again once it is back.</source>
+        <translation>Der Eingang %1 ist verschwunden: Das Interface wurde abgezogen oder sein MIDI-System beendet. Wählen Sie ihn erneut, sobald er wieder da ist.</translation>
+    </message>
+    <message>
+        <source>%1 shown of %2 received</source>
+        <translation>%1 von %2 empfangenen gezeigt</translation>
+    </message>
+    <message>
+        <source>%1 older lines dropped</source>
+        <translation>%1 ältere Zeilen verworfen</translation>
+    </message>
+    <message>
+        <source>The log was not saved to %1: %2</source>
+        <translation>Das Protokoll wurde nicht nach %1 gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>Saved %1 lines to %2.</source>
+        <translation>%1 Zeilen nach %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The log was saved, but its SysEx messages were not saved to %1: %2</source>
+        <translation>Das Protokoll wurde gespeichert, seine SysEx-Nachrichten aber nicht nach %1: %2</translation>
+    </message>
+    <message>
+        <source>Saved %1 lines to %2 and their SysEx messages to %3.</source>
+        <translation>%1 Zeilen nach %2 und ihre SysEx-Nachrichten nach %3 gespeichert.</translation>
     </message>
 </context>
 <context>

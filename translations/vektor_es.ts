@@ -379,6 +379,319 @@
         <source>Select configuration file</source>
         <translation>Elige el archivo de configuración</translation>
     </message>
+    <message>
+        <source>MIDI Monitor</source>
+        <translation>Monitor MIDI</translation>
+    </message>
+</context>
+<context>
+    <name>MidiExplainer</name>
+    <message>
+        <source>channel %1</source>
+        <translation>canal %1</translation>
+    </message>
+    <message>
+        <source>preset %1</source>
+        <translation>preset %1</translation>
+    </message>
+    <message>
+        <source>presets %1</source>
+        <translation>presets %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n presets (%1)</source>
+        <translation>
+            <numerusform>%n preset (%1)</numerusform>
+            <numerusform>%n presets (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>footswitch %1</source>
+        <translation>pulsador %1</translation>
+    </message>
+    <message>
+        <source>footswitch %1 &quot;%2&quot;</source>
+        <translation>pulsador %1 «%2»</translation>
+    </message>
+    <message>
+        <source>%1 (custom, on)</source>
+        <translation>%1 (mensaje propio, activado)</translation>
+    </message>
+    <message>
+        <source>%1 (custom, off)</source>
+        <translation>%1 (mensaje propio, desactivado)</translation>
+    </message>
+    <message>
+        <source>Program change %1 (bank %2/%3)</source>
+        <translation>Cambio de programa %1 (banco %2/%3)</translation>
+    </message>
+    <message>
+        <source>Program change %1</source>
+        <translation>Cambio de programa %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>sent by %1</source>
+        <translation>enviado por %1</translation>
+    </message>
+    <message>
+        <source>Control change %1 = %2</source>
+        <translation>Control change %1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 (instant access, on)</source>
+        <translation>%1 (acceso directo, activado)</translation>
+    </message>
+    <message>
+        <source>%1 (instant access, off)</source>
+        <translation>%1 (acceso directo, desactivado)</translation>
+    </message>
+    <message>
+        <source>%1 (CC increment)</source>
+        <translation>%1 (incremento de CC)</translation>
+    </message>
+    <message>
+        <source>%1 (CC decrement)</source>
+        <translation>%1 (decremento de CC)</translation>
+    </message>
+    <message>
+        <source>bank select of %1</source>
+        <translation>selección de banco de %1</translation>
+    </message>
+    <message>
+        <source>pedal run goes on</source>
+        <translation>el pedal sigue moviéndose</translation>
+    </message>
+    <message>
+        <source>pedal %1 of %2</source>
+        <translation>pedal %1 de %2</translation>
+    </message>
+    <message>
+        <source>instant-access override of footswitch %1 in %2</source>
+        <translation>anulación de acceso directo del pulsador %1 en %2</translation>
+    </message>
+    <message>
+        <source>not closed by F7</source>
+        <translation>sin cerrar con F7</translation>
+    </message>
+    <message>
+        <source>dump header, too short</source>
+        <translation>cabecera de volcado, demasiado corta</translation>
+    </message>
+    <message>
+        <source>dump header: %1, %2 bytes in %3 packets</source>
+        <translation>cabecera de volcado: %1, %2 bytes en %3 paquetes</translation>
+    </message>
+    <message>
+        <source>dump packet, too short</source>
+        <translation>paquete de volcado, demasiado corto</translation>
+    </message>
+    <message>
+        <source>dump packet %1 of %2</source>
+        <translation>paquete de volcado %1 de %2</translation>
+    </message>
+    <message>
+        <source>dump packet number %1 (no header heard)</source>
+        <translation>paquete de volcado número %1 (sin cabecera recibida)</translation>
+    </message>
+    <message>
+        <source>checksum holds</source>
+        <translation>suma de control correcta</translation>
+    </message>
+    <message>
+        <source>checksum wrong</source>
+        <translation>suma de control errónea</translation>
+    </message>
+    <message>
+        <source>dump end: %1 packets heard</source>
+        <translation>fin del volcado: %1 paquetes recibidos</translation>
+    </message>
+    <message>
+        <source>dump request</source>
+        <translation>petición de volcado</translation>
+    </message>
+    <message>
+        <source>dump handshake: wait</source>
+        <translation>confirmación de volcado: esperar</translation>
+    </message>
+    <message>
+        <source>dump handshake: cancel</source>
+        <translation>confirmación de volcado: cancelar</translation>
+    </message>
+    <message>
+        <source>dump handshake: not received (NAK)</source>
+        <translation>confirmación de volcado: no recibido (NAK)</translation>
+    </message>
+    <message>
+        <source>dump handshake: received (ACK)</source>
+        <translation>confirmación de volcado: recibido (ACK)</translation>
+    </message>
+    <message>
+        <source>not a dump message</source>
+        <translation>no es un mensaje de volcado</translation>
+    </message>
+    <message>
+        <source>Time code quarter frame %1</source>
+        <translation>Cuarto de cuadro de código de tiempo %1</translation>
+    </message>
+    <message>
+        <source>Song position %1</source>
+        <translation>Posición de canción %1</translation>
+    </message>
+    <message>
+        <source>Song select %1</source>
+        <translation>Selección de canción %1</translation>
+    </message>
+    <message>
+        <source>Tune request</source>
+        <translation>Petición de afinación</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parada</translation>
+    </message>
+    <message>
+        <source>Active sensing</source>
+        <translation>Detección activa</translation>
+    </message>
+    <message>
+        <source>System reset</source>
+        <translation>Reinicio del sistema</translation>
+    </message>
+    <message>
+        <source>Unknown bytes</source>
+        <translation>Bytes desconocidos</translation>
+    </message>
+    <message>
+        <source>Note off %1, velocity %2</source>
+        <translation>Nota desactivada %1, velocidad %2</translation>
+    </message>
+    <message>
+        <source>Note on %1, velocity %2</source>
+        <translation>Nota activada %1, velocidad %2</translation>
+    </message>
+    <message>
+        <source>Key pressure %1, %2</source>
+        <translation>Presión de tecla %1, %2</translation>
+    </message>
+    <message>
+        <source>Channel pressure %1</source>
+        <translation>Presión de canal %1</translation>
+    </message>
+    <message>
+        <source>Pitch bend %1</source>
+        <translation>Inflexión de tono %1</translation>
+    </message>
+    <message>
+        <source>no preset sends this</source>
+        <translation>ningún preset envía esto</translation>
+    </message>
+    <message numerus="yes">
+        <source>SysEx, %n bytes</source>
+        <translation>
+            <numerusform>SysEx, %n byte</numerusform>
+            <numerusform>SysEx, %n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MonitorModel</name>
+    <message>
+        <source>sent to %1</source>
+        <translation>enviado a %1</translation>
+    </message>
+    <message>
+        <source>Bytes: %1</source>
+        <translation>Bytes: %1</translation>
+    </message>
+    <message>
+        <source>Bytes: %1
+%2</source>
+        <translation>Bytes: %1
+%2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Channel/Device</source>
+        <translation>Canal/Dispositivo</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>Explicación</translation>
+    </message>
+</context>
+<context>
+    <name>PlayOutput</name>
+    <message>
+        <source>Nothing was sent: no MIDI system could be opened.</source>
+        <translation>No se envió nada: no se pudo abrir ningún sistema MIDI.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: there are no MIDI output ports available.</source>
+        <translation>No se envió nada: no hay puertos de salida MIDI disponibles.</translation>
+    </message>
+    <message>
+        <source>Play Through</source>
+        <translation>Reproducir por</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: no output was chosen.</source>
+        <translation>No se envió nada: no se eligió ninguna salida.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the output %1 could not be opened.</source>
+        <translation>No se envió nada: no se pudo abrir la salida %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: %1</source>
+        <translation>No se envió nada: %1</translation>
+    </message>
+    <message>
+        <source>Preset %1 sends nothing: none of its program changes or control changes is on.</source>
+        <translation>El preset %1 no envía nada: ninguno de sus cambios de programa ni control changes está activado.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the output %1 went away. Play asks for an output again.</source>
+        <translation>No se envió nada: la salida %1 ha desaparecido. Reproducir volverá a pedir una salida.</translation>
+    </message>
+    <message>
+        <source>Sending to %1 failed: %2</source>
+        <translation>Falló el envío a %1: %2</translation>
+    </message>
+    <message>
+        <source>Sent preset %1 to %2: %3</source>
+        <translation>Preset %1 enviado a %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>PresetLibraryModel</name>
@@ -1788,6 +2101,14 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
         <source>Footswitch favourites differ from the file</source>
         <translation>Los favoritos de los pulsadores difieren del archivo</translation>
     </message>
+    <message>
+        <source>Pla&amp;y</source>
+        <translation>Repr&amp;oducir</translation>
+    </message>
+    <message>
+        <source>Sends the selected preset&apos;s program changes and control changes to the rig (Space)</source>
+        <translation>Envía los cambios de programa y control changes del preset elegido al equipo (Espacio)</translation>
+    </message>
 </context>
 <context>
     <name>midiportsdialog</name>
@@ -1802,6 +2123,137 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
     <message>
         <source>MIDI Output Port:</source>
         <translation>Puerto de salida MIDI:</translation>
+    </message>
+</context>
+<context>
+    <name>monitordialog</name>
+    <message>
+        <source>MIDI Monitor</source>
+        <translation>Monitor MIDI</translation>
+    </message>
+    <message>
+        <source>&amp;Input:</source>
+        <translation>&amp;Entrada:</translation>
+    </message>
+    <message>
+        <source>Choosing an input listens to it at once</source>
+        <translation>Al elegir una entrada se escucha al instante</translation>
+    </message>
+    <message>
+        <source>Show &amp;clock and active sensing</source>
+        <translation>Mostrar re&amp;loj y detección activa</translation>
+    </message>
+    <message>
+        <source>Choose an input to listen to.</source>
+        <translation>Elija una entrada para escuchar.</translation>
+    </message>
+    <message>
+        <source>No messages</source>
+        <translation>Sin mensajes</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>While paused, messages are counted but not listed</source>
+        <translation>En pausa, los mensajes se cuentan pero no se listan</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Vaciar</translation>
+    </message>
+    <message>
+        <source>&amp;Save Log...</source>
+        <translation>&amp;Guardar registro...</translation>
+    </message>
+    <message>
+        <source>Writes the lines as text, and their SysEx messages beside it as a .syx file</source>
+        <translation>Escribe las líneas como texto y sus mensajes SysEx al lado como archivo .syx</translation>
+    </message>
+    <message>
+        <source>MIDI input to listen to</source>
+        <translation>Entrada MIDI que se escucha</translation>
+    </message>
+    <message>
+        <source>Messages heard</source>
+        <translation>Mensajes recibidos</translation>
+    </message>
+    <message>
+        <source>Show clock and active sensing</source>
+        <translation>Mostrar reloj y detección activa</translation>
+    </message>
+    <message>
+        <source>Pause the list</source>
+        <translation>Pausar la lista</translation>
+    </message>
+    <message>
+        <source>Clear the list</source>
+        <translation>Vaciar la lista</translation>
+    </message>
+    <message>
+        <source>Save the list as a log</source>
+        <translation>Guardar la lista como registro</translation>
+    </message>
+    <message>
+        <source>Not listening</source>
+        <translation>Sin escuchar</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Reanudar</translation>
+    </message>
+    <message>
+        <source>Save Monitor Log</source>
+        <translation>Guardar registro del monitor</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Archivos de texto (*.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Not listening.</source>
+        <translation>No se está escuchando.</translation>
+    </message>
+    <message>
+        <source>The input %1 is not there any more.</source>
+        <translation>La entrada %1 ya no está.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t listen to %1: %2</source>
+        <translation>No se pudo escuchar %1: %2</translation>
+    </message>
+    <message>
+        <source>Listening to %1.</source>
+        <translation>Escuchando %1.</translation>
+    </message>
+    <message>
+        <source>The input %1 went away: the interface was unplugged or its MIDI system stopped. Choose it again once it is back.</source>
+        <translation>La entrada %1 ha desaparecido: se desconectó la interfaz o se detuvo su sistema MIDI. Elíjala de nuevo cuando vuelva.</translation>
+    </message>
+    <message>
+        <source>%1 shown of %2 received</source>
+        <translation>%1 mostrados de %2 recibidos</translation>
+    </message>
+    <message>
+        <source>%1 older lines dropped</source>
+        <translation>%1 líneas antiguas descartadas</translation>
+    </message>
+    <message>
+        <source>The log was not saved to %1: %2</source>
+        <translation>El registro no se guardó en %1: %2</translation>
+    </message>
+    <message>
+        <source>Saved %1 lines to %2.</source>
+        <translation>%1 líneas guardadas en %2.</translation>
+    </message>
+    <message>
+        <source>The log was saved, but its SysEx messages were not saved to %1: %2</source>
+        <translation>El registro se guardó, pero sus mensajes SysEx no se guardaron en %1: %2</translation>
+    </message>
+    <message>
+        <source>Saved %1 lines to %2 and their SysEx messages to %3.</source>
+        <translation>%1 líneas guardadas en %2 y sus mensajes SysEx en %3.</translation>
     </message>
 </context>
 <context>

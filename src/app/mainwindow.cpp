@@ -3,6 +3,7 @@
 
 #include "globaldialog.h"
 #include "librarydialog.h"
+#include "monitordialog.h"
 #include "history_notice.h"
 #include "presetsdialog.h"
 #include "save_warning.h"
@@ -23,6 +24,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     setWindowIcon(editor_window_icon());
     connect(ui->pushButton_Library, &QPushButton::clicked, this, [this] { librarydialog::run(this); });
+    connect(ui->pushButton_Monitor, &QPushButton::clicked, this, [this] { monitordialog::showMonitor(this); });
     show_history_problems_in(ui->statusBar);
 
     const QString home = QDir::homePath();

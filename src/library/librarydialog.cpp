@@ -11,6 +11,7 @@
 #include "preset_summary.h"
 #include "presetlibrarymodel.h"
 #include "presettabledelegate.h"
+#include "preset_play.h"
 #include "save_file_dialog.h"
 #include "save_warning.h"
 #include "setlist.h"
@@ -131,6 +132,13 @@ void librarydialog::setUpActions()
     onClick(ui->copyToButton, [this] { copySelectedTo(); });
     onClick(ui->resetButton, [this] { resetSelected(); });
     onClick(ui->printButton, [this] { printSetlist(); });
+    // Play: the selected preset on the rig, through an output chosen once.
+    auto *playButton = new QPushButton(tr("Pla&y"), this);
+    playButton->setObjectName(QStringLiteral("playButton"));
+    playButton->setAutoDefault(false);
+    playButton->setToolTip(tr("Sends the selected preset's program changes and control changes to the rig (Space)"));
+    ui->buttonColumn->insertWidget(0, playButton);
+    set_up_play_button(this, playButton, ui->presetTable, m_model, ui->statusLabel, [this] { return selectedRecords(); });
     set_up_export_menu(ui->exportButton, *m_model, [this] { return selectedRecords(); });
     ui->importButton->setEnabled(true);
     onClick(ui->importButton, [this] {

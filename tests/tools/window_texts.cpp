@@ -8,6 +8,7 @@
 #include "globaldialog.h"
 #include "historydialog.h"
 #include "librarydialog.h"
+#include "monitordialog.h"
 #include "mainwindow.h"
 #include "overridesdialog.h"
 #include "presetsdialog.h"
@@ -129,6 +130,10 @@ int main(int argc, char *argv[])
     }
     {
         utilitydialog dialog(&main);
+        report(dialog);
+    }
+    {
+        monitordialog dialog(&main);
         report(dialog);
     }
     {

@@ -1,0 +1,124 @@
+#include "preset_play.h"
+
+#include "fields.h"
+#include "message_sending.h"
+#include "midiportsdialog.h"
+#include "port_watch.h"
+#include "preset_messages.h"
+#include "presetlibrarymodel.h"
+
+#include <QAction>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <QTableView>
+
+#include <rtmidi/RtMidi.h>
+
+PlayOutput &PlayOutput::instance()
+{
+    static PlayOutput output;
+    return output;
+}
+
+void PlayOutput::forget()
+{
+    watch.reset();
+    midi = MidiSystem();
+    port.clear();
+}
+
+bool PlayOutput::choose(QWidget *parent, QString *why)
+{
+    if (!midi.out)
+        midi = create_midi_system();
+    if (!midi.out) {
+        *why = tr("Nothing was sent: no MIDI system could be opened.");
+        return false;
+    }
+    try {
+        const unsigned count = midi.out->getPortCount();
+        if (count == 0) {
+            *why = tr("Nothing was sent: there are no MIDI output ports available.");
+            return false;
+        }
+        // The transfers' port dialog, with its output list only.
+        midiportsdialog ports(parent);
+        for (const char *name : {"inputPortLabel", "inputPortsComboBox"})
+            if (QWidget *input = ports.findChild<QWidget *>(QLatin1String(name)))
+                input->hide();
+        ports.setWindowTitle(tr("Play Through"));
+        for (unsigned i = 0; i < count; ++i)
+            ports.addOutputPort(midi_port_name(*midi.out, i));
+        if (ports.exec() != QDialog::Accepted || ports.currentOutputIndex() < 0) {
+            *why = tr("Nothing was sent: no output was chosen.");
+            return false;
+        }
+        // By the name chosen: a port plugged in or out meanwhile renumbers the others.
+        port = ports.currentOutputName();
+        const int index = port_index_named(*midi.out, unsigned(ports.currentOutputIndex()), port);
+        if (index >= 0)
+            midi.out->openPort(unsigned(index), "Vektor Play");
+        if (index < 0 || !midi.out->isPortOpen()) {
+            *why = tr("Nothing was sent: the output %1 could not be opened.").arg(port);
+            port.clear();
+            return false;
+        }
+    } catch (RtMidiError &e) {
+        *why = tr("Nothing was sent: %1").arg(QString::fromStdString(e.getMessage()));
+        port.clear();
+        return false;
+    }
+    watch = std::make_unique<PortWatch>(*midi.out, port);
+    return true;
+}
+
+QString PlayOutput::play(QWidget *parent, const QVector<QByteArray> &messages, const QString &presetText)
+{
+    if (messages.isEmpty())
+        return tr("Preset %1 sends nothing: none of its program changes or control changes is on.").arg(presetText);
+    QString why;
+    if (port.isEmpty() && !choose(parent, &why))
+        return why;
+    if (!watch->present()) {
+        const QString gone = port;
+        forget();
+        return tr("Nothing was sent: the output %1 went away. Play asks for an output again.").arg(gone);
+    }
+    const QString error = send_midi_messages(*midi.out, messages);
+    if (!error.isEmpty()) {
+        const QString failed = port;
+        forget();
+        return tr("Sending to %1 failed: %2").arg(failed, error);
+    }
+    SentMessages::instance().report(port, messages);
+    QStringList hex;
+    for (const QByteArray &message : messages)
+        hex << QString::fromLatin1(message.toHex(' '));
+    return tr("Sent preset %1 to %2: %3").arg(presetText, port, hex.join(QStringLiteral(", ")));
+}
+
+void set_up_play_button(QWidget *dialog, QPushButton *button, QTableView *table, PresetLibraryModel *model,
+                        QLabel *status, const std::function<QVector<int>()> &selectedRecords)
+{
+    const auto play = [=] {
+        const QVector<int> rows = selectedRecords();
+        if (rows.size() != 1)
+            return;
+        const QString text = preset_entry_text(model->image(), rows.first()).replace(QStringLiteral(" - "), QStringLiteral(" "));
+        status->setText(PlayOutput::instance().play(dialog, preset_messages(model->image(), rows.first()), text));
+    };
+    const auto update = [=] { button->setEnabled(selectedRecords().size() == 1); };
+    QObject::connect(button, &QPushButton::clicked, dialog, [=] {
+        play();
+        table->setFocus();
+    });
+    auto *space = new QAction(table);
+    space->setShortcut(QKeySequence(Qt::Key_Space));
+    space->setShortcutContext(Qt::WidgetShortcut);
+    QObject::connect(space, &QAction::triggered, dialog, play);
+    table->addAction(space);
+    QObject::connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, button, update);
+    update();
+}

@@ -1,0 +1,360 @@
+#include "monitordialog.h"
+#include "ui_monitordialog.h"
+
+#include "file_bytes.h"
+#include "image_layout.h"
+#include "message_sending.h"
+#include "midi_listener.h"
+#include "port_watch.h"
+#include "store.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <rtmidi/RtMidi.h>
+
+namespace {
+
+constexpr int kDrainMs = 16;     // 60 times a second: within a frame
+constexpr int kPortCheckMs = 500;
+constexpr int kReloadDelayMs = 100; // a save replaces the file in steps
+
+QStringList inputPortNames(RtMidiIn *in)
+{
+    QStringList names;
+    if (!in)
+        return names;
+    try {
+        const unsigned count = in->getPortCount();
+        for (unsigned i = 0; i < count; ++i)
+            names << midi_port_name(*in, i);
+    } catch (RtMidiError &) {
+        // A MIDI system that cannot list its ports offers none.
+    }
+    return names;
+}
+
+} // namespace
+
+monitordialog::monitordialog(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::monitordialog)
+    , model(new MonitorModel(this))
+    , midi(create_midi_system())
+    , opened(std::chrono::steady_clock::now())
+{
+    ui->setupUi(this);
+    setUpTable();
+    ui->inputCombo->setAccessibleName(tr("MIDI input to listen to"));
+    ui->messageTable->setAccessibleName(tr("Messages heard"));
+    ui->timingCheckBox->setAccessibleName(tr("Show clock and active sensing"));
+    ui->pauseButton->setAccessibleName(tr("Pause the list"));
+    ui->clearButton->setAccessibleName(tr("Clear the list"));
+    ui->saveButton->setAccessibleName(tr("Save the list as a log"));
+
+    ui->inputCombo->addItem(tr("Not listening"));
+    refreshPorts();
+    connect(ui->inputCombo, QOverload<int>::of(&QComboBox::activated), this, &monitordialog::chooseInput);
+    connect(ui->pauseButton, &QPushButton::toggled, this,
+            [this](bool paused) { ui->pauseButton->setText(paused ? tr("&Resume") : tr("&Pause")); });
+    connect(ui->clearButton, &QPushButton::clicked, this, [this] {
+        model->clear();
+        received = 0;
+        updateCount();
+    });
+    connect(ui->saveButton, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(this, tr("Save Monitor Log"),
+                                                          QDir::homePath() + QStringLiteral("/midi-monitor.txt"),
+                                                          tr("Text files (*.txt);;All files (*)"));
+        if (!path.isEmpty())
+            saveLog(path);
+    });
+    connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::close);
+    connect(&SentMessages::instance(), &SentMessages::sent, this, &monitordialog::addSent);
+
+    drainTimer.setTimerType(Qt::PreciseTimer);
+    connect(&drainTimer, &QTimer::timeout, this, &monitordialog::drain);
+    drainTimer.start(kDrainMs);
+    connect(&portTimer, &QTimer::timeout, this, &monitordialog::checkPort);
+    portTimer.start(kPortCheckMs);
+
+    memoryReload.setSingleShot(true);
+    connect(&memoryReload, &QTimer::timeout, this, &monitordialog::reloadMemory);
+    connect(&fileWatch, &QFileSystemWatcher::fileChanged, this, [this] { memoryReload.start(kReloadDelayMs); });
+    connect(&fileWatch, &QFileSystemWatcher::directoryChanged, this, [this] { memoryReload.start(kReloadDelayMs); });
+    reloadMemory();
+    updateCount();
+}
+
+monitordialog::~monitordialog()
+{
+    // The listener's callback must be gone before the model it feeds.
+    stopListening();
+    delete ui;
+}
+
+monitordialog *monitordialog::showMonitor(QWidget *parent)
+{
+    static QPointer<monitordialog> monitor;
+    if (!monitor) {
+        monitor = new monitordialog(parent);
+        monitor->setAttribute(Qt::WA_DeleteOnClose);
+        monitor->setModal(false);
+    }
+    monitor->show();
+    monitor->raise();
+    monitor->activateWindow();
+    return monitor;
+}
+
+void monitordialog::setUpTable()
+{
+    QTableView *table = ui->messageTable;
+    table->setModel(model);
+    table->verticalHeader()->hide();
+    // One line per message, of one height: the view need not measure rows.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    QHeaderView *header = table->horizontalHeader();
+    const QFontMetrics metrics(table->font());
+    const int padding = 2 * metrics.averageCharWidth() + 8;
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(true);
+    header->resizeSection(MonitorModel::TimeColumn, metrics.horizontalAdvance(QStringLiteral("0000.000")) + padding);
+    header->resizeSection(MonitorModel::PortColumn, metrics.horizontalAdvance(QStringLiteral("Vektor MIDI In 1")) + padding);
+    header->resizeSection(MonitorModel::DeviceColumn,
+                          metrics.horizontalAdvance(QStringLiteral("16 - Device Name 16")) + padding);
+    header->resizeSection(MonitorModel::MessageColumn,
+                          metrics.horizontalAdvance(QStringLiteral("Control change 127 = 127"))
+                              + padding);
+}
+
+bool monitordialog::listenTo(const QString &portName)
+{
+    const int index = ui->inputCombo->findText(portName);
+    if (index <= 0)
+        return false;
+    ui->inputCombo->setCurrentIndex(index);
+    chooseInput(index);
+    return !listeningPort.isEmpty();
+}
+
+void monitordialog::chooseInput(int index)
+{
+    stopListening();
+    if (index <= 0 || !midi.in) {
+        say(tr("Not listening."));
+        return;
+    }
+    const QString name = ui->inputCombo->itemText(index);
+    const int port = inputPortNames(midi.in.get()).indexOf(name);
+    QString error;
+    listener = std::make_unique<MidiListener>(*midi.in);
+    if (port < 0 || !listener->listen(unsigned(port), &error)) {
+        listener.reset();
+        say(port < 0 ? tr("The input %1 is not there any more.").arg(name)
+                     : tr("Couldn't listen to %1: %2").arg(name, error));
+        const QSignalBlocker blocker(ui->inputCombo);
+        ui->inputCombo->setCurrentIndex(0);
+        return;
+    }
+    listeningPort = name;
+    listenerOffset = secondsSinceOpened(listener->startedAt());
+    watch = std::make_unique<PortWatch>(*midi.in, name);
+    say(tr("Listening to %1.").arg(name));
+}
+
+void monitordialog::stopListening()
+{
+    if (listener) {
+        listener->stop();
+        drain(); // what came before the stop is still shown
+    }
+    listener.reset();
+    watch.reset();
+    listeningPort.clear();
+}
+
+void monitordialog::refreshPorts()
+{
+    const QStringList names = inputPortNames(midi.in.get());
+    QStringList shown;
+    for (int i = 1; i < ui->inputCombo->count(); ++i)
+        shown << ui->inputCombo->itemText(i);
+    if (names == shown)
+        return;
+    const QString current = ui->inputCombo->currentIndex() > 0 ? ui->inputCombo->currentText() : QString();
+    const QSignalBlocker blocker(ui->inputCombo);
+    while (ui->inputCombo->count() > 1)
+        ui->inputCombo->removeItem(1);
+    ui->inputCombo->addItems(names);
+    ui->inputCombo->setCurrentIndex(std::max(0, ui->inputCombo->findText(current)));
+}
+
+void monitordialog::checkPort()
+{
+    if (watch && !watch->present()) {
+        const QString name = listeningPort;
+        stopListening();
+        // A MIDI system whose server went away keeps showing its old ports:
+        // a new one lists them as they are.
+        midi = MidiSystem();
+        midi = create_midi_system();
+        refreshPorts();
+        const QSignalBlocker blocker(ui->inputCombo);
+        ui->inputCombo->setCurrentIndex(0);
+        say(tr("The input %1 went away: the interface was unplugged or its MIDI system stopped. "
+               "Choose it again once it is back.").arg(name));
+        return;
+    }
+    if (!ui->inputCombo->view()->isVisible())
+        refreshPorts();
+    followMemoryFile();
+}
+
+double monitordialog::secondsSinceOpened(std::chrono::steady_clock::time_point at) const
+{
+    return std::chrono::duration<double>(at - opened).count();
+}
+
+void monitordialog::addSent(const QString &port, const QVector<QByteArray> &messages)
+{
+    const double now = secondsSinceOpened(std::chrono::steady_clock::now());
+    for (const QByteArray &bytes : messages) {
+        MonitorModel::Line line;
+        line.message = decode_midi_message(bytes, now, port, MidiDirection::Sent);
+        // What the editor sends is explained on its own: it must not start
+        // or break a pedal run or a bank select of what the rig sends.
+        ExplainState own;
+        line.explanation = explain_message(line.message, memory, own);
+        sentLines << line;
+    }
+}
+
+void monitordialog::drain()
+{
+    if (listener)
+        addHeard(listener->take(), listeningPort, listenerOffset);
+    else if (!sentLines.isEmpty())
+        addHeard({}, QString(), 0);
+}
+
+void monitordialog::addHeard(const std::vector<HeardBytes> &heard, const QString &port, double offset)
+{
+    QVector<MonitorModel::Line> lines;
+    const bool paused = ui->pauseButton->isChecked();
+    const bool showTiming = ui->timingCheckBox->isChecked();
+    received += qint64(heard.size());
+    for (const HeardBytes &bytes : heard) {
+        MonitorModel::Line line;
+        line.message = decode_midi_message(bytes.bytes, offset + bytes.time, port);
+        // Every message is explained, shown or not, so the running context
+        // (bank select, pedal run, dump) stays true.
+        line.explanation = explain_message(line.message, memory, state);
+        if (!paused && (showTiming || !is_timing_message(line.message)))
+            lines << std::move(line);
+    }
+    if (!sentLines.isEmpty()) {
+        received += sentLines.size();
+        if (!paused)
+            lines << sentLines;
+        sentLines.clear();
+    }
+    if (lines.isEmpty()) {
+        if (!heard.empty())
+            updateCount();
+        return;
+    }
+    QScrollBar *bar = ui->messageTable->verticalScrollBar();
+    const bool following = bar->value() == bar->maximum();
+    model->append(std::move(lines));
+    if (following)
+        ui->messageTable->scrollToBottom();
+    updateCount();
+}
+
+void monitordialog::followMemoryFile()
+{
+    if (file_paths().configuration != memoryPath)
+        reloadMemory();
+}
+
+void monitordialog::reloadMemory()
+{
+    if (!memoryPath.isEmpty()) {
+        fileWatch.removePaths(fileWatch.files());
+        fileWatch.removePaths(fileWatch.directories());
+    }
+    memoryPath = file_paths().configuration;
+    // A save replaces the file: the watch follows the name, not the old file.
+    if (QFileInfo::exists(memoryPath))
+        fileWatch.addPath(memoryPath);
+    const QString folder = QFileInfo(memoryPath).absolutePath();
+    if (QFileInfo(folder).isDir())
+        fileWatch.addPath(folder);
+    QByteArray image(layout::kImageSize, '\0');
+    const int count = memoryPath.isEmpty()
+        ? -1 : read_file_bytes(reinterpret_cast<unsigned char *>(image.data()), memoryPath, layout::kImageSize);
+    memory = count > 0 ? MemorySenders(reinterpret_cast<const unsigned char *>(image.constData())) : MemorySenders();
+}
+
+void monitordialog::updateCount()
+{
+    QString text = model->rowCount() == 0 && received == 0
+        ? tr("No messages")
+        : tr("%1 shown of %2 received").arg(model->rowCount()).arg(received);
+    if (model->dropped() > 0)
+        text += QStringLiteral(", ") + tr("%1 older lines dropped").arg(model->dropped());
+    ui->countLabel->setText(text);
+}
+
+void monitordialog::say(const QString &text)
+{
+    ui->statusLabel->setText(text);
+    QAccessibleEvent event(ui->statusLabel, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+bool monitordialog::saveLog(const QString &path)
+{
+    QByteArray text;
+    QByteArray sysex;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const MonitorModel::Line &line = model->line(row);
+        QStringList cells;
+        for (int column = 0; column < MonitorModel::ColumnCount; ++column)
+            cells << model->data(model->index(row, column)).toString();
+        cells << midi_bytes_text(line.message);
+        text += cells.join(QLatin1Char('\t')).toUtf8() + '\n';
+        if (line.message.kind == MidiKind::SysEx)
+            sysex += line.message.bytes;
+    }
+    QString error;
+    if (!write_file(path, text, &error)) {
+        QMessageBox::warning(this, windowTitle(), tr("The log was not saved to %1: %2").arg(path, error));
+        return false;
+    }
+    if (sysex.isEmpty()) {
+        say(tr("Saved %1 lines to %2.").arg(model->rowCount()).arg(path));
+        return true;
+    }
+    const QFileInfo info(path);
+    const QString sysexPath = info.dir().filePath(info.completeBaseName() + QStringLiteral(".syx"));
+    if (!write_file(sysexPath, sysex, &error)) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("The log was saved, but its SysEx messages were not saved to %1: %2").arg(sysexPath, error));
+        return false;
+    }
+    say(tr("Saved %1 lines to %2 and their SysEx messages to %3.").arg(model->rowCount()).arg(path, sysexPath));
+    return true;
+}

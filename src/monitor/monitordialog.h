@@ -1,0 +1,89 @@
+#pragma once
+
+#include "memory_senders.h"
+#include "midi_explainer.h"
+#include "midi_system.h"
+#include "monitor_model.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFileSystemWatcher>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
+#include <vector>
+
+class MidiListener;
+struct HeardBytes;
+class PortWatch;
+
+namespace Ui {
+class monitordialog;
+}
+
+// The MIDI Monitor: what arrives at one input, each message explained by the
+// memory file as it is on disk, and what the editor itself sends. Not modal:
+// it listens while the other windows are used. The MIDI system's thread only
+// appends to the listener's buffer; a 60 Hz timer moves what arrived into
+// the table in one insertion.
+class monitordialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit monitordialog(QWidget *parent = nullptr);
+    ~monitordialog() override;
+
+    // What the main window's "MIDI Monitor" does: shows the one monitor of
+    // the run, making it when there is none.
+    static monitordialog *showMonitor(QWidget *parent);
+
+    MonitorModel *messageModel() const { return model; }
+    // Listens to the input port called `portName`, as choosing it does;
+    // false when no input has that name.
+    bool listenTo(const QString &portName);
+    // Writes the lines as text to `path`, and their SysEx messages to the
+    // .syx file beside it; false (and said) when a write failed.
+    bool saveLog(const QString &path);
+    qint64 receivedCount() const { return received; }
+    // Lists messages heard on `port`, `offset` seconds after the opening
+    // plus each one's own time, as the timer does with what the listener took.
+    void addHeard(const std::vector<HeardBytes> &heard, const QString &port, double offset);
+    // The moment the times of the lines count from.
+    std::chrono::steady_clock::time_point clockStart() const { return opened; }
+
+private:
+    void setUpTable();
+    void chooseInput(int index);
+    void stopListening();
+    void refreshPorts();
+    void checkPort();
+    void drain();
+    void followMemoryFile();
+    void reloadMemory();
+    void addSent(const QString &port, const QVector<QByteArray> &messages);
+    void updateCount();
+    void say(const QString &text);
+    double secondsSinceOpened(std::chrono::steady_clock::time_point at) const;
+
+    Ui::monitordialog *ui;
+    MonitorModel *model;
+    MidiSystem midi;
+    std::unique_ptr<MidiListener> listener;
+    std::unique_ptr<PortWatch> watch;
+    QString listeningPort;
+    double listenerOffset = 0; // seconds from the opening to the listener's start
+
+    MemorySenders memory;
+    ExplainState state;
+    QFileSystemWatcher fileWatch;
+    QString memoryPath;
+    QTimer memoryReload;
+
+    QTimer drainTimer;
+    QTimer portTimer;
+    std::chrono::steady_clock::time_point opened;
+    QVector<MonitorModel::Line> sentLines;
+    qint64 received = 0;
+};

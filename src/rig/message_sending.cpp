@@ -1,0 +1,24 @@
+#include "message_sending.h"
+
+#include <rtmidi/RtMidi.h>
+
+#include <vector>
+
+QString send_midi_messages(RtMidiOut &out, const QVector<QByteArray> &messages)
+{
+    try {
+        for (const QByteArray &message : messages) {
+            const auto *bytes = reinterpret_cast<const unsigned char *>(message.constData());
+            out.sendMessage(bytes, size_t(message.size()));
+        }
+    } catch (RtMidiError &e) {
+        return QString::fromStdString(e.getMessage());
+    }
+    return QString();
+}
+
+SentMessages &SentMessages::instance()
+{
+    static SentMessages messages;
+    return messages;
+}
