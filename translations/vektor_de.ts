@@ -111,6 +111,11 @@
         <source>20</source>
         <translation>20</translation>
     </message>
+    <message>
+        <source>%2 %1</source>
+        <comment>the column&apos;s title, then the entry&apos;s number</comment>
+        <translation>%2 %1</translation>
+    </message>
 </context>
 <context>
     <name>DumpReport</name>
@@ -157,6 +162,17 @@
     <message>
         <source>The dump decodes to %1 bytes; a Vektor memory has %2.</source>
         <translation>Der Dump ergibt %1 Bytes; ein Vektor-Speicher hat %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorNames</name>
+    <message>
+        <source>0 to 127</source>
+        <translation>0 bis 127</translation>
+    </message>
+    <message>
+        <source>MIDI channel</source>
+        <translation>MIDI-Kanal</translation>
     </message>
 </context>
 <context>
@@ -685,6 +701,18 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
     <message>
         <source>These %1 presets will be overwritten (Undo brings them back):</source>
         <translation>Diese %1 Presets werden überschrieben (Rückgängig holt sie zurück):</translation>
+    </message>
+    <message>
+        <source>Target slot</source>
+        <translation>Zielplatz</translation>
+    </message>
+    <message>
+        <source>Target bank</source>
+        <translation>Zielbank</translation>
+    </message>
+    <message>
+        <source>Presets to be overwritten</source>
+        <translation>Presets, die überschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1461,29 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
         <source>alternate</source>
         <translation>rastend</translation>
     </message>
+    <message>
+        <source>Button %1 %2</source>
+        <comment>button number, then the column&apos;s title</comment>
+        <translation>Taster %1 %2</translation>
+    </message>
+    <message>
+        <source>Device %1 %2</source>
+        <comment>device number, then the column&apos;s title</comment>
+        <translation>Gerät %1 %2</translation>
+    </message>
+    <message>
+        <source>Expression pedal %1 %2</source>
+        <comment>pedal number, then the column&apos;s title</comment>
+        <translation>Expression-Pedal %1 %2</translation>
+    </message>
+    <message>
+        <source>Up to eight bytes in hexadecimal, as 00 00 00 00 00 00 00 00</source>
+        <translation>Bis zu acht Bytes hexadezimal, etwa 00 00 00 00 00 00 00 00</translation>
+    </message>
+    <message>
+        <source>Measured by the controller</source>
+        <translation>Vom Controller gemessen</translation>
+    </message>
 </context>
 <context>
     <name>historydialog</name>
@@ -1519,6 +1570,14 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
     <message>
         <source>Couldn&apos;t write %1: %2.</source>
         <translation>%1 ließ sich nicht schreiben: %2.</translation>
+    </message>
+    <message>
+        <source>Kept versions</source>
+        <translation>Aufbewahrte Versionen</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
     </message>
 </context>
 <context>
@@ -1780,6 +1839,10 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
         <source>Footswitch favourites differ from the file</source>
         <translation>Die Taster-Favoriten weichen von der Datei ab</translation>
     </message>
+    <message>
+        <source>Presets</source>
+        <translation>Presets</translation>
+    </message>
 </context>
 <context>
     <name>midiportsdialog</name>
@@ -1869,6 +1932,11 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
     <message>
         <source>9</source>
         <translation>9</translation>
+    </message>
+    <message>
+        <source>Override for button %1, %2</source>
+        <comment>button number, then the column&apos;s title</comment>
+        <translation>Überschreiben für Taster %1, %2</translation>
     </message>
 </context>
 <context>
@@ -2048,6 +2116,16 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
     <message>
         <source>¿Save preset changes?</source>
         <translation>Änderungen am Preset speichern?</translation>
+    </message>
+    <message>
+        <source>Program change for %1, %2</source>
+        <comment>device, then the column&apos;s title</comment>
+        <translation>Programmwechsel für %1, %2</translation>
+    </message>
+    <message>
+        <source>Expression pedal %1 %2</source>
+        <comment>pedal number, then the column&apos;s title</comment>
+        <translation>Expression-Pedal %1 %2</translation>
     </message>
 </context>
 <context>
@@ -2289,6 +2367,14 @@ Der Controller hat nur einen Teil des Dumps erhalten. Klicken Sie erneut auf „
     <message>
         <source>History...</source>
         <translation>Verlauf...</translation>
+    </message>
+    <message>
+        <source>Preset to copy</source>
+        <translation>Zu kopierendes Preset</translation>
+    </message>
+    <message>
+        <source>Preset to copy it over</source>
+        <translation>Preset, das überschrieben wird</translation>
     </message>
 </context>
 </TS>

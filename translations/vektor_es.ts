@@ -111,6 +111,11 @@
         <source>20</source>
         <translation>20</translation>
     </message>
+    <message>
+        <source>%2 %1</source>
+        <comment>the column&apos;s title, then the entry&apos;s number</comment>
+        <translation>%2 %1</translation>
+    </message>
 </context>
 <context>
     <name>DumpReport</name>
@@ -157,6 +162,17 @@
     <message>
         <source>The dump decodes to %1 bytes; a Vektor memory has %2.</source>
         <translation>El volcado se decodifica en %1 bytes; una memoria de Vektor tiene %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorNames</name>
+    <message>
+        <source>0 to 127</source>
+        <translation>de 0 a 127</translation>
+    </message>
+    <message>
+        <source>MIDI channel</source>
+        <translation>canal MIDI</translation>
     </message>
 </context>
 <context>
@@ -685,6 +701,18 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
     <message>
         <source>These %1 presets will be overwritten (Undo brings them back):</source>
         <translation>Se sobrescribirán estos %1 presets (Deshacer los recupera):</translation>
+    </message>
+    <message>
+        <source>Target slot</source>
+        <translation>Posición de destino</translation>
+    </message>
+    <message>
+        <source>Target bank</source>
+        <translation>Banco de destino</translation>
+    </message>
+    <message>
+        <source>Presets to be overwritten</source>
+        <translation>Presets que se sobrescribirán</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1461,29 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
         <source>alternate</source>
         <translation>alterno</translation>
     </message>
+    <message>
+        <source>Button %1 %2</source>
+        <comment>button number, then the column&apos;s title</comment>
+        <translation>%2 del pulsador %1</translation>
+    </message>
+    <message>
+        <source>Device %1 %2</source>
+        <comment>device number, then the column&apos;s title</comment>
+        <translation>%2 del dispositivo %1</translation>
+    </message>
+    <message>
+        <source>Expression pedal %1 %2</source>
+        <comment>pedal number, then the column&apos;s title</comment>
+        <translation>%2 del pedal de expresión %1</translation>
+    </message>
+    <message>
+        <source>Up to eight bytes in hexadecimal, as 00 00 00 00 00 00 00 00</source>
+        <translation>Hasta ocho bytes en hexadecimal, como 00 00 00 00 00 00 00 00</translation>
+    </message>
+    <message>
+        <source>Measured by the controller</source>
+        <translation>Medido por el controlador</translation>
+    </message>
 </context>
 <context>
     <name>historydialog</name>
@@ -1519,6 +1570,14 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
     <message>
         <source>Couldn&apos;t write %1: %2.</source>
         <translation>No se pudo escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>Kept versions</source>
+        <translation>Versiones guardadas</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Diferencias</translation>
     </message>
 </context>
 <context>
@@ -1780,6 +1839,10 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
         <source>Footswitch favourites differ from the file</source>
         <translation>Los favoritos de los pulsadores difieren del archivo</translation>
     </message>
+    <message>
+        <source>Presets</source>
+        <translation>Presets</translation>
+    </message>
 </context>
 <context>
     <name>midiportsdialog</name>
@@ -1869,6 +1932,11 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
     <message>
         <source>9</source>
         <translation>9</translation>
+    </message>
+    <message>
+        <source>Override for button %1, %2</source>
+        <comment>button number, then the column&apos;s title</comment>
+        <translation>Sustitución del pulsador %1, %2</translation>
     </message>
 </context>
 <context>
@@ -2048,6 +2116,16 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
     <message>
         <source>¿Save preset changes?</source>
         <translation>¿Guardar los cambios del preset?</translation>
+    </message>
+    <message>
+        <source>Program change for %1, %2</source>
+        <comment>device, then the column&apos;s title</comment>
+        <translation>Cambio de programa para %1, %2</translation>
+    </message>
+    <message>
+        <source>Expression pedal %1 %2</source>
+        <comment>pedal number, then the column&apos;s title</comment>
+        <translation>%2 del pedal de expresión %1</translation>
     </message>
 </context>
 <context>
@@ -2289,6 +2367,14 @@ El controlador solo ha recibido una parte del volcado. Pulsa «Enviar SysEx» ot
     <message>
         <source>History...</source>
         <translation>Historial...</translation>
+    </message>
+    <message>
+        <source>Preset to copy</source>
+        <translation>Preset que se copia</translation>
+    </message>
+    <message>
+        <source>Preset to copy it over</source>
+        <translation>Preset que se sobrescribe</translation>
     </message>
 </context>
 </TS>

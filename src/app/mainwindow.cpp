@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "accessible_names.h"
 #include "globaldialog.h"
 #include "librarydialog.h"
 #include "history_notice.h"
@@ -23,6 +24,7 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowIcon(editor_window_icon());
     connect(ui->pushButton_Library, &QPushButton::clicked, this, [this] { librarydialog::run(this); });
     show_history_problems_in(ui->statusBar);
+    give_buttons_keys(this);
 
     const QString home = QDir::homePath();
     set_paths_for_home(home);

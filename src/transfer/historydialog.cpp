@@ -6,6 +6,7 @@
 #include "image_compare.h"
 #include "save_warning.h"
 #include "store.h"
+#include "transfer_names.h"
 #include "version_export.h"
 #include "version_keeping.h"
 #include "version_list_model.h"
@@ -45,6 +46,7 @@ historydialog::historydialog(QWidget *parent)
         if (ui->compareButton->isEnabled())
             on_compareButton_clicked();
     });
+    name_history_controls(this, ui);
     listVersions();
 }
 
