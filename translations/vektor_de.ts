@@ -332,6 +332,10 @@
         <source>Changed from it to the next</source>
         <translation>Geändert bis zur nächsten</translation>
     </message>
+    <message>
+        <source>Kept %1, replaced by %2, changed from it to the next: %3</source>
+        <translation>Aufbewahrt %1, ersetzt durch %2, geändert bis zur nächsten: %3</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -550,6 +554,37 @@
     <message>
         <source>“%1” can&apos;t be stored: preset names hold Latin-1 characters only.</source>
         <translation>„%1“ kann nicht gespeichert werden: Preset-Namen enthalten nur Latin-1-Zeichen.</translation>
+    </message>
+</context>
+<context>
+    <name>PresetRowText</name>
+    <message>
+        <source>Preset %1</source>
+        <translation>Preset %1</translation>
+    </message>
+    <message>
+        <source>no program change</source>
+        <translation>kein Programmwechsel</translation>
+    </message>
+    <message>
+        <source>program changes to %1</source>
+        <translation>Programmwechsel an %1</translation>
+    </message>
+    <message>
+        <source>1 control change</source>
+        <translation>1 Control Change</translation>
+    </message>
+    <message>
+        <source>%1 control changes</source>
+        <translation>%1 Control Changes</translation>
+    </message>
+    <message>
+        <source>1 instant-access override</source>
+        <translation>1 Direktzugriff-Überschreibung</translation>
+    </message>
+    <message>
+        <source>%1 instant-access overrides</source>
+        <translation>%1 Direktzugriff-Überschreibungen</translation>
     </message>
 </context>
 <context>

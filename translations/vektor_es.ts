@@ -332,6 +332,10 @@
         <source>Changed from it to the next</source>
         <translation>Cambios hasta la siguiente</translation>
     </message>
+    <message>
+        <source>Kept %1, replaced by %2, changed from it to the next: %3</source>
+        <translation>Guardada el %1, sustituida por %2, cambios de ella a la siguiente: %3</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -550,6 +554,37 @@
     <message>
         <source>“%1” can&apos;t be stored: preset names hold Latin-1 characters only.</source>
         <translation>No se puede guardar «%1»: los nombres de preset solo admiten caracteres Latin-1.</translation>
+    </message>
+</context>
+<context>
+    <name>PresetRowText</name>
+    <message>
+        <source>Preset %1</source>
+        <translation>Preset %1</translation>
+    </message>
+    <message>
+        <source>no program change</source>
+        <translation>sin cambio de programa</translation>
+    </message>
+    <message>
+        <source>program changes to %1</source>
+        <translation>cambios de programa a %1</translation>
+    </message>
+    <message>
+        <source>1 control change</source>
+        <translation>1 control change</translation>
+    </message>
+    <message>
+        <source>%1 control changes</source>
+        <translation>%1 control changes</translation>
+    </message>
+    <message>
+        <source>1 instant-access override</source>
+        <translation>1 sustitución de acceso directo</translation>
+    </message>
+    <message>
+        <source>%1 instant-access overrides</source>
+        <translation>%1 sustituciones de acceso directo</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QDateTime>
 #include <QEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -167,6 +169,22 @@ void give_buttons_keys(QWidget *window)
             break;
         }
     }
+}
+
+void announce_text_change(QLabel *label)
+{
+    if (!QAccessible::isActive())
+        return;
+    static const char *const spokenProperty = "vektorSpokenText";
+    static const char *const whenProperty = "vektorSpokenAt";
+    const QString text = spokenText(label);
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (label->property(spokenProperty).toString() == text || now - label->property(whenProperty).toLongLong() < 1500)
+        return;
+    label->setProperty(spokenProperty, text);
+    label->setProperty(whenProperty, now);
+    QAccessibleValueChangeEvent event(label, text);
+    QAccessible::updateAccessibility(&event);
 }
 
 void activate_on_return(QAbstractItemView *view, const std::function<void()> &action)

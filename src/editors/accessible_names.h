@@ -35,6 +35,11 @@ void describe_fields(std::initializer_list<QWidget *> widgets, const QString &de
 // Every window calls it: it also makes its combo boxes say their names.
 void give_buttons_keys(QWidget *window);
 
+// Tells assistive technology that a label whose text changes on its own (a
+// counter, a progress text) now reads differently; a label that changes many
+// times a second is announced at most every 1.5 s.
+void announce_text_change(QLabel *label);
+
 // Return (or Enter) in `view` does `action`, as a double-click does, instead
 // of reaching the dialog's default button. Not while a cell is being edited.
 void activate_on_return(QAbstractItemView *view, const std::function<void()> &action);

@@ -5,7 +5,9 @@
 
 #include "controlchangedialog.h"
 #include "copytargetdialog.h"
+#include "fields.h"
 #include "globaldialog.h"
+#include "image_layout.h"
 #include "historydialog.h"
 #include "librarydialog.h"
 #include "mainwindow.h"
@@ -285,6 +287,23 @@ private slots:
         QVERIFY(editor && editor != table && table->isAncestorOf(editor));
         QVERIFY(shown->isVisible());
         shown->hide();
+    }
+
+    // A row of the library reads as one sentence, cell by cell alike.
+    void libraryRowReadsAsASentence()
+    {
+        write_name(config_image() + layout::presetOffset(13) + layout::preset::kName, "Verse Crunch");
+        std::unique_ptr<QWidget> owned;
+        QWidget *shown = open("library", owned);
+        load_image(); // the file as it was, for the other cases
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(shown->findChild<QWidget *>("presetTable"));
+        QVERIFY(table && table->tableInterface());
+        QAccessibleInterface *cell = table->tableInterface()->cellAt(13, 3);
+        QVERIFY(cell);
+        const QString sentence = cell->text(QAccessible::Description);
+        QVERIFY2(sentence.startsWith("Preset 015, Verse Crunch, ") && sentence.contains(" control change"),
+                 qPrintable(sentence));
+        QCOMPARE(table->tableInterface()->cellAt(13, 0)->text(QAccessible::Description), sentence);
     }
 
     void cleanupTestCase() { main.reset(); }
