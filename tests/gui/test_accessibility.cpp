@@ -179,6 +179,26 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
     }
 
+    // The keys the README gives for the main window.
+    void mainWindowKeys_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("Global") << "pushButton" << "Alt+G";
+        QTest::newRow("Presets") << "pushButton_2" << "Alt+P";
+        QTest::newRow("Utility") << "pushButton_3" << "Alt+U";
+        QTest::newRow("Library") << "pushButton_Library" << "Alt+L";
+        QTest::newRow("Open file...") << "buttonFilename" << "Alt+O";
+    }
+    void mainWindowKeys()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, key);
+        auto *found = main->findChild<QAbstractButton *>(button);
+        QVERIFY(found);
+        QCOMPARE(found->shortcut().toString(), key);
+    }
+
     // Tab from the first control comes back to it through every control that
     // can take the focus now, and none traps it.
     void tabReachesEveryControl_data() { eachWindow(); }
