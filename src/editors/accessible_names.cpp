@@ -165,7 +165,10 @@ void give_buttons_keys(QWidget *window)
             if (!key.isLetterOrNumber() || taken.contains(key))
                 continue;
             taken.insert(key);
-            button->setShortcut(QKeySequence(QStringLiteral("Alt+") + key));
+            // Qt's key codes of letters and digits are their upper-case
+            // characters; a key given as text would be parsed, and the
+            // parser looks up the translation of every key name.
+            button->setShortcut(QKeySequence(int(Qt::ALT) | int(key.unicode())));
             break;
         }
     }
