@@ -111,6 +111,11 @@
         <source>20</source>
         <translation>20</translation>
     </message>
+    <message>
+        <source>%2 %1</source>
+        <comment>the column&apos;s title, then the entry&apos;s number</comment>
+        <translation>%2 %1</translation>
+    </message>
 </context>
 <context>
     <name>DumpReport</name>
@@ -157,6 +162,17 @@
     <message>
         <source>The dump decodes to %1 bytes; a Vektor memory has %2.</source>
         <translation>Der Dump ergibt %1 Bytes; ein Vektor-Speicher hat %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorNames</name>
+    <message>
+        <source>0 to 127</source>
+        <translation>0 bis 127</translation>
+    </message>
+    <message>
+        <source>MIDI channel</source>
+        <translation>MIDI-Kanal</translation>
     </message>
 </context>
 <context>
@@ -323,6 +339,10 @@
     <message>
         <source>%1 is too large to keep</source>
         <translation>%1 ist zu groß, um aufbewahrt zu werden</translation>
+    </message>
+    <message>
+        <source>Kept %1, replaced by %2, changed from it to the next: %3</source>
+        <translation>Aufbewahrt %1, ersetzt durch %2, geändert bis zur nächsten: %3</translation>
     </message>
 </context>
 <context>
@@ -858,6 +878,37 @@
     </message>
 </context>
 <context>
+    <name>PresetRowText</name>
+    <message>
+        <source>Preset %1</source>
+        <translation>Preset %1</translation>
+    </message>
+    <message>
+        <source>no program change</source>
+        <translation>kein Programmwechsel</translation>
+    </message>
+    <message>
+        <source>program changes to %1</source>
+        <translation>Programmwechsel an %1</translation>
+    </message>
+    <message>
+        <source>1 control change</source>
+        <translation>1 Control Change</translation>
+    </message>
+    <message>
+        <source>%1 control changes</source>
+        <translation>%1 Control Changes</translation>
+    </message>
+    <message>
+        <source>1 instant-access override</source>
+        <translation>1 Direktzugriff-Überschreibung</translation>
+    </message>
+    <message>
+        <source>%1 instant-access overrides</source>
+        <translation>%1 Direktzugriff-Überschreibungen</translation>
+    </message>
+</context>
+<context>
     <name>PresetSummary</name>
     <message>
         <source>Ch %1</source>
@@ -1006,6 +1057,18 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
     <message>
         <source>These %1 presets will be overwritten (Undo brings them back):</source>
         <translation>Diese %1 Presets werden überschrieben (Rückgängig holt sie zurück):</translation>
+    </message>
+    <message>
+        <source>Target slot</source>
+        <translation>Zielplatz</translation>
+    </message>
+    <message>
+        <source>Target bank</source>
+        <translation>Zielbank</translation>
+    </message>
+    <message>
+        <source>Presets to be overwritten</source>
+        <translation>Presets, die überschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1754,6 +1817,29 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
         <source>alternate</source>
         <translation>rastend</translation>
     </message>
+    <message>
+        <source>Button %1 %2</source>
+        <comment>button number, then the column&apos;s title</comment>
+        <translation>Taster %1 %2</translation>
+    </message>
+    <message>
+        <source>Device %1 %2</source>
+        <comment>device number, then the column&apos;s title</comment>
+        <translation>Gerät %1 %2</translation>
+    </message>
+    <message>
+        <source>Expression pedal %1 %2</source>
+        <comment>pedal number, then the column&apos;s title</comment>
+        <translation>Expression-Pedal %1 %2</translation>
+    </message>
+    <message>
+        <source>Up to eight bytes in hexadecimal, as 00 00 00 00 00 00 00 00</source>
+        <translation>Bis zu acht Bytes hexadezimal, etwa 00 00 00 00 00 00 00 00</translation>
+    </message>
+    <message>
+        <source>Measured by the controller</source>
+        <translation>Vom Controller gemessen</translation>
+    </message>
 </context>
 <context>
     <name>historydialog</name>
@@ -1840,6 +1926,14 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
     <message>
         <source>Couldn&apos;t write %1: %2.</source>
         <translation>%1 ließ sich nicht schreiben: %2.</translation>
+    </message>
+    <message>
+        <source>Kept versions</source>
+        <translation>Aufbewahrte Versionen</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
     </message>
 </context>
 <context>
@@ -2109,6 +2203,10 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
         <source>Sends the selected preset&apos;s program changes and control changes to the rig (Space)</source>
         <translation>Sendet die Programmwechsel und Controller des gewählten Presets an das Rig (Leertaste)</translation>
     </message>
+    <message>
+        <source>Presets</source>
+        <translation>Presets</translation>
+    </message>
 </context>
 <context>
     <name>midiportsdialog</name>
@@ -2330,6 +2428,11 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
         <source>9</source>
         <translation>9</translation>
     </message>
+    <message>
+        <source>Override for button %1, %2</source>
+        <comment>button number, then the column&apos;s title</comment>
+        <translation>Überschreiben für Taster %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>presetsdialog</name>
@@ -2508,6 +2611,16 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
     <message>
         <source>¿Save preset changes?</source>
         <translation>Änderungen am Preset speichern?</translation>
+    </message>
+    <message>
+        <source>Program change for %1, %2</source>
+        <comment>device, then the column&apos;s title</comment>
+        <translation>Programmwechsel für %1, %2</translation>
+    </message>
+    <message>
+        <source>Expression pedal %1 %2</source>
+        <comment>pedal number, then the column&apos;s title</comment>
+        <translation>Expression-Pedal %1 %2</translation>
     </message>
 </context>
 <context>
@@ -2769,6 +2882,14 @@ Der Controller hat nur einen Teil des Dumps erhalten. Klicken Sie erneut auf „
 </source>
         <translation>Der MIDI-Eingang %1 ist nicht mehr da (inzwischen wurde ein Interface angeschlossen oder getrennt): Es wird nichts aufgenommen.
 </translation>
+    </message>
+    <message>
+        <source>Preset to copy</source>
+        <translation>Zu kopierendes Preset</translation>
+    </message>
+    <message>
+        <source>Preset to copy it over</source>
+        <translation>Preset, das überschrieben wird</translation>
     </message>
 </context>
 </TS>

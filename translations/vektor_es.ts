@@ -111,6 +111,11 @@
         <source>20</source>
         <translation>20</translation>
     </message>
+    <message>
+        <source>%2 %1</source>
+        <comment>the column&apos;s title, then the entry&apos;s number</comment>
+        <translation>%2 %1</translation>
+    </message>
 </context>
 <context>
     <name>DumpReport</name>
@@ -157,6 +162,17 @@
     <message>
         <source>The dump decodes to %1 bytes; a Vektor memory has %2.</source>
         <translation>El volcado se decodifica en %1 bytes; una memoria de Vektor tiene %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorNames</name>
+    <message>
+        <source>0 to 127</source>
+        <translation>de 0 a 127</translation>
+    </message>
+    <message>
+        <source>MIDI channel</source>
+        <translation>canal MIDI</translation>
     </message>
 </context>
 <context>
@@ -323,6 +339,10 @@
     <message>
         <source>%1 is too large to keep</source>
         <translation>%1 es demasiado grande para guardarlo</translation>
+    </message>
+    <message>
+        <source>Kept %1, replaced by %2, changed from it to the next: %3</source>
+        <translation>Guardada el %1, sustituida por %2, cambios de ella a la siguiente: %3</translation>
     </message>
 </context>
 <context>
@@ -858,6 +878,37 @@
     </message>
 </context>
 <context>
+    <name>PresetRowText</name>
+    <message>
+        <source>Preset %1</source>
+        <translation>Preset %1</translation>
+    </message>
+    <message>
+        <source>no program change</source>
+        <translation>sin cambio de programa</translation>
+    </message>
+    <message>
+        <source>program changes to %1</source>
+        <translation>cambios de programa a %1</translation>
+    </message>
+    <message>
+        <source>1 control change</source>
+        <translation>1 control change</translation>
+    </message>
+    <message>
+        <source>%1 control changes</source>
+        <translation>%1 control changes</translation>
+    </message>
+    <message>
+        <source>1 instant-access override</source>
+        <translation>1 sustitución de acceso directo</translation>
+    </message>
+    <message>
+        <source>%1 instant-access overrides</source>
+        <translation>%1 sustituciones de acceso directo</translation>
+    </message>
+</context>
+<context>
     <name>PresetSummary</name>
     <message>
         <source>Ch %1</source>
@@ -1006,6 +1057,18 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
     <message>
         <source>These %1 presets will be overwritten (Undo brings them back):</source>
         <translation>Se sobrescribirán estos %1 presets (Deshacer los recupera):</translation>
+    </message>
+    <message>
+        <source>Target slot</source>
+        <translation>Posición de destino</translation>
+    </message>
+    <message>
+        <source>Target bank</source>
+        <translation>Banco de destino</translation>
+    </message>
+    <message>
+        <source>Presets to be overwritten</source>
+        <translation>Presets que se sobrescribirán</translation>
     </message>
 </context>
 <context>
@@ -1754,6 +1817,29 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
         <source>alternate</source>
         <translation>alterno</translation>
     </message>
+    <message>
+        <source>Button %1 %2</source>
+        <comment>button number, then the column&apos;s title</comment>
+        <translation>%2 del pulsador %1</translation>
+    </message>
+    <message>
+        <source>Device %1 %2</source>
+        <comment>device number, then the column&apos;s title</comment>
+        <translation>%2 del dispositivo %1</translation>
+    </message>
+    <message>
+        <source>Expression pedal %1 %2</source>
+        <comment>pedal number, then the column&apos;s title</comment>
+        <translation>%2 del pedal de expresión %1</translation>
+    </message>
+    <message>
+        <source>Up to eight bytes in hexadecimal, as 00 00 00 00 00 00 00 00</source>
+        <translation>Hasta ocho bytes en hexadecimal, como 00 00 00 00 00 00 00 00</translation>
+    </message>
+    <message>
+        <source>Measured by the controller</source>
+        <translation>Medido por el controlador</translation>
+    </message>
 </context>
 <context>
     <name>historydialog</name>
@@ -1840,6 +1926,14 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
     <message>
         <source>Couldn&apos;t write %1: %2.</source>
         <translation>No se pudo escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>Kept versions</source>
+        <translation>Versiones guardadas</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Diferencias</translation>
     </message>
 </context>
 <context>
@@ -2109,6 +2203,10 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
         <source>Sends the selected preset&apos;s program changes and control changes to the rig (Space)</source>
         <translation>Envía los cambios de programa y control changes del preset elegido al equipo (Espacio)</translation>
     </message>
+    <message>
+        <source>Presets</source>
+        <translation>Presets</translation>
+    </message>
 </context>
 <context>
     <name>midiportsdialog</name>
@@ -2330,6 +2428,11 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
         <source>9</source>
         <translation>9</translation>
     </message>
+    <message>
+        <source>Override for button %1, %2</source>
+        <comment>button number, then the column&apos;s title</comment>
+        <translation>Sustitución del pulsador %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>presetsdialog</name>
@@ -2508,6 +2611,16 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
     <message>
         <source>¿Save preset changes?</source>
         <translation>¿Guardar los cambios del preset?</translation>
+    </message>
+    <message>
+        <source>Program change for %1, %2</source>
+        <comment>device, then the column&apos;s title</comment>
+        <translation>Cambio de programa para %1, %2</translation>
+    </message>
+    <message>
+        <source>Expression pedal %1 %2</source>
+        <comment>pedal number, then the column&apos;s title</comment>
+        <translation>%2 del pedal de expresión %1</translation>
     </message>
 </context>
 <context>
@@ -2769,6 +2882,14 @@ El controlador solo ha recibido una parte del volcado. Pulsa «Enviar SysEx» ot
 </source>
         <translation>La entrada MIDI %1 ya no está (mientras tanto se conectó o desconectó una interfaz): no se graba nada.
 </translation>
+    </message>
+    <message>
+        <source>Preset to copy</source>
+        <translation>Preset que se copia</translation>
+    </message>
+    <message>
+        <source>Preset to copy it over</source>
+        <translation>Preset que se sobrescribe</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "accessible_names.h"
 #include "globaldialog.h"
 #include "librarydialog.h"
 #include "monitordialog.h"
@@ -26,6 +27,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->pushButton_Library, &QPushButton::clicked, this, [this] { librarydialog::run(this); });
     connect(ui->pushButton_Monitor, &QPushButton::clicked, this, [this] { monitordialog::showMonitor(this); });
     show_history_problems_in(ui->statusBar);
+    give_buttons_keys(this);
 
     const QString home = QDir::homePath();
     set_paths_for_home(home);

@@ -2,6 +2,7 @@
 #include "ui_controlchangedialog.h"
 
 #include "choicelists.h"
+#include "editor_names.h"
 #include "fields.h"
 #include "image_layout.h"
 #include "presetlists.h"
@@ -38,6 +39,7 @@ ControlChangeDialog::ControlChangeDialog(QWidget *parent, int presetIndex)
 
     m_presetIndex = presetIndex;
     loadControlChanges();
+    name_control_change_controls(this, ui);
 }
 
 ControlChangeDialog::~ControlChangeDialog()

@@ -7,6 +7,7 @@
 #include "slotconnection.h"
 #include "store.h"
 #include "choicelists.h"
+#include "editor_names.h"
 #include "valuelistmodel.h"
 
 #include <QStyle>
@@ -111,6 +112,7 @@ globaldialog::globaldialog(QWidget *parent)
     sizeFieldsToTheirText();
     fillValueLists();
     loadFromImage(config_image());
+    name_global_controls(this, ui);
     // A dialog left to size itself keeps within two thirds of the screen,
     // too narrow for the button rows: open at the size the form asks for.
     resize(sizeHint());

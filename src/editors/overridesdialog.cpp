@@ -2,6 +2,7 @@
 #include "ui_overridesdialog.h"
 
 #include "choicelists.h"
+#include "editor_names.h"
 #include "fields.h"
 #include "image_layout.h"
 #include "presetlists.h"
@@ -47,6 +48,7 @@ overridesdialog::overridesdialog(QWidget *parent, int presetIndex)
 
     m_presetIndex = presetIndex;
     loadOverridesIntoForm();
+    name_override_controls(this, ui);
 }
 
 overridesdialog::~overridesdialog()

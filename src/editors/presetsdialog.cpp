@@ -3,6 +3,7 @@
 
 #include "choicelists.h"
 #include "controlchangedialog.h"
+#include "editor_names.h"
 #include "fields.h"
 #include "image_layout.h"
 #include "overridesdialog.h"
@@ -41,6 +42,7 @@ presetsdialog::presetsdialog(QWidget *parent, unsigned char *image)
     m_currentPreset = 0;
     resetProperties();
     labelProgramChangeRows();
+    name_preset_controls(this, ui);
     std::printf("Loading data into form...\n");
     loadPresetIntoForm(0);
     presetMatchesForm(); // only its diagnostic lines matter here

@@ -95,6 +95,9 @@ QVariant VersionListModel::data(const QModelIndex &index, int role) const
     const HistoryVersion &version = m_versions.at(index.row());
     if (role == Qt::ToolTipRole)
         return version.path;
+    if (role == Qt::AccessibleDescriptionRole) // the row as a screen reader says it
+        return Text::tr("Kept %1, replaced by %2, changed from it to the next: %3")
+            .arg(timeText(version.replacedAt), operation_text(version.operation), summary(index.row()));
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {

@@ -8,6 +8,7 @@
 #include "configuration_saves.h"
 #include "store.h"
 #include "save_file_dialog.h"
+#include "transfer_names.h"
 #include "version_export.h"
 #include "version_keeping.h"
 #include "version_list_model.h"
@@ -47,6 +48,7 @@ historydialog::historydialog(QWidget *parent)
         if (ui->compareButton->isEnabled())
             on_compareButton_clicked();
     });
+    name_history_controls(this, ui);
     listVersions();
 }
 

@@ -2,6 +2,7 @@
 #include "ui_copytargetdialog.h"
 
 #include "fields.h"
+#include "library_names.h"
 #include "image_layout.h"
 #include "preset_list.h"
 
@@ -17,6 +18,7 @@ copytargetdialog::copytargetdialog(QWidget *parent, const unsigned char *image, 
 {
     ui->setupUi(this);
     ui->buttonBox->button(QDialogButtonBox::Ok)->setText(tr("Copy"));
+    name_copy_target_controls(this, ui);
     QStringList slotTexts;
     for (int i = 0; i < kPresetCount; ++i)
         slotTexts << preset_entry_text(image, i);

@@ -5,6 +5,7 @@
 #include "copytargetdialog.h"
 #include "file_bytes.h"
 #include "library_share.h"
+#include "library_names.h"
 #include "image_layout.h"
 #include "preset_list.h"
 #include "preset_operations.h"
@@ -56,6 +57,7 @@ librarydialog::librarydialog(QWidget *parent)
     ui->setupUi(this);
     setUpTable();
     setUpActions();
+    name_library_controls(this, ui);
     connect(m_model, &PresetLibraryModel::changed, this, [this](const QString &report) {
         showReport(report);
         updateControls();

@@ -4,6 +4,7 @@
 #include "image_layout.h"
 #include "preset_list.h"
 #include "preset_operations.h"
+#include "preset_row_text.h"
 #include "preset_summary.h"
 
 #include <QDataStream>
@@ -87,6 +88,8 @@ QVariant PresetLibraryModel::data(const QModelIndex &index, int role) const
         if (index.column() == NameColumn)
             return name_text(im + presetOffset(i) + preset::kName);
         break;
+    case Qt::AccessibleDescriptionRole:
+        return preset_row_sentence(im, i);
     case Qt::ToolTipRole:
         switch (index.column()) {
         case NameColumn: return tr("F2 or a double-click renames the preset");

@@ -4,6 +4,7 @@
 #include "file_bytes.h"
 #include "image_layout.h"
 #include "message_sending.h"
+#include "accessible_names.h"
 #include "midi_listener.h"
 #include "port_watch.h"
 #include "store.h"
@@ -61,6 +62,7 @@ monitordialog::monitordialog(QWidget *parent)
     ui->pauseButton->setAccessibleName(tr("Pause the list"));
     ui->clearButton->setAccessibleName(tr("Clear the list"));
     ui->saveButton->setAccessibleName(tr("Save the list as a log"));
+    give_buttons_keys(this);
 
     ui->inputCombo->addItem(tr("Not listening"));
     refreshPorts();
@@ -316,6 +318,7 @@ void monitordialog::updateCount()
     if (model->dropped() > 0)
         text += QStringLiteral(", ") + tr("%1 older lines dropped").arg(model->dropped());
     ui->countLabel->setText(text);
+    announce_text_change(ui->countLabel);
 }
 
 void monitordialog::say(const QString &text)

@@ -1,11 +1,14 @@
 #include "midiportsdialog.h"
 #include "ui_midiportsdialog.h"
 
+#include "transfer_names.h"
+
 midiportsdialog::midiportsdialog(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::midiportsdialog)
 {
     ui->setupUi(this);
+    name_port_controls(this, ui);
 }
 
 midiportsdialog::~midiportsdialog()

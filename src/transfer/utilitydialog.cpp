@@ -14,6 +14,7 @@
 #include "port_watch.h"
 #include "reception_buffer.h"
 #include "save_warning.h"
+#include "transfer_names.h"
 #include "store.h"
 #include "valuelistmodel.h"
 
@@ -41,6 +42,7 @@ utilitydialog::utilitydialog(QWidget *parent)
     ui->progressBar_SysEx->setValue(0);
     ui->progressBar_SysEx->hide();
     ui->pushButton_CancelSend->hide();
+    name_utility_controls(this, ui);
 
     load_image();
     fillPresetLists(config_image());

@@ -3,6 +3,7 @@
 
 #include "utilitydialog.h"
 #include "ui_utilitydialog.h"
+#include "accessible_names.h"
 
 #include "dump_codec.h"
 #include "midiportsdialog.h"
@@ -400,6 +401,8 @@ void utilitydialog::update()
         packets = tr("%1 — the MIDI input %2 has gone away. Press Stop to keep what arrived.")
                       .arg(packets, receptionWatch->portName());
     ui->labelReceivedPackets->setText(packets);
+    announce_text_change(ui->labelReceivedBytes);
+    announce_text_change(ui->labelReceivedPackets);
 }
 
 void utilitydialog::on_pushButtonStopReception_clicked()

@@ -1,13 +1,16 @@
 // On a high-DPI screen (QT_SCALE_FACTOR=2, as a 4K laptop) every window still
 // fits the screen and nothing in it is squeezed below what it needs to show:
-// each visible widget gets at least its minimum size, and every label and
-// button its whole text. Under a virtual X display (Xvfb) when there is one,
+// each visible widget gets at least its minimum size, every label and button
+// its whole text and every column of a table its title, in each language of
+// the editor. Under a virtual X display (Xvfb) when there is one,
 // as the user's desktop draws it, else offscreen.
 
 #include "controlchangedialog.h"
 #include "copytargetdialog.h"
 #include "globaldialog.h"
 #include "high_dpi.h"
+#include "historydialog.h"
+#include "monitordialog.h"
 #include "librarydialog.h"
 #include "mainwindow.h"
 #include "midiportsdialog.h"
@@ -20,11 +23,14 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QHeaderView>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QProgressBar>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QTranslator>
 
 #include <csignal>
 #include <functional>
@@ -32,6 +38,12 @@
 #include <memory>
 #include <sys/wait.h>
 #include <unistd.h>
+
+// The compiled translations live in the editor's static library.
+static void initTranslations()
+{
+    Q_INIT_RESOURCE(vektor_translations);
+}
 
 namespace {
 
@@ -108,7 +120,10 @@ QSize neededSize(QWidget *widget)
     if (auto *label = qobject_cast<QLabel *>(widget)) {
         if (label->wordWrap() || label->text().isEmpty())
             return QSize();
-        const QString text = plainText(label->text(), label->textFormat());
+        QString text = plainText(label->text(), label->textFormat());
+        // A label with a buddy shows its '&' as the underline of the next letter.
+        if (label->buddy())
+            text.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
         const int margins = widget->width() - widget->contentsRect().width() + 2 * qMax(label->indent(), 0);
         needed.setWidth(qMax(needed.width(), label->fontMetrics().horizontalAdvance(text) + margins));
     } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
@@ -140,7 +155,10 @@ struct Window {
 const std::map<QString, Window> &windows()
 {
     static const std::map<QString, Window> all = {
-        {"main window", {[](QWidget *main) { return main; }, {}}},
+        // A main window of its own, in the language of the case.
+        {"main window", {[](QWidget *) { return new MainWindow; }, {}}},
+        {"history", {[](QWidget *main) { return new historydialog(main); }, {}}},
+        {"MIDI monitor", {[](QWidget *main) { return new monitordialog(main); }, {}}},
         {"global settings", {[](QWidget *main) { return new globaldialog(main); }, {}}},
         {"presets", {[](QWidget *main) { return new presetsdialog(main, config_image()); }, {}}},
         {"control changes", {[](QWidget *main) { return new ControlChangeDialog(main, 0); }, {}}},
@@ -178,7 +196,17 @@ QStringList clipped(QWidget *shown)
         problems << QString("the window: %1x%2 on a screen of %3x%4")
                         .arg(shown->width()).arg(shown->height()).arg(screen.width()).arg(screen.height());
     for (QWidget *widget : shown->findChildren<QWidget *>()) {
-        if (!widget->isVisibleTo(shown) || widget->isWindow() || insideView(widget, shown))
+        if (!widget->isVisibleTo(shown) || widget->isWindow())
+            continue;
+        // A column narrower than its title cuts the title, and its cells.
+        if (auto *header = qobject_cast<QHeaderView *>(widget); header && header->orientation() == Qt::Horizontal)
+            for (int section = 0; section < header->count(); ++section)
+                if (!header->isSectionHidden(section) && header->sectionSize(section) < header->sectionSizeHint(section))
+                    problems << QString("%1 column '%2': %3 wide, its title needs %4")
+                                    .arg(describe(header->parentWidget()),
+                                         header->model()->headerData(section, Qt::Horizontal).toString())
+                                    .arg(header->sectionSize(section)).arg(header->sectionSizeHint(section));
+        if (insideView(widget, shown))
             continue;
         const QSize needed = neededSize(widget);
         if (needed.isValid() && (widget->width() < needed.width() || widget->height() < needed.height()))
@@ -209,16 +237,25 @@ private slots:
     void nothingClips_data()
     {
         QTest::addColumn<QString>("window");
-        for (const auto &entry : windows())
-            QTest::newRow(qPrintable(entry.first)) << entry.first;
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"en", "de", "es"})
+            for (const auto &entry : windows())
+                QTest::newRow(qPrintable(entry.first + ", " + language)) << entry.first << language;
     }
 
     void nothingClips()
     {
         QFETCH(QString, window);
+        QFETCH(QString, language);
+        QTranslator translator;
+        if (language != "en") {
+            initTranslations();
+            QVERIFY(translator.load(":/translations/vektor_" + language + ".qm"));
+            QCoreApplication::installTranslator(&translator);
+        }
         const Window &entry = windows().at(window);
-        QWidget *shown = entry.open(main.get());
-        std::unique_ptr<QWidget> owned(shown == main.get() ? nullptr : shown);
+        std::unique_ptr<QWidget> owned(entry.open(main.get()));
+        QWidget *shown = owned.get();
         shown->show();
         QVERIFY(QTest::qWaitForWindowExposed(shown));
         QCOMPARE(shown->devicePixelRatioF(), 2.0);
