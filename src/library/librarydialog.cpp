@@ -5,10 +5,12 @@
 #include "copytargetdialog.h"
 #include "file_bytes.h"
 #include "library_share.h"
+#include "memorycheckdialog.h"
 #include "image_layout.h"
 #include "preset_list.h"
 #include "preset_operations.h"
 #include "preset_summary.h"
+#include "presetfiltermodel.h"
 #include "presetlibrarymodel.h"
 #include "presettabledelegate.h"
 #include "save_warning.h"
@@ -19,7 +21,10 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUndoStack>
@@ -49,13 +54,18 @@ librarydialog::librarydialog(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::librarydialog)
     , m_model(new PresetLibraryModel(config_image(), this))
+    , m_found(new PresetFilterModel(m_model, this))
 {
     ui->setupUi(this);
     setUpTable();
     setUpActions();
+    setUpFind();
     connect(m_model, &PresetLibraryModel::changed, this, [this](const QString &report) {
         showReport(report);
         updateControls();
+        updateFindCount();
+        if (m_check && m_check->isVisible())
+            m_check->showFindings(check_memory(m_model->image()));
     });
     connect(m_model, &PresetLibraryModel::recordsPlaced, this, &librarydialog::selectRecords);
     // Return ends a rename in the table; it must not save and close as well.
@@ -90,7 +100,7 @@ void librarydialog::run(QWidget *parent)
 void librarydialog::setUpTable()
 {
     PresetTableView *table = ui->presetTable;
-    table->setModel(m_model);
+    table->setModel(m_found);
     auto *delegate = new PresetTableDelegate(table);
     table->setItemDelegate(delegate);
     connect(delegate, &PresetTableDelegate::nameRefused, this, &librarydialog::showReport);
@@ -110,7 +120,7 @@ void librarydialog::setUpTable()
                           metrics.horizontalAdvance(QStringLiteral("R1 R2 L1 L2 L3 L4 A/B")) + padding);
     for (int column : {PresetLibraryModel::ControlChangeColumn, PresetLibraryModel::OverrideColumn})
         header->resizeSection(column, metrics.horizontalAdvance(QStringLiteral("CCs")) + padding);
-    table->setCurrentIndex(m_model->index(0, PresetLibraryModel::NameColumn));
+    table->setCurrentIndex(m_found->index(0, PresetLibraryModel::NameColumn));
     connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &librarydialog::updateControls);
 }
 
@@ -170,22 +180,29 @@ QVector<int> librarydialog::selectedRecords() const
 {
     QVector<int> rows;
     for (const QModelIndex &index : ui->presetTable->selectionModel()->selectedRows())
-        rows << index.row();
+        rows << m_found->mapToSource(index).row();
     std::sort(rows.begin(), rows.end());
     return rows;
 }
 
 void librarydialog::selectRecords(const QVector<int> &rows)
 {
+    // Records the find hides are left out of the selection.
     QItemSelection selection;
-    for (int row : rows)
-        selection.select(m_model->index(row, 0), m_model->index(row, PresetLibraryModel::ColumnCount - 1));
+    QVector<QModelIndex> shown;
+    for (int row : rows) {
+        const QModelIndex first = m_found->mapFromSource(m_model->index(row, 0));
+        if (!first.isValid())
+            continue;
+        shown << first;
+        selection.select(first, first.sibling(first.row(), PresetLibraryModel::ColumnCount - 1));
+    }
     QItemSelectionModel *model = ui->presetTable->selectionModel();
     model->select(selection, QItemSelectionModel::ClearAndSelect);
-    if (!rows.isEmpty()) {
-        model->setCurrentIndex(m_model->index(rows.first(), PresetLibraryModel::NameColumn),
+    if (!shown.isEmpty()) {
+        model->setCurrentIndex(shown.first().sibling(shown.first().row(), PresetLibraryModel::NameColumn),
                                QItemSelectionModel::NoUpdate);
-        ui->presetTable->scrollTo(m_model->index(rows.first(), 0));
+        ui->presetTable->scrollTo(shown.first());
     }
 }
 
@@ -301,7 +318,9 @@ bool librarydialog::save()
     if (!save_image_or_warn(this, SaveOperation::LibrarySave))
         return false;
     m_model->markSaved();
+    m_found->refind(); // "changed" finds none now
     updateControls();
+    updateFindCount();
     return true;
 }
 
@@ -349,6 +368,84 @@ void librarydialog::updateControls()
         ui->differenceLabel->setText(tr("Footswitch favourites differ from the file"));
     else
         ui->differenceLabel->setText(tr("No changes"));
+}
+
+namespace {
+
+// Escape in the find field clears it; with the field empty it closes the
+// library as Escape always does.
+class EscapeClears : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *edit = qobject_cast<QLineEdit *>(watched);
+        if (edit && event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
+            && !edit->text().isEmpty()) {
+            edit->clear();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void librarydialog::setUpFind()
+{
+    QLineEdit *edit = ui->filterEdit;
+    edit->setAccessibleName(tr("Find presets"));
+    edit->installEventFilter(new EscapeClears(edit));
+    auto *find = new QAction(this);
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, [edit] {
+        edit->setFocus(Qt::ShortcutFocusReason);
+        edit->selectAll();
+    });
+    addAction(find);
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_found->setFindText(text);
+        updateFindCount();
+        updateControls();
+    });
+    // Return in the find field goes to the found presets, not to Save.
+    connect(edit, &QLineEdit::returnPressed, this, [this] {
+        ui->presetTable->setFocus();
+        if (m_found->rowCount() > 0 && selectedRecords().isEmpty())
+            ui->presetTable->selectRow(0);
+    });
+    connect(ui->checkButton, &QPushButton::clicked, this, &librarydialog::showCheck);
+    updateFindCount();
+}
+
+void librarydialog::updateFindCount()
+{
+    ui->filterCountLabel->setVisible(m_found->isFinding());
+    ui->filterCountLabel->setText(tr("%1 of %2 presets").arg(m_found->rowCount()).arg(kPresetCount));
+}
+
+void librarydialog::showCheck()
+{
+    if (!m_check) {
+        m_check = new memorycheckdialog(this);
+        connect(m_check, &memorycheckdialog::findingChosen, this, [this](const Finding &finding) {
+            // Presets the find hides come back into view to be selected.
+            for (int row : finding.records)
+                if (!m_found->mapFromSource(m_model->index(row, 0)).isValid()) {
+                    ui->filterEdit->clear();
+                    break;
+                }
+            if (!finding.records.isEmpty())
+                selectRecords(finding.records);
+        });
+    }
+    m_check->showFindings(check_memory(m_model->image()));
+    m_check->show();
+    m_check->raise();
+    m_check->activateWindow();
 }
 
 void librarydialog::showReport(const QString &report)
