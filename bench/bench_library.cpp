@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QUndoStack>
 
 #include <cstdio>
@@ -84,5 +85,12 @@ int main(int argc, char *argv[])
     const int steps = stack->count();
     reportEdit("undo", editMs([&](int) { stack->undo(); }, steps));
     reportEdit("redo", editMs([&](int) { stack->redo(); }, steps));
+    // A find typed key by key, then emptied: each key press narrows (or
+    // widens) the table through the filter.
+    auto *find = dialog.findChild<QLineEdit *>("filterEdit");
+    const QStringList typed{QStringLiteral("s"), QStringLiteral("so"), QStringLiteral("son"), QStringLiteral("song"),
+                            QStringLiteral("song 1"), QStringLiteral("pc 1"), QStringLiteral("pc 12"),
+                            QStringLiteral("unnamed"), QStringLiteral("quill"), QString()};
+    reportEdit("find key press", editMs([&](int run) { find->setText(typed[run % typed.size()]); }));
     return 0;
 }

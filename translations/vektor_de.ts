@@ -1852,6 +1852,10 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
         <source>%1 of %2 presets</source>
         <translation>%1 von %2 Presets</translation>
     </message>
+    <message>
+        <source>The find shows no presets to print.</source>
+        <translation>Die Suche zeigt keine Presets zum Drucken.</translation>
+    </message>
 </context>
 <context>
     <name>memorycheckdialog</name>

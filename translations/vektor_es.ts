@@ -1852,6 +1852,10 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
         <source>%1 of %2 presets</source>
         <translation>%1 de %2 presets</translation>
     </message>
+    <message>
+        <source>The find shows no presets to print.</source>
+        <translation>La búsqueda no muestra ningún preset que imprimir.</translation>
+    </message>
 </context>
 <context>
     <name>memorycheckdialog</name>

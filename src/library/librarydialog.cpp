@@ -284,6 +284,10 @@ void librarydialog::pasteCopied()
 
 void librarydialog::printSetlist()
 {
+    if (m_found->isFinding() && m_found->rowCount() == 0) {
+        showReport(tr("The find shows no presets to print."));
+        return;
+    }
     const QFileInfo configuration(file_paths().configuration);
     QString path = QFileDialog::getSaveFileName(this, tr("Save the Setlist"),
                                                 configuration.absolutePath() + QStringLiteral("/setlist.pdf"),
@@ -292,7 +296,13 @@ void librarydialog::printSetlist()
         return;
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         path += QLatin1String(".pdf");
-    const Setlist setlist = make_setlist(m_model->image(), tr("Setlist of %1").arg(configuration.fileName()));
+    // With a find, the names it shows only, in their places.
+    QVector<int> found;
+    for (int row = 0; m_found->isFinding() && row < m_found->rowCount(); ++row)
+        found << m_found->mapToSource(m_found->index(row, 0)).row();
+    const QString title = tr("Setlist of %1").arg(configuration.fileName());
+    const Setlist setlist = m_found->isFinding() ? make_setlist_of(m_model->image(), found, title)
+                                                 : make_setlist(m_model->image(), title);
     QString error;
     if (!write_file(path, setlist.pdf, &error)) {
         warn(tr("Couldn't write the setlist to %1: %2.").arg(path, error));

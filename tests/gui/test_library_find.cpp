@@ -7,6 +7,7 @@
 #include "librarydialog.h"
 #include "presetlibrarymodel.h"
 #include "presets_support.h"
+#include "setlist.h"
 #include "store.h"
 
 #include <QLabel>
@@ -74,6 +75,7 @@ private slots:
     void operationsTouchOnlyTheFound();
     void findFieldKeys();
     void checkSelectsTheFindingsPresets();
+    void setlistOfTheFound();
 };
 
 void TestLibraryFind::operationsTouchOnlyTheFound_data()
@@ -184,6 +186,16 @@ void TestLibraryFind::checkSelectsTheFindingsPresets()
     list->setCurrentRow(0);
     QCOMPARE(dialog.selectedRecords(), QVector<int>{40});
     QCOMPARE(findField(dialog)->text(), QString()); // the find gave way to show it
+}
+
+void TestLibraryFind::setlistOfTheFound()
+{
+    PresetsHome home;
+    nameSolos();
+    const Setlist setlist = make_setlist_of(config_image(), {3, 40}, "memory.bin");
+    QVERIFY(setlist.text.contains("004 Solo Lead") && setlist.text.contains("045 Solo Clean"));
+    QVERIFY(!setlist.text.contains(QString::fromUtf8("Sólo Wah")) && !setlist.text.contains("Preset 005"));
+    QCOMPARE(setlist.pages, 2); // the other slots keep their places
 }
 
 VEKTOR_TEST_MAIN(TestLibraryFind)
