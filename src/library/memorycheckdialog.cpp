@@ -10,10 +10,14 @@ memorycheckdialog::memorycheckdialog(QWidget *parent)
 {
     ui->setupUi(this);
     ui->findingList->setAccessibleName(tr("Findings of the check"));
-    connect(ui->findingList, &QListWidget::currentRowChanged, this, [this](int row) {
+    const auto choose = [this](int row) {
         if (row >= 0 && row < m_findings.size())
             emit findingChosen(m_findings[row]);
-    });
+    };
+    connect(ui->findingList, &QListWidget::currentRowChanged, this, choose);
+    // A click on the current finding again selects its presets again.
+    connect(ui->findingList, &QListWidget::itemClicked, this,
+            [this, choose](QListWidgetItem *item) { choose(ui->findingList->row(item)); });
 }
 
 memorycheckdialog::~memorycheckdialog()
