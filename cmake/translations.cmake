@@ -10,7 +10,7 @@ set(VEKTOR_TRANSLATION_FILES
     ${PROJECT_SOURCE_DIR}/translations/vektor_es.ts)
 # Everything the editor shows; the command-line tool speaks English only.
 set(VEKTOR_TRANSLATED_SOURCES
-    forms src/app src/config src/editors src/history src/kestrel src/library src/midi src/sysex src/transfer
+    forms src/app src/check src/config src/editors src/history src/kestrel src/library src/midi src/sysex src/transfer
     src/historywindow src/memory_file src/rig src/monitor)
 
 set_source_files_properties(${VEKTOR_TRANSLATION_FILES} PROPERTIES

@@ -101,6 +101,9 @@ private slots:
         writeWholeFile(file("damaged.syx"), damagedDump());
         writeWholeFile(file("short.bin"), QByteArray(100, '\x01'));
         writeWholeFile(file("big.bin"), QByteArray(200000, '\x01')); // more than a dump carries
+        QByteArray favouriteNowhere = factoryImage();
+        write_word(reinterpret_cast<unsigned char *>(favouriteNowhere.data()) + layout::button::kFavorite, 300);
+        writeWholeFile(file("nowhere.bin"), favouriteNowhere);
         writeWholeFile(file("backup"), dumpOf(factoryImage())); // a dump told by its content
         const auto *image = reinterpret_cast<const unsigned char *>(edited.constData());
         writeWholeFile(file("bank1.json"), export_readable_presets(image, {9, 10, 11, 12, 13, 14, 15, 16, 17}));
@@ -147,6 +150,11 @@ private slots:
                                            "end of file: counts 69 packets\n"
                                            "decoded: 93719 bytes\n"
                                            "problem: Packet 5 fails its checksum.\n" << "";
+        QTest::newRow("check, warnings only") << QStringList{"check", "memory.syx"} << 0
+                                              << "warning: The global setting \"button 9 loop\" holds 8" << "";
+        QTest::newRow("check, a problem") << QStringList{"check", "nowhere.bin"} << 1
+                                          << "problem: The favourite of button 1 is no preset slot: it holds 300"
+                                          << "";
         QTest::newRow("diff same") << QStringList{"diff", "memory.bin", "memory.syx"} << 0 << "" << "";
         QTest::newRow("diff") << QStringList{"diff", "memory.bin", "edited.bin"} << 1
                               << "preset 014 \"Preset 014\" name: \"Preset 014\" -> \"Verse\"\n"

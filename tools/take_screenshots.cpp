@@ -27,6 +27,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
@@ -110,6 +111,18 @@ int main(int argc, char *argv[])
         dialog.selectRecords(bank_records(1));
         dialog.findChild<QAbstractItemView *>("presetTable")->scrollToTop();
         shoot(dialog, "library");
+        // A find, and the check of the same memory.
+        if (auto *find = dialog.findChild<QLineEdit *>("filterEdit")) {
+            find->setText(QStringLiteral("echo"));
+            dialog.selectRecords({});
+            shoot(dialog, "library-find");
+            find->clear();
+        }
+        if (auto *check = dialog.findChild<QPushButton *>("checkButton")) {
+            check->click();
+            if (auto *findings = dialog.findChild<QDialog *>("memorycheckdialog"))
+                shoot(*findings, "library-check");
+        }
         copytargetdialog target(&dialog, dialog.model()->image(), bank_records(1));
         target.setTarget(18);
         shoot(target, "library-copy");

@@ -714,6 +714,58 @@
     </message>
 </context>
 <context>
+    <name>MemoryCheck</name>
+    <message>
+        <source>Buttons %1</source>
+        <translation>Taster %1</translation>
+    </message>
+    <message>
+        <source>The favourite of button %1 is no preset slot: it holds %2, and the slots are 0 to 269 (001 to 299).</source>
+        <translation>Der Favorit von Taster %1 ist kein Preset-Platz: er enthält %2, die Plätze sind 0 bis 269 (001 bis 299).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n presets send a program change to %1, which is switched off in the global settings: %2.</source>
+        <translation>
+            <numerusform>%n Preset sendet einen Programmwechsel an %1, das in den globalen Einstellungen ausgeschaltet ist: %2.</numerusform>
+            <numerusform>%n Presets senden einen Programmwechsel an %1, das in den globalen Einstellungen ausgeschaltet ist: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n presets send a control change to %1, which is switched off in the global settings: %2.</source>
+        <translation>
+            <numerusform>%n Preset sendet einen Control Change an %1, das in den globalen Einstellungen ausgeschaltet ist: %2.</numerusform>
+            <numerusform>%n Presets senden einen Control Change an %1, das in den globalen Einstellungen ausgeschaltet ist: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Presets %1 hold the same settings under different names.</source>
+        <translation>Die Presets %1 haben dieselben Einstellungen unter verschiedenen Namen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Presets %1 are one preset stored %n times, name and all.</source>
+        <translation>
+            <numerusform>Die Presets %1 sind ein Preset, %n-mal gespeichert, samt Namen.</numerusform>
+            <numerusform>Die Presets %1 sind ein Preset, %n-mal gespeichert, samt Namen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 do the same thing: the same function with the same settings.</source>
+        <translation>%1 tun dasselbe: dieselbe Funktion mit denselben Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Bank %1 has presets still with the factory name beside named ones: %2.</source>
+        <translation>Bank %1 hat neben benannten Presets noch welche mit dem Werksnamen: %2.</translation>
+    </message>
+    <message>
+        <source>The global setting &quot;%1&quot; holds %2, beyond the %3 its dialog shows; storing the global settings would change it.</source>
+        <translation>Die globale Einstellung &quot;%1&quot; enthält %2, mehr als die %3, die ihr Dialog zeigt; ein Speichern der globalen Einstellungen würde sie ändern.</translation>
+    </message>
+    <message>
+        <source>Preset %1 holds values its editors don&apos;t show, which storing it from the preset dialog would change: %2.</source>
+        <translation>Preset %1 enthält Werte, die seine Editoren nicht zeigen und die ein Speichern im Preset-Dialog ändern würde: %2.</translation>
+    </message>
+</context>
+<context>
     <name>PresetLibraryModel</name>
     <message>
         <source>F2 or a double-click renames the preset</source>
@@ -2206,6 +2258,57 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
     <message>
         <source>Presets</source>
         <translation>Presets</translation>
+    </message>
+    <message>
+        <source>Find presets</source>
+        <translation>Presets suchen</translation>
+    </message>
+    <message>
+        <source>A name, a device, or words such as pc 12, cc 80, bank 3, relay 1, loop 4, unnamed, changed (Ctrl+F; Escape clears)</source>
+        <translation>Ein Name, ein Gerät oder Wörter wie pc 12, cc 80, bank 3, relay 1, loop 4, unnamed, changed (Strg+F; Esc leert)</translation>
+    </message>
+    <message>
+        <source>C&amp;heck...</source>
+        <translation>&amp;Prüfen...</translation>
+    </message>
+    <message>
+        <source>Lists what is wrong in the memory: presets stored twice, program changes to devices switched off, favourites that point nowhere</source>
+        <translation>Listet auf, was im Speicher nicht stimmt: doppelt gespeicherte Presets, Programmwechsel an ausgeschaltete Geräte, Favoriten, die ins Leere zeigen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 presets</source>
+        <translation>%1 von %2 Presets</translation>
+    </message>
+    <message>
+        <source>The find shows no presets to print.</source>
+        <translation>Die Suche zeigt keine Presets zum Drucken.</translation>
+    </message>
+</context>
+<context>
+    <name>memorycheckdialog</name>
+    <message>
+        <source>Check of the Memory</source>
+        <translation>Prüfung des Speichers</translation>
+    </message>
+    <message>
+        <source>Nothing found.</source>
+        <translation>Nichts gefunden.</translation>
+    </message>
+    <message>
+        <source>Choose a finding to select its presets in the library</source>
+        <translation>Wählen Sie einen Befund, um seine Presets in der Bibliothek auszuwählen</translation>
+    </message>
+    <message>
+        <source>Findings of the check</source>
+        <translation>Befunde der Prüfung</translation>
+    </message>
+    <message>
+        <source>Nothing found: the memory is ready to send.</source>
+        <translation>Nichts gefunden: der Speicher kann gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Problems: %1. Warnings: %2. Notes: %3. Choose one to select its presets.</source>
+        <translation>Probleme: %1. Warnungen: %2. Hinweise: %3. Wählen Sie einen, um seine Presets auszuwählen.</translation>
     </message>
 </context>
 <context>

@@ -714,6 +714,58 @@
     </message>
 </context>
 <context>
+    <name>MemoryCheck</name>
+    <message>
+        <source>Buttons %1</source>
+        <translation>Botones %1</translation>
+    </message>
+    <message>
+        <source>The favourite of button %1 is no preset slot: it holds %2, and the slots are 0 to 269 (001 to 299).</source>
+        <translation>El favorito del botón %1 no es ninguna posición de preset: contiene %2, y las posiciones van de 0 a 269 (001 a 299).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n presets send a program change to %1, which is switched off in the global settings: %2.</source>
+        <translation>
+            <numerusform>%n preset envía un cambio de programa a %1, que está desactivado en los ajustes globales: %2.</numerusform>
+            <numerusform>%n presets envían un cambio de programa a %1, que está desactivado en los ajustes globales: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n presets send a control change to %1, which is switched off in the global settings: %2.</source>
+        <translation>
+            <numerusform>%n preset envía un control change a %1, que está desactivado en los ajustes globales: %2.</numerusform>
+            <numerusform>%n presets envían un control change a %1, que está desactivado en los ajustes globales: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Presets %1 hold the same settings under different names.</source>
+        <translation>Los presets %1 tienen los mismos ajustes con nombres distintos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Presets %1 are one preset stored %n times, name and all.</source>
+        <translation>
+            <numerusform>Los presets %1 son un mismo preset guardado %n vez, nombre incluido.</numerusform>
+            <numerusform>Los presets %1 son un mismo preset guardado %n veces, nombre incluido.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 do the same thing: the same function with the same settings.</source>
+        <translation>%1 hacen lo mismo: la misma función con los mismos ajustes.</translation>
+    </message>
+    <message>
+        <source>Bank %1 has presets still with the factory name beside named ones: %2.</source>
+        <translation>El banco %1 tiene, junto a presets con nombre, otros aún con el nombre de fábrica: %2.</translation>
+    </message>
+    <message>
+        <source>The global setting &quot;%1&quot; holds %2, beyond the %3 its dialog shows; storing the global settings would change it.</source>
+        <translation>El ajuste global &quot;%1&quot; contiene %2, más que el %3 que muestra su diálogo; guardar los ajustes globales lo cambiaría.</translation>
+    </message>
+    <message>
+        <source>Preset %1 holds values its editors don&apos;t show, which storing it from the preset dialog would change: %2.</source>
+        <translation>El preset %1 contiene valores que sus editores no muestran y que guardarlo desde el diálogo de presets cambiaría: %2.</translation>
+    </message>
+</context>
+<context>
     <name>PresetLibraryModel</name>
     <message>
         <source>F2 or a double-click renames the preset</source>
@@ -2197,7 +2249,7 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
     </message>
     <message>
         <source>Pla&amp;y</source>
-        <translation>Repr&amp;oducir</translation>
+        <translation>Reprod&amp;ucir</translation>
     </message>
     <message>
         <source>Sends the selected preset&apos;s program changes and control changes to the rig (Space)</source>
@@ -2206,6 +2258,57 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
     <message>
         <source>Presets</source>
         <translation>Presets</translation>
+    </message>
+    <message>
+        <source>Find presets</source>
+        <translation>Buscar presets</translation>
+    </message>
+    <message>
+        <source>A name, a device, or words such as pc 12, cc 80, bank 3, relay 1, loop 4, unnamed, changed (Ctrl+F; Escape clears)</source>
+        <translation>Un nombre, un dispositivo o palabras como pc 12, cc 80, bank 3, relay 1, loop 4, unnamed, changed (Ctrl+F; Escape borra)</translation>
+    </message>
+    <message>
+        <source>C&amp;heck...</source>
+        <translation>C&amp;omprobar...</translation>
+    </message>
+    <message>
+        <source>Lists what is wrong in the memory: presets stored twice, program changes to devices switched off, favourites that point nowhere</source>
+        <translation>Enumera lo que está mal en la memoria: presets guardados dos veces, cambios de programa a dispositivos desactivados, favoritos que no apuntan a nada</translation>
+    </message>
+    <message>
+        <source>%1 of %2 presets</source>
+        <translation>%1 de %2 presets</translation>
+    </message>
+    <message>
+        <source>The find shows no presets to print.</source>
+        <translation>La búsqueda no muestra ningún preset que imprimir.</translation>
+    </message>
+</context>
+<context>
+    <name>memorycheckdialog</name>
+    <message>
+        <source>Check of the Memory</source>
+        <translation>Comprobación de la memoria</translation>
+    </message>
+    <message>
+        <source>Nothing found.</source>
+        <translation>No se ha encontrado nada.</translation>
+    </message>
+    <message>
+        <source>Choose a finding to select its presets in the library</source>
+        <translation>Elija un hallazgo para seleccionar sus presets en la biblioteca</translation>
+    </message>
+    <message>
+        <source>Findings of the check</source>
+        <translation>Hallazgos de la comprobación</translation>
+    </message>
+    <message>
+        <source>Nothing found: the memory is ready to send.</source>
+        <translation>No se ha encontrado nada: la memoria está lista para enviarse.</translation>
+    </message>
+    <message>
+        <source>Problems: %1. Warnings: %2. Notes: %3. Choose one to select its presets.</source>
+        <translation>Problemas: %1. Avisos: %2. Notas: %3. Elija uno para seleccionar sus presets.</translation>
     </message>
 </context>
 <context>

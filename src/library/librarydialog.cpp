@@ -6,10 +6,12 @@
 #include "file_bytes.h"
 #include "library_share.h"
 #include "library_names.h"
+#include "memorycheckdialog.h"
 #include "image_layout.h"
 #include "preset_list.h"
 #include "preset_operations.h"
 #include "preset_summary.h"
+#include "presetfiltermodel.h"
 #include "presetlibrarymodel.h"
 #include "presettabledelegate.h"
 #include "preset_play.h"
@@ -23,7 +25,10 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUndoStack>
@@ -53,14 +58,19 @@ librarydialog::librarydialog(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::librarydialog)
     , m_model(new PresetLibraryModel(config_image(), this))
+    , m_found(new PresetFilterModel(m_model, this))
 {
     ui->setupUi(this);
     setUpTable();
     setUpActions();
+    setUpFind();
     name_library_controls(this, ui);
     connect(m_model, &PresetLibraryModel::changed, this, [this](const QString &report) {
         showReport(report);
         updateControls();
+        updateFindCount();
+        if (m_check && m_check->isVisible())
+            m_check->showFindings(check_memory(m_model->image()));
     });
     connect(m_model, &PresetLibraryModel::recordsPlaced, this, &librarydialog::selectRecords);
     // Return ends a rename in the table; it must not save and close as well.
@@ -95,7 +105,7 @@ void librarydialog::run(QWidget *parent)
 void librarydialog::setUpTable()
 {
     PresetTableView *table = ui->presetTable;
-    table->setModel(m_model);
+    table->setModel(m_found);
     auto *delegate = new PresetTableDelegate(table);
     table->setItemDelegate(delegate);
     connect(delegate, &PresetTableDelegate::nameRefused, this, &librarydialog::showReport);
@@ -115,7 +125,7 @@ void librarydialog::setUpTable()
                           metrics.horizontalAdvance(QStringLiteral("R1 R2 L1 L2 L3 L4 A/B")) + padding);
     for (int column : {PresetLibraryModel::ControlChangeColumn, PresetLibraryModel::OverrideColumn})
         header->resizeSection(column, metrics.horizontalAdvance(QStringLiteral("CCs")) + padding);
-    table->setCurrentIndex(m_model->index(0, PresetLibraryModel::NameColumn));
+    table->setCurrentIndex(m_found->index(0, PresetLibraryModel::NameColumn));
     connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &librarydialog::updateControls);
 }
 
@@ -182,22 +192,29 @@ QVector<int> librarydialog::selectedRecords() const
 {
     QVector<int> rows;
     for (const QModelIndex &index : ui->presetTable->selectionModel()->selectedRows())
-        rows << index.row();
+        rows << m_found->mapToSource(index).row();
     std::sort(rows.begin(), rows.end());
     return rows;
 }
 
 void librarydialog::selectRecords(const QVector<int> &rows)
 {
+    // Records the find hides are left out of the selection.
     QItemSelection selection;
-    for (int row : rows)
-        selection.select(m_model->index(row, 0), m_model->index(row, PresetLibraryModel::ColumnCount - 1));
+    QVector<QModelIndex> shown;
+    for (int row : rows) {
+        const QModelIndex first = m_found->mapFromSource(m_model->index(row, 0));
+        if (!first.isValid())
+            continue;
+        shown << first;
+        selection.select(first, first.sibling(first.row(), PresetLibraryModel::ColumnCount - 1));
+    }
     QItemSelectionModel *model = ui->presetTable->selectionModel();
     model->select(selection, QItemSelectionModel::ClearAndSelect);
-    if (!rows.isEmpty()) {
-        model->setCurrentIndex(m_model->index(rows.first(), PresetLibraryModel::NameColumn),
+    if (!shown.isEmpty()) {
+        model->setCurrentIndex(shown.first().sibling(shown.first().row(), PresetLibraryModel::NameColumn),
                                QItemSelectionModel::NoUpdate);
-        ui->presetTable->scrollTo(m_model->index(rows.first(), 0));
+        ui->presetTable->scrollTo(shown.first());
     }
 }
 
@@ -279,13 +296,23 @@ void librarydialog::pasteCopied()
 
 void librarydialog::printSetlist()
 {
+    if (m_found->isFinding() && m_found->rowCount() == 0) {
+        showReport(tr("The find shows no presets to print."));
+        return;
+    }
     const QFileInfo configuration(file_paths().configuration);
     const QString path = ask_save_path(this, tr("Save the Setlist"),
                                        configuration.absolutePath() + QStringLiteral("/setlist.pdf"),
                                        {{tr("PDF files (*.pdf)"), QStringLiteral("pdf")}});
     if (path.isEmpty())
         return;
-    const Setlist setlist = make_setlist(m_model->image(), tr("Setlist of %1").arg(configuration.fileName()));
+    // With a find, the names it shows only, in their places.
+    QVector<int> found;
+    for (int row = 0; m_found->isFinding() && row < m_found->rowCount(); ++row)
+        found << m_found->mapToSource(m_found->index(row, 0)).row();
+    const QString title = tr("Setlist of %1").arg(configuration.fileName());
+    const Setlist setlist = m_found->isFinding() ? make_setlist_of(m_model->image(), found, title)
+                                                 : make_setlist(m_model->image(), title);
     QString error;
     if (!write_file(path, setlist.pdf, &error)) {
         warn(tr("Couldn't write the setlist to %1: %2.").arg(path, error));
@@ -313,7 +340,9 @@ bool librarydialog::save()
     }
     std::memcpy(config_image(), m_model->image(), kImageSize);
     m_model->markSaved();
+    m_found->refind(); // "changed" finds none now
     updateControls();
+    updateFindCount();
     return true;
 }
 
@@ -361,6 +390,84 @@ void librarydialog::updateControls()
         ui->differenceLabel->setText(tr("Footswitch favourites differ from the file"));
     else
         ui->differenceLabel->setText(tr("No changes"));
+}
+
+namespace {
+
+// Escape in the find field clears it; with the field empty it closes the
+// library as Escape always does.
+class EscapeClears : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *edit = qobject_cast<QLineEdit *>(watched);
+        if (edit && event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
+            && !edit->text().isEmpty()) {
+            edit->clear();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void librarydialog::setUpFind()
+{
+    QLineEdit *edit = ui->filterEdit;
+    edit->setAccessibleName(tr("Find presets"));
+    edit->installEventFilter(new EscapeClears(edit));
+    auto *find = new QAction(this);
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, [edit] {
+        edit->setFocus(Qt::ShortcutFocusReason);
+        edit->selectAll();
+    });
+    addAction(find);
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_found->setFindText(text);
+        updateFindCount();
+        updateControls();
+    });
+    // Return in the find field goes to the found presets, not to Save.
+    connect(edit, &QLineEdit::returnPressed, this, [this] {
+        ui->presetTable->setFocus();
+        if (m_found->rowCount() > 0 && selectedRecords().isEmpty())
+            ui->presetTable->selectRow(0);
+    });
+    connect(ui->checkButton, &QPushButton::clicked, this, &librarydialog::showCheck);
+    updateFindCount();
+}
+
+void librarydialog::updateFindCount()
+{
+    ui->filterCountLabel->setVisible(m_found->isFinding());
+    ui->filterCountLabel->setText(tr("%1 of %2 presets").arg(m_found->rowCount()).arg(kPresetCount));
+}
+
+void librarydialog::showCheck()
+{
+    if (!m_check) {
+        m_check = new memorycheckdialog(this);
+        connect(m_check, &memorycheckdialog::findingChosen, this, [this](const Finding &finding) {
+            // Presets the find hides come back into view to be selected.
+            for (int row : finding.records)
+                if (!m_found->mapFromSource(m_model->index(row, 0)).isValid()) {
+                    ui->filterEdit->clear();
+                    break;
+                }
+            if (!finding.records.isEmpty())
+                selectRecords(finding.records);
+        });
+    }
+    m_check->showFindings(check_memory(m_model->image()));
+    m_check->show();
+    m_check->raise();
+    m_check->activateWindow();
 }
 
 void librarydialog::showReport(const QString &report)

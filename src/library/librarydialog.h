@@ -4,7 +4,9 @@
 #include <QDialog>
 #include <QVector>
 
+class PresetFilterModel;
 class PresetLibraryModel;
+class memorycheckdialog;
 
 namespace Ui {
 class librarydialog;
@@ -44,6 +46,9 @@ public:
 private:
     void setUpTable();
     void setUpActions();
+    void setUpFind();
+    void updateFindCount();
+    void showCheck();
     void swapSelected();
     void moveSelected(int step);
     void copySelectedTo();
@@ -57,5 +62,7 @@ private:
 
     Ui::librarydialog *ui;
     PresetLibraryModel *m_model;
+    PresetFilterModel *m_found;             // what the table shows: rows are not records
+    memorycheckdialog *m_check = nullptr;   // made on the first Check
     QVector<QByteArray> m_copied; // records taken by Ctrl+C
 };

@@ -309,6 +309,12 @@ bool PresetLibraryModel::replaceRecords(const QString &text, const QMap<int, QBy
 
 // --- Against the file --------------------------------------------------------
 
+bool PresetLibraryModel::recordDiffersFromFile(int row) const
+{
+    return std::memcmp(m_image.constData() + presetOffset(row), m_fileImage.constData() + presetOffset(row),
+                       kPresetRecordSize) != 0;
+}
+
 int PresetLibraryModel::presetsDifferingFromFile() const
 {
     int differing = 0;

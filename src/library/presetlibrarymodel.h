@@ -64,6 +64,7 @@ public:
     const unsigned char *image() const;
     QByteArray recordBytes(int row) const;
 
+    bool recordDiffersFromFile(int row) const;
     int presetsDifferingFromFile() const;
     bool favoritesDifferFromFile() const;
     bool differsFromFile() const;

@@ -4,15 +4,24 @@
 #include "presetlibrarymodel.h"
 #include "presetnamevalidator.h"
 
+#include <QAbstractProxyModel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QToolTip>
 
 namespace {
 
+// The record a cell shows: the table may show a find's rows only.
+int recordOf(const QModelIndex &index)
+{
+    if (const auto *proxy = qobject_cast<const QAbstractProxyModel *>(index.model()))
+        return proxy->mapToSource(index).row();
+    return index.row();
+}
+
 int bankOf(const QModelIndex &index)
 {
-    return index.row() / layout::kBankSize;
+    return recordOf(index) / layout::kBankSize;
 }
 
 // Every other bank in a light tint of the selection colour: plain enough to
@@ -37,8 +46,9 @@ void PresetTableDelegate::initStyleOption(QStyleOptionViewItem *option, const QM
 void PresetTableDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QStyledItemDelegate::paint(painter, option, index);
-    const bool lastOfBank = index.row() % layout::kBankSize == layout::kBankSize - 1;
-    if (!lastOfBank || index.row() == layout::kPresetCount - 1)
+    const int record = recordOf(index);
+    const bool lastOfBank = record % layout::kBankSize == layout::kBankSize - 1;
+    if (!lastOfBank || record == layout::kPresetCount - 1)
         return;
     painter->save();
     painter->setPen(QPen(option.palette.color(QPalette::Mid), 2));

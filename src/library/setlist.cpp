@@ -50,7 +50,9 @@ struct Spacing {
     qreal bank;
 };
 
-void addBank(QTextCursor cursor, const unsigned char *image, int bank, qreal nameSize, qreal columnSpacing)
+// `shown`: the records whose names are printed; empty for all.
+void addBank(QTextCursor cursor, const unsigned char *image, const QVector<int> &shown, int bank, qreal nameSize,
+             qreal columnSpacing)
 {
     QTextBlockFormat line;
     line.setRightMargin(columnSpacing);
@@ -63,12 +65,13 @@ void addBank(QTextCursor cursor, const unsigned char *image, int bank, qreal nam
         const int i = bank * kBankSize + k;
         cursor.insertBlock(line);
         cursor.insertText(preset_number_text(i) + QLatin1Char(' '), number);
-        cursor.insertText(name_text(image + presetOffset(i) + preset::kName), name);
+        if (shown.isEmpty() || shown.contains(i))
+            cursor.insertText(name_text(image + presetOffset(i) + preset::kName), name);
     }
 }
 
-void fillPages(QTextDocument &document, const unsigned char *image, const QString &title, qreal nameSize,
-               const Spacing &spacing)
+void fillPages(QTextDocument &document, const unsigned char *image, const QVector<int> &shown, const QString &title,
+               qreal nameSize, const Spacing &spacing)
 {
     document.clear();
     QTextCursor cursor(&document);
@@ -102,7 +105,7 @@ void fillPages(QTextDocument &document, const unsigned char *image, const QStrin
                 room.setBottomPadding(spacing.bank);
                 cell.setFormat(room);
             }
-            addBank(cell.firstCursorPosition(), image, page * kBanksPerPage + k, nameSize, spacing.column);
+            addBank(cell.firstCursorPosition(), image, shown, page * kBanksPerPage + k, nameSize, spacing.column);
         }
     }
     cursor.endEditBlock();
@@ -122,6 +125,11 @@ bool fits(QTextDocument &document)
 } // namespace
 
 Setlist make_setlist(const unsigned char *image, const QString &title)
+{
+    return make_setlist_of(image, {}, title);
+}
+
+Setlist make_setlist_of(const unsigned char *image, const QVector<int> &records, const QString &title)
 {
     Setlist setlist;
     QBuffer buffer(&setlist.pdf);
@@ -151,11 +159,11 @@ Setlist make_setlist(const unsigned char *image, const QString &title)
     const auto sizeAt = [](int step) { return kSmallestName + step * kSizeStep; };
     while (tooLarge - fitting > 1) {
         const int middle = (fitting + tooLarge) / 2;
-        fillPages(document, image, title, sizeAt(middle), spacing);
+        fillPages(document, image, records, title, sizeAt(middle), spacing);
         (fits(document) ? fitting : tooLarge) = middle;
     }
     setlist.nameSize = sizeAt(fitting);
-    fillPages(document, image, title, setlist.nameSize, spacing);
+    fillPages(document, image, records, title, setlist.nameSize, spacing);
     setlist.pages = document.pageCount();
     setlist.text = document.toPlainText();
     document.print(&writer);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 
 // The setlist to put on the floor: the 30 banks with the nine names of each,
 // on two A4 pages, in type as large as the widest name allows.
@@ -14,3 +15,6 @@ struct Setlist {
 
 // `title` heads each page (the configuration file's name, say).
 Setlist make_setlist(const unsigned char *image, const QString &title);
+// The same with only the names of `records` printed (what a find shows), the
+// other slots left blank for the floor sheet to keep its places.
+Setlist make_setlist_of(const unsigned char *image, const QVector<int> &records, const QString &title);

@@ -12,6 +12,8 @@
 #include "librarydialog.h"
 #include "mainwindow.h"
 #include "midiportsdialog.h"
+#include "memory_check.h"
+#include "memorycheckdialog.h"
 #include "monitordialog.h"
 #include "overridesdialog.h"
 #include "preset_list.h"
@@ -59,6 +61,12 @@ const std::map<QString, Opener> &windows()
         {"library", [](QWidget *main) { return new librarydialog(main); }},
         {"history", [](QWidget *main) { return new historydialog(main); }},
         {"MIDI monitor", [](QWidget *main) { return new monitordialog(main); }},
+        {"memory check",
+         [](QWidget *main) {
+             auto *dialog = new memorycheckdialog(main);
+             dialog->showFindings(check_memory(config_image()));
+             return dialog;
+         }},
         {"library copy", [](QWidget *main) { return new copytargetdialog(main, config_image(), bank_records(1)); }},
     };
     return all;

@@ -10,6 +10,8 @@
 #include "globaldialog.h"
 #include "high_dpi.h"
 #include "historydialog.h"
+#include "memory_check.h"
+#include "memorycheckdialog.h"
 #include "monitordialog.h"
 #include "librarydialog.h"
 #include "mainwindow.h"
@@ -159,6 +161,13 @@ const std::map<QString, Window> &windows()
         {"main window", {[](QWidget *) { return new MainWindow; }, {}}},
         {"history", {[](QWidget *main) { return new historydialog(main); }, {}}},
         {"MIDI monitor", {[](QWidget *main) { return new monitordialog(main); }, {}}},
+        {"memory check",
+         {[](QWidget *main) {
+              auto *dialog = new memorycheckdialog(main);
+              dialog->showFindings(check_memory(config_image()));
+              return dialog;
+          },
+          {}}},
         {"global settings", {[](QWidget *main) { return new globaldialog(main); }, {}}},
         {"presets", {[](QWidget *main) { return new presetsdialog(main, config_image()); }, {}}},
         {"control changes", {[](QWidget *main) { return new ControlChangeDialog(main, 0); }, {}}},

@@ -133,7 +133,7 @@ void TestLibraryDialog::namesAreRefusedWhileTyping()
     PresetsHome home;
     librarydialog dialog;
     dialog.show();
-    table(dialog)->setCurrentIndex(dialog.model()->index(2, PresetLibraryModel::SwitchingColumn));
+    table(dialog)->setCurrentIndex(table(dialog)->model()->index(2, PresetLibraryModel::SwitchingColumn));
     QTest::keyClick(table(dialog), Qt::Key_F2);
     auto *editor = dialog.findChild<QLineEdit *>("presetNameEditor");
     QVERIFY(editor);
@@ -183,8 +183,8 @@ void TestLibraryDialog::dragAndDrop()
 
     // What a drag from row 0 carries, moved over row 4 and dropped there.
     std::unique_ptr<QMimeData> data(dialog.model()->mimeData(view->selectionModel()->selectedIndexes()));
-    const QPoint from = view->visualRect(dialog.model()->index(0, 1)).center();
-    const QPoint to = view->visualRect(dialog.model()->index(4, 1)).center();
+    const QPoint from = view->visualRect(view->model()->index(0, 1)).center();
+    const QPoint to = view->visualRect(view->model()->index(4, 1)).center();
     const Qt::DropActions actions = Qt::MoveAction | Qt::CopyAction;
     // The table's drags propose a move; Ctrl turns it into a copy.
     const Qt::DropAction proposed = modifiers & Qt::ControlModifier ? Qt::CopyAction : Qt::MoveAction;

@@ -1,0 +1,124 @@
+#include "preset_query.h"
+
+#include "fields.h"
+#include "image_layout.h"
+#include "preset_facts.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
+
+using namespace layout;
+
+QString folded_text(const QString &text)
+{
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
+    QString out;
+    out.reserve(decomposed.size());
+    for (const QChar c : decomposed)
+        if (c.category() != QChar::Mark_NonSpacing)
+            out += c.toLower();
+    return out;
+}
+
+PresetQuery::PresetQuery(const QString &text, const unsigned char *image)
+{
+    static const QStringList keywords{QStringLiteral("pc"), QStringLiteral("cc"), QStringLiteral("bank"),
+                                      QStringLiteral("relay"), QStringLiteral("loop")};
+    static const Kind kinds[] = {Kind::ProgramChange, Kind::ControlChange, Kind::Bank, Kind::Relay, Kind::Loop};
+    static const QRegularExpression numbered(QStringLiteral("^(pc|cc|bank|relay|loop)(\\d+)$"));
+    static const QRegularExpression digits(QStringLiteral("^\\d+$"));
+    const QStringList words = folded_text(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList rest;
+    for (int w = 0; w < words.size(); ++w) {
+        QString word = words[w];
+        // "pc 12" and "pc12" alike.
+        if (w + 1 < words.size() && keywords.contains(word) && digits.match(words[w + 1]).hasMatch())
+            word += words[++w];
+        const QRegularExpressionMatch match = numbered.match(word);
+        if (match.hasMatch()) {
+            bool ok = false;
+            const int number = match.captured(2).toInt(&ok);
+            m_terms.append({kinds[keywords.indexOf(match.captured(1))], ok ? number : -1});
+        } else if (word == QLatin1String("unnamed")) {
+            m_terms.append({Kind::Unnamed, 0});
+        } else if (word == QLatin1String("changed")) {
+            m_terms.append({Kind::Changed, 0});
+        } else {
+            rest << word;
+        }
+    }
+    m_phrase = rest.join(QLatin1Char(' '));
+    if (!m_phrase.isEmpty())
+        for (int d = 0; d < kDeviceCount; ++d)
+            if (folded_text(name_text(image + deviceOffset(d) + device::kName)).contains(m_phrase))
+                m_devices |= 1u << d;
+}
+
+bool PresetQuery::asksForChanged() const
+{
+    return std::any_of(m_terms.begin(), m_terms.end(), [](const Term &t) { return t.kind == Kind::Changed; });
+}
+
+namespace {
+
+bool programChangeNumber(const unsigned char *record, int number)
+{
+    for (int c = 0; c < preset::kProgramChangeCount; ++c) {
+        const unsigned char *entry = record + preset::programChangeOffset(c);
+        if (flag_is_on(entry[programchange::kEnabled]) && entry[programchange::kNumber] == number)
+            return true;
+    }
+    return false;
+}
+
+bool controlChangeNumber(const unsigned char *record, int number)
+{
+    for (int j = 0; j < preset::kControlChangeCount; ++j) {
+        const unsigned char *entry = record + preset::controlChangeOffset(j);
+        if (entry[controlchange::kEnabled] == 1 && entry[controlchange::kNumber] == number)
+            return true;
+    }
+    for (int b = 0; b < preset::kOverrideCount; ++b) {
+        const unsigned char *entry = record + preset::overrideOffset(b);
+        if (entry[override_::kOverride] == 1 && entry[override_::kControlChange] == number)
+            return true;
+    }
+    return false;
+}
+
+// Relay r and loop l are typed as shown, from 1; the stored byte 1 is "on".
+bool switchedOn(const unsigned char *record, int first, int count, int shown)
+{
+    return shown >= 1 && shown <= count && record[first + shown - 1] == 1;
+}
+
+} // namespace
+
+bool PresetQuery::matches(const unsigned char *image, int i, bool changed) const
+{
+    const unsigned char *record = image + presetOffset(i);
+    for (const Term &term : m_terms) {
+        bool has = false;
+        switch (term.kind) {
+        case Kind::ProgramChange: has = programChangeNumber(record, term.number); break;
+        case Kind::ControlChange: has = controlChangeNumber(record, term.number); break;
+        case Kind::Bank: has = i / kBankSize == term.number; break;
+        case Kind::Relay: has = switchedOn(record, preset::kRelays, kRelayCount, term.number); break;
+        case Kind::Loop: has = switchedOn(record, preset::kLoops, preset::kLoopCount, term.number); break;
+        case Kind::Unnamed: has = has_factory_name(record); break;
+        case Kind::Changed: has = changed; break;
+        }
+        if (!has)
+            return false;
+    }
+    if (m_phrase.isEmpty())
+        return true;
+    if (folded_text(name_text(record + preset::kName)).contains(m_phrase))
+        return true;
+    for (int d = 0; d < kDeviceCount; ++d)
+        if ((m_devices >> d & 1u) && (sends_program_change(record, d) || sends_control_change(record, d)))
+            return true;
+    return false;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+// What a musician types to find presets. Words that ask for a fact:
+//   pc 12     a program change 12 that is on
+//   cc 80     a control change 80 that is on (list or instant-access override)
+//   bank 3    the nine presets of bank 3 (031-039)
+//   relay 1   relay 1 switched on; loop 4 likewise
+//   unnamed   still the factory name
+//   changed   differs from the file
+// and the rest of the text, which the name holds or the name of a device
+// the preset sends to; letter case and accents don't count. A preset is
+// found when it has every fact asked for.
+class PresetQuery
+{
+public:
+    PresetQuery() = default;
+    // `image` is the memory the presets belong to, for its device names.
+    PresetQuery(const QString &text, const unsigned char *image);
+
+    bool isEmpty() const { return m_terms.isEmpty() && m_phrase.isEmpty(); }
+    // Record `i` of the image given to the constructor; `changed` says
+    // whether it differs from the file.
+    bool matches(const unsigned char *image, int i, bool changed) const;
+    // Only the word "changed" asks whether a record differs from the file.
+    bool asksForChanged() const;
+
+private:
+    enum class Kind { ProgramChange, ControlChange, Bank, Relay, Loop, Unnamed, Changed };
+    struct Term {
+        Kind kind;
+        int number;
+    };
+    QVector<Term> m_terms;
+    QString m_phrase;      // folded
+    unsigned m_devices = 0; // bit d: the phrase is in the name of device d
+};
+
+// Lower case without accents: "Éclat" and "eclat" are the same to a find.
+QString folded_text(const QString &text);

@@ -1,0 +1,24 @@
+#include "presetfiltermodel.h"
+
+#include "presetlibrarymodel.h"
+
+PresetFilterModel::PresetFilterModel(PresetLibraryModel *library, QObject *parent)
+    : QSortFilterProxyModel(parent)
+    , m_library(library)
+{
+    setSourceModel(library);
+}
+
+void PresetFilterModel::setFindText(const QString &text)
+{
+    m_query = PresetQuery(text, m_library->image());
+    invalidateFilter();
+}
+
+bool PresetFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
+{
+    if (sourceParent.isValid() || m_query.isEmpty())
+        return true;
+    const bool changed = m_query.asksForChanged() && m_library->recordDiffersFromFile(sourceRow);
+    return m_query.matches(m_library->image(), sourceRow, changed);
+}
