@@ -116,7 +116,7 @@ int main(int argc, char *argv[])
         summary = change_summary(compare_images(bytesOf(factory), bytesOf(evening)));
     });
 
-    std::printf("whole memory, %d-byte document (medians)\n", json.size());
+    std::printf("whole memory, %d-byte document (medians)\n", int(json.size()));
     std::printf("plain read of the memory file          %8.3f ms\n", plainRead);
     std::printf("export, memory file to document        %8.3f ms\n", exportMs);
     std::printf("import, document to memory file        %8.3f ms\n", importMs);

@@ -15,7 +15,11 @@ set(VEKTOR_TRANSLATED_SOURCES
 
 set_source_files_properties(${VEKTOR_TRANSLATION_FILES} PROPERTIES
     OUTPUT_LOCATION ${PROJECT_BINARY_DIR}/translations)
-qt5_add_translation(VEKTOR_QM_FILES ${VEKTOR_TRANSLATION_FILES})
+if(QT_VERSION_MAJOR EQUAL 6)
+    qt6_add_translation(VEKTOR_QM_FILES ${VEKTOR_TRANSLATION_FILES})
+else()
+    qt5_add_translation(VEKTOR_QM_FILES ${VEKTOR_TRANSLATION_FILES})
+endif()
 
 set(VEKTOR_QM_ENTRIES "")
 foreach(qm IN LISTS VEKTOR_QM_FILES)
@@ -29,7 +33,7 @@ target_sources(vektor_ui PRIVATE ${PROJECT_BINARY_DIR}/translations/vektor_trans
 # Without locations the files change only where texts do, which keeps merges
 # of branches that add texts small.
 add_custom_target(update_translations
-    COMMAND Qt5::lupdate -no-obsolete -locations none ${VEKTOR_TRANSLATED_SOURCES} -ts ${VEKTOR_TRANSLATION_FILES}
+    COMMAND Qt${QT_VERSION_MAJOR}::lupdate -no-obsolete -locations none ${VEKTOR_TRANSLATED_SOURCES} -ts ${VEKTOR_TRANSLATION_FILES}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     COMMENT "Collecting the editor's texts into translations/*.ts"
     VERBATIM)

@@ -67,10 +67,10 @@ void TestTransferCounts::tallyTakesBytesInAnyPieces()
     const QByteArray bytes = joined(dump);
     const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
 
-    for (int piece : {1, 7, 136, 137, 138, bytes.size()}) {
+    for (int piece : {1, 7, 136, 137, 138, int(bytes.size())}) {
         ReceptionPacketTally tally;
         for (int size = 0; size < bytes.size();) {
-            size = qMin(size + piece, bytes.size());
+            size = qMin(size + piece, int(bytes.size()));
             tally.scan(data, size);
         }
         QCOMPARE(tally.packets(), 10);

@@ -34,5 +34,10 @@ void install_translations(QCoreApplication &app)
         return;
     initTranslationResources();
     installIfFound(app, locale, QStringLiteral("vektor"), QStringLiteral(":/translations"));
-    installIfFound(app, locale, QStringLiteral("qtbase"), QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    const QString qtTranslations = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#else
+    const QString qtTranslations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
+    installIfFound(app, locale, QStringLiteral("qtbase"), qtTranslations);
 }

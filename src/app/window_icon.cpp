@@ -40,22 +40,30 @@ public:
         return icon().actualSize(size, mode, state);
     }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) const override
+#else
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+#endif
     {
         return icon().availableSizes(mode, state);
     }
 
     QIconEngine *clone() const override { return new DeferredIconEngine(*this); }
 
+    // Never null: the built-in icon is part of the program. Answered
+    // without decoding, since setting the window icon asks at once.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     void virtual_hook(int id, void *data) override
     {
-        // Never null: the built-in icon is part of the program. Answered
-        // without decoding, since setting the window icon asks at once.
         if (id == QIconEngine::IsNullHook)
             *static_cast<bool *>(data) = false;
         else
             QIconEngine::virtual_hook(id, data);
     }
+#else
+    bool isNull() override { return false; }
+#endif
 
 private:
     const QIcon &icon() const

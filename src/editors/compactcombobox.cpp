@@ -46,8 +46,12 @@ QSize CompactComboBox::sizeHint() const
     }
     QStyleOptionComboBox option;
     initStyleOption(&option);
-    return style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, this)
-        .expandedTo(QApplication::globalStrut());
+    const QSize size = style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, this);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    return size.expandedTo(QApplication::globalStrut());
+#else
+    return size; // Qt 6 has no global strut
+#endif
 }
 
 QSize CompactComboBox::minimumSizeHint() const

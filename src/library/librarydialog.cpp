@@ -167,8 +167,8 @@ void librarydialog::setUpActions()
         connect(shortcut, &QAction::triggered, this, action);
         ui->presetTable->addAction(shortcut);
     };
-    key(QKeySequence(Qt::ALT + Qt::Key_Up), [this] { moveSelected(-1); });
-    key(QKeySequence(Qt::ALT + Qt::Key_Down), [this] { moveSelected(1); });
+    key(QKeySequence(Qt::ALT | Qt::Key_Up), [this] { moveSelected(-1); });
+    key(QKeySequence(Qt::ALT | Qt::Key_Down), [this] { moveSelected(1); });
     key(QKeySequence::Copy, [this] { copySelected(); });
     key(QKeySequence::Paste, [this] { pasteCopied(); });
     key(QKeySequence::Delete, [this] { resetSelected(); });
@@ -177,7 +177,7 @@ void librarydialog::setUpActions()
     QAction *undo = stack->createUndoAction(this);
     undo->setShortcut(QKeySequence::Undo);
     QAction *redo = stack->createRedoAction(this);
-    redo->setShortcuts({QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), QKeySequence(Qt::CTRL + Qt::Key_Y)});
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     addAction(undo);
     addAction(redo);
     connect(ui->undoButton, &QPushButton::clicked, stack, &QUndoStack::undo);

@@ -8,6 +8,7 @@
 #include "preset_summary.h"
 
 #include <QDataStream>
+#include <QIODevice>
 #include <QMimeData>
 #include <QStringList>
 #include <QUndoStack>

@@ -224,7 +224,7 @@ void TestGlobalDialog::everyWidgetWritesItsProperty()
     }
     QCOMPARE(changed.count(), 1);
     const QVariant value = dialog.property(property.constData());
-    if (expected.type() == QVariant::String)
+    if (expected.userType() == QMetaType::QString)
         QCOMPARE(value.toString(), expected.toString());
     else
         QCOMPARE(value.toInt(), expected.toInt());

@@ -134,7 +134,7 @@ void TestMidiSend::strayBytesAreNotSent()
     QTRY_COMPARE(peer.messageCount(), 2);
     const std::vector<std::vector<unsigned char>> expected = {{0xF0, 0x01, 0x02, 0xF7}, {0xF0, 0x03, 0x04, 0xF7}};
     QVERIFY(received(peer) == expected);
-    QCOMPARE(values, (QList<int>{5 * 100 / dump.size(), 13 * 100 / dump.size()}));
+    QCOMPARE(values, (QList<int>{int(5 * 100 / dump.size()), int(13 * 100 / dump.size())}));
 }
 
 void TestMidiSend::secondSendFindsPortInUse()

@@ -241,7 +241,7 @@ void TestPresetsDialog::eightBitNameRoundTrips()
     StdoutCapture capture;
     presetsdialog dialog(nullptr, config_image());
     QCOMPARE(capture.finish(), QByteArray("Loading data into form...\n"));
-    QCOMPARE(widget<QLineEdit>(dialog, "presetname")->text(), QString::fromLatin1(name));
+    QCOMPARE(widget<QLineEdit>(dialog, "presetname")->text(), QString::fromLatin1(name.constData()));
     dialog.storeFormIntoImage();
     QCOMPARE(presetRecordBytes(0), before);
 }

@@ -36,7 +36,7 @@ QVector<Message> readTs(const QString &path)
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        const QStringRef name = xml.name();
+        const auto name = xml.name();
         if (name == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (name == QLatin1String("message")) {
@@ -45,7 +45,7 @@ QVector<Message> readTs(const QString &path)
         } else if (name == QLatin1String("source")) {
             message.source = xml.readElementText();
         } else if (name == QLatin1String("translation")) {
-            const QStringRef type = xml.attributes().value("type");
+            const auto type = xml.attributes().value("type");
             if (type == QLatin1String("vanished") || type == QLatin1String("obsolete"))
                 continue;
             message.finished = type.isEmpty();

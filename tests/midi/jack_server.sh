@@ -96,6 +96,10 @@ server_comes_up() {
 
 case $action in
 start)
+    if ! command -v jack_wait >/dev/null; then
+        echo "jack_wait is missing: it comes with jackd2 on Debian 12, with jack-example-tools on Debian 13" >&2
+        exit 1
+    fi
     mkdir -p "$state"
     stop_server # a server left over from an interrupted run
     stop_orphaned_private_servers
