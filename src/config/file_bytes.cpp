@@ -56,9 +56,9 @@ FileRead read_file(const QString &path, FileKind kind)
     const int limit = read_limit(kind);
     // Reads on to the end or the limit, so pipes, short reads and a file
     // that grows meanwhile behave like a plain file.
-    read.bytes.reserve(int(qBound<qint64>(0, size, limit)));
+    read.bytes.reserve(int(qBound(qint64(0), size, qint64(limit))));
     while (read.bytes.size() < limit) {
-        const QByteArray chunk = file.read(qMin(limit - read.bytes.size(), 1 << 20));
+        const QByteArray chunk = file.read(qMin<qint64>(limit - read.bytes.size(), 1 << 20));
         if (chunk.isEmpty())
             break;
         read.bytes += chunk;

@@ -40,7 +40,7 @@ int read_image_file(const QString &path, unsigned char *image)
     const FileRead read = read_file(path, FileKind::Memory);
     if (!read.ok())
         return -1;
-    const int count = qMin(read.bytes.size(), layout::kImageSize);
+    const int count = int(qMin<qint64>(read.bytes.size(), layout::kImageSize));
     std::memcpy(image, read.bytes.constData(), size_t(count));
     return count;
 }

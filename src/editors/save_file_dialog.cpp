@@ -22,7 +22,7 @@ QString ask_save_path(QWidget *parent, const QString &title, const QString &sugg
     QFileDialog dialog(parent, title, suggested, filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    const auto kindOfFilter = [&](const QString &filter) { return qMax(0, filters.indexOf(filter)); };
+    const auto kindOfFilter = [&](const QString &filter) { return qMax(0, int(filters.indexOf(filter))); };
     // The dialog adds the ending to a bare name before it checks whether the
     // file exists.
     dialog.setDefaultSuffix(kinds.value(0).suffix);
