@@ -11,13 +11,10 @@
 #include "configuration_saves.h"
 #include "store.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -30,32 +27,6 @@ QLineEdit *nameField(presetsdialog &dialog)
 {
     return dialog.findChild<QLineEdit *>("presetname");
 }
-
-// Answers with No every prompt shown while it lives, so a wrong prompt fails
-// the test instead of blocking it. A switch asks before it returns or not at
-// all, so no wait is needed afterwards, however slow the machine.
-class PromptRefuser
-{
-public:
-    PromptRefuser()
-    {
-        QObject::connect(&poll, &QTimer::timeout, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            ++refused;
-            if (QAbstractButton *no = box->button(QMessageBox::No))
-                no->click();
-            else
-                box->reject();
-        });
-        poll.start(5);
-    }
-    int refused = 0;
-
-private:
-    QTimer poll;
-};
 
 // Checks the prompt itself, then answers it.
 std::shared_ptr<bool> answerPrompt(QMessageBox::StandardButton answer)
@@ -108,11 +79,12 @@ void TestPresetsSwitch::switchWithoutEditIsSilent()
     const QByteArray file = home.fileBytes();
     presetsdialog dialog(nullptr, config_image());
 
-    PromptRefuser prompt;
+    // A switch asks before it returns or not at all: no wait is needed after it.
+    MessageBoxWatch prompts(QMessageBox::No);
     StdoutCapture capture;
     selector(dialog)->setCurrentIndex(5);
     QCOMPARE(capture.finish(), QByteArray());
-    QCOMPARE(prompt.refused, 0);
+    QCOMPARE(prompts.boxes.size(), 0);
 
     QCOMPARE(dialog.currentPreset(), 5);
     QCOMPARE(nameField(dialog)->text(), QString("Preset 006"));
@@ -160,9 +132,9 @@ void TestPresetsSwitch::nameEditAndNoDropsTheEdit()
     QCOMPARE(dialog.currentPreset(), 3);
 
     // Back on preset 0 the old name shows, and nothing differs any more.
-    PromptRefuser again;
+    MessageBoxWatch again(QMessageBox::No);
     selector(dialog)->setCurrentIndex(0);
-    QCOMPARE(again.refused, 0);
+    QCOMPARE(again.boxes.size(), 0);
     QCOMPARE(nameField(dialog)->text(), QString("Preset 001"));
 }
 
@@ -248,9 +220,9 @@ void TestPresetsSwitch::subDialogEditAloneAsks()
     QCOMPARE(imageInMemory(), expected);
 
     // Back on the first preset, nothing differs any more: no question.
-    PromptRefuser again;
+    MessageBoxWatch again(QMessageBox::No);
     selector(dialog)->setCurrentIndex(0);
-    QCOMPARE(again.refused, 0);
+    QCOMPARE(again.boxes.size(), 0);
 }
 
 void TestPresetsSwitch::subDialogEditsAreSavedByYes()
