@@ -39,7 +39,10 @@ check_release() {
 }
 check_release
 
-packages=(build-essential cmake pkg-config qtbase5-dev qtbase5-dev-tools librtmidi-dev
+# librtmidi-dev takes either JACK client library; JACK 2's is named beside it
+# from the first install on, so that the JACK 2 server the tests need never
+# has to replace the JACK 1 library under an editor already built.
+packages=(build-essential cmake pkg-config qtbase5-dev qtbase5-dev-tools libjack-jackd2-dev librtmidi-dev
     qttools5-dev qttools5-dev-tools qttranslations5-l10n)
 # Where releases name a package differently, the first name the release has
 # is taken ("a|b"); "a?" is installed where the release has it.
@@ -101,7 +104,9 @@ install_missing() {
         names+=("${name:-${choice%%|*}}")
     done
     echo "Installing: ${names[*]}"
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${names[@]}"
+    # Never removes a package: a conflict stops here, in apt's own words,
+    # instead of taking away a library that a build needs.
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends --no-remove "${names[@]}"
 }
 
 configure_and_build() { # build-dir, then cmake options
