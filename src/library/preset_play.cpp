@@ -1,13 +1,15 @@
 #include "preset_play.h"
 
 #include "fields.h"
+#include "image_layout.h"
 #include "message_sending.h"
 #include "midiportsdialog.h"
+#include "play_key.h"
+#include "port_opening.h"
 #include "port_watch.h"
 #include "preset_messages.h"
 #include "presetlibrarymodel.h"
 
-#include <QAction>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
@@ -15,6 +17,13 @@
 #include <QTableView>
 
 #include <rtmidi/RtMidi.h>
+
+namespace {
+
+// The editor's side of the connection, as the MIDI system lists it.
+const char *const kPlayPortName = "Vektor Play";
+
+} // namespace
 
 PlayOutput &PlayOutput::instance()
 {
@@ -55,13 +64,12 @@ bool PlayOutput::choose(QWidget *parent, QString *why)
             *why = tr("Nothing was sent: no output was chosen.");
             return false;
         }
-        // By the name chosen: a port plugged in or out meanwhile renumbers the others.
         port = ports.currentOutputName();
-        const int index = port_index_named(*midi.out, unsigned(ports.currentOutputIndex()), port);
-        if (index >= 0)
-            midi.out->openPort(unsigned(index), "Vektor Play");
-        if (index < 0 || !midi.out->isPortOpen()) {
-            *why = tr("Nothing was sent: the output %1 could not be opened.").arg(port);
+        const PortOpening opening =
+            open_port_named(*midi.out, unsigned(ports.currentOutputIndex()), port, kPlayPortName);
+        if (!opening.opened()) {
+            *why = opening.error.isEmpty() ? tr("Nothing was sent: the output %1 could not be opened.").arg(port)
+                                           : tr("Nothing was sent: %1").arg(opening.error);
             port.clear();
             return false;
         }
@@ -70,11 +78,14 @@ bool PlayOutput::choose(QWidget *parent, QString *why)
         port.clear();
         return false;
     }
-    watch = std::make_unique<PortWatch>(*midi.out, port);
+    // The watch also asks for the connection: an output that went away and
+    // came back under its name is no longer connected to ours.
+    watch = std::make_unique<PortWatch>(*midi.out, port, QString::fromLatin1(kPlayPortName));
     return true;
 }
 
-QString PlayOutput::play(QWidget *parent, const QVector<QByteArray> &messages, const QString &presetText)
+QString PlayOutput::play(QWidget *parent, const QVector<QByteArray> &messages, const QString &presetText,
+                         const QByteArray &image)
 {
     if (messages.isEmpty())
         return tr("Preset %1 sends nothing: none of its program changes or control changes is on.").arg(presetText);
@@ -92,7 +103,7 @@ QString PlayOutput::play(QWidget *parent, const QVector<QByteArray> &messages, c
         forget();
         return tr("Sending to %1 failed: %2").arg(failed, error);
     }
-    SentMessages::instance().report(port, messages);
+    SentMessages::instance().report(port, messages, image);
     QStringList hex;
     for (const QByteArray &message : messages)
         hex << QString::fromLatin1(message.toHex(' '));
@@ -107,18 +118,15 @@ void set_up_play_button(QWidget *dialog, QPushButton *button, QTableView *table,
         if (rows.size() != 1)
             return;
         const QString text = preset_entry_text(model->image(), rows.first()).replace(QStringLiteral(" - "), QStringLiteral(" "));
-        status->setText(PlayOutput::instance().play(dialog, preset_messages(model->image(), rows.first()), text));
+        const QByteArray image(reinterpret_cast<const char *>(model->image()), layout::kImageSize);
+        status->setText(PlayOutput::instance().play(dialog, preset_messages(model->image(), rows.first()), text, image));
     };
     const auto update = [=] { button->setEnabled(selectedRecords().size() == 1); };
     QObject::connect(button, &QPushButton::clicked, dialog, [=] {
         play();
         table->setFocus();
     });
-    auto *space = new QAction(table);
-    space->setShortcut(QKeySequence(Qt::Key_Space));
-    space->setShortcutContext(Qt::WidgetShortcut);
-    QObject::connect(space, &QAction::triggered, dialog, play);
-    table->addAction(space);
+    new PlayKey(table, play);
     QObject::connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, button, update);
     update();
 }

@@ -30,7 +30,9 @@ public:
 
     // Sends `messages`, asking for the output first when none is chosen.
     // Returns the line that says what was sent, or why nothing was.
-    QString play(QWidget *parent, const QVector<QByteArray> &messages, const QString &presetText);
+    // `image` is the memory they come from, for the monitor.
+    QString play(QWidget *parent, const QVector<QByteArray> &messages, const QString &presetText,
+                 const QByteArray &image = QByteArray());
     // Forgets the output (and its MIDI system): the next play asks again.
     void forget();
     QString portName() const { return port; }

@@ -2,6 +2,8 @@
 
 #include <rtmidi/RtMidi.h>
 
+#include <QByteArray>
+
 #include <jack/jack.h>
 
 #include <atomic>
@@ -27,6 +29,24 @@ struct PortWatch::ServerWatch {
         if (jack_activate(client) != 0)
             down = true;
     }
+    // Whether `port` is connected to a port of any client called `ownPort`.
+    bool connected(const QString &port, const QString &ownPort) const
+    {
+        if (!client || down)
+            return false;
+        jack_port_t *watched = jack_port_by_name(client, port.toUtf8().constData());
+        if (!watched)
+            return false;
+        const char **connections = jack_port_get_all_connections(client, watched);
+        if (!connections)
+            return false;
+        const QByteArray suffix = ':' + ownPort.toUtf8();
+        bool found = false;
+        for (const char **c = connections; *c && !found; ++c)
+            found = QByteArray(*c).endsWith(suffix);
+        jack_free(connections);
+        return found;
+    }
     ~ServerWatch()
     {
         if (client)
@@ -34,9 +54,10 @@ struct PortWatch::ServerWatch {
     }
 };
 
-PortWatch::PortWatch(RtMidi &midi, const QString &portName)
+PortWatch::PortWatch(RtMidi &midi, const QString &portName, const QString &ownPort)
     : midi(midi)
     , name(portName)
+    , own(ownPort)
 {
     RtMidi::Api api = RtMidi::UNSPECIFIED;
     if (auto *in = dynamic_cast<RtMidiIn *>(&midi))
@@ -57,7 +78,7 @@ bool PortWatch::present()
         const unsigned count = midi.getPortCount();
         for (unsigned i = 0; i < count; ++i)
             if (midi_port_name(midi, i) == name)
-                return true;
+                return !server || own.isEmpty() || server->connected(name, own);
     } catch (RtMidiError &) {
         // A MIDI system that cannot list its ports has none to send to.
     }

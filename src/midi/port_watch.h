@@ -12,10 +12,15 @@ class RtMidi;
 // of a millisecond. A JACK client library keeps showing the last graph after
 // its server has died, so under JACK the watch also listens for the server's
 // shutdown.
+//
+// A port that goes away and comes back under the same name takes the
+// connection to the editor's own port with it: the name alone would still
+// match. Under JACK, a watch given `ownPort` (the name the editor opened its
+// side under, "Vektor Play") also asks whether the two are still connected.
 class PortWatch
 {
 public:
-    PortWatch(RtMidi &midi, const QString &portName);
+    PortWatch(RtMidi &midi, const QString &portName, const QString &ownPort = QString());
     ~PortWatch();
     PortWatch(const PortWatch &) = delete;
     PortWatch &operator=(const PortWatch &) = delete;
@@ -29,6 +34,7 @@ private:
 
     RtMidi &midi;
     QString name;
+    QString own;
     std::unique_ptr<ServerWatch> server;
 };
 

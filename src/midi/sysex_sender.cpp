@@ -1,5 +1,6 @@
 #include "sysex_sender.h"
 
+#include "output_errors.h"
 #include "port_watch.h"
 
 #include <QCoreApplication>
@@ -38,11 +39,7 @@ SysexSender::SysexSender(RtMidiOut &out, QObject *parent)
     connect(&timer, &QTimer::timeout, this, &SysexSender::pauseElapsed);
 }
 
-SysexSender::~SysexSender()
-{
-    if (isRunning())
-        out.setErrorCallback(nullptr, nullptr);
-}
+SysexSender::~SysexSender() = default;
 
 void SysexSender::start(const QByteArray &dump, const QString &portName)
 {
@@ -51,12 +48,11 @@ void SysexSender::start(const QByteArray &dump, const QString &portName)
     messages = messagesToSend(data);
     sentCount = 0;
     cancelRequested = false;
-    midiFailed = false;
     error.clear();
     watch = std::make_unique<PortWatch>(out, portName);
     // Errors of the output reach the sender instead of being thrown from
     // inside the MIDI library, or printed and passed over.
-    out.setErrorCallback(&SysexSender::onMidiError, this);
+    outputErrors = std::make_unique<OutputErrors>(out);
     sendClock.start();
     if (messages.empty()) {
         // Nothing to wait for: end from the event loop, as any send ends.
@@ -111,11 +107,12 @@ void SysexSender::sendNext()
     std::vector<unsigned char> message(span.bytes, span.bytes + span.length);
     try {
         out.sendMessage(&message);
+        if (outputErrors->failed())
+            error = outputErrors->text();
     } catch (RtMidiError &e) {
-        midiFailed = true;
         error = QString::fromStdString(e.getMessage());
     }
-    if (midiFailed) {
+    if (!error.isEmpty()) {
         finish(Outcome::MidiError);
         return;
     }
@@ -148,20 +145,9 @@ void SysexSender::finish(Outcome outcome)
 {
     timer.stop();
     state = State::Idle;
-    out.setErrorCallback(nullptr, nullptr);
+    outputErrors.reset();
     watch.reset();
     emit finished(outcome);
-}
-
-void SysexSender::onMidiError(RtMidiError::Type type, const std::string &text, void *sender)
-{
-    // Anything the output reports while a send runs (a message it could not
-    // deliver, a port it lost) means the controller may miss a message.
-    if (type == RtMidiError::DEBUG_WARNING)
-        return;
-    auto *self = static_cast<SysexSender *>(sender);
-    self->midiFailed = true;
-    self->error = QString::fromStdString(text);
 }
 
 int count_dump_messages(const QByteArray &dump)

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class OutputErrors;
 class PortWatch;
 
 namespace sending {
@@ -74,10 +75,10 @@ private:
     void pauseElapsed();
     void sendNext();
     void finish(Outcome outcome);
-    static void onMidiError(RtMidiError::Type type, const std::string &text, void *sender);
 
     RtMidiOut &out;
     std::unique_ptr<PortWatch> watch;
+    std::unique_ptr<OutputErrors> outputErrors;
     QTimer timer;
     QElapsedTimer pauseClock;
     QElapsedTimer sendClock;
@@ -86,7 +87,6 @@ private:
     State state = State::Idle;
     int sentCount = 0;
     bool cancelRequested = false;
-    bool midiFailed = false;
     QString error;
 };
 

@@ -159,13 +159,13 @@ void monitordialog::chooseInput(int index)
         return;
     }
     const QString name = ui->inputCombo->itemText(index);
-    const int port = inputPortNames(midi.in.get()).indexOf(name);
-    QString error;
     listener = std::make_unique<MidiListener>(*midi.in);
-    if (port < 0 || !listener->listen(unsigned(port), &error)) {
+    const PortOpening opening = listener->listen(unsigned(index - 1), name);
+    if (!opening.opened()) {
         listener.reset();
-        say(port < 0 ? tr("The input %1 is not there any more.").arg(name)
-                     : tr("Couldn't listen to %1: %2").arg(name, error));
+        const QString why = opening.error.isEmpty() ? tr("the port could not be opened") : opening.error;
+        say(opening.outcome == PortOpening::Outcome::Gone ? tr("The input %1 is not there any more.").arg(name)
+                                                          : tr("Couldn't listen to %1: %2").arg(name, why));
         const QSignalBlocker blocker(ui->inputCombo);
         ui->inputCombo->setCurrentIndex(0);
         return;

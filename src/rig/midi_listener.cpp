@@ -12,33 +12,30 @@ MidiListener::~MidiListener()
     stop();
 }
 
-bool MidiListener::listen(unsigned index, QString *error)
+PortOpening MidiListener::listen(unsigned chosen, const QString &name)
 {
     stop();
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        arrived.clear();
+        start = std::chrono::steady_clock::now();
+    }
+    PortOpening opening;
     try {
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            arrived.clear();
-            start = std::chrono::steady_clock::now();
-        }
         in.setCallback(&MidiListener::onMessage, this);
         in.ignoreTypes(false, false, false);
-        in.openPort(index, "Vektor Monitor");
-        listening = in.isPortOpen();
-        if (!listening && error)
-            *error = QStringLiteral("the port could not be opened");
+        opening = open_port_named(in, chosen, name, "Vektor Monitor");
     } catch (RtMidiError &e) {
-        if (error)
-            *error = QString::fromStdString(e.getMessage());
-        listening = false;
+        opening.error = QString::fromStdString(e.getMessage());
     }
+    listening = opening.opened();
     if (!listening) {
         try {
             in.cancelCallback();
         } catch (RtMidiError &) {
         }
     }
-    return listening;
+    return opening;
 }
 
 void MidiListener::stop()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "port_opening.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -27,10 +29,10 @@ public:
     MidiListener(const MidiListener &) = delete;
     MidiListener &operator=(const MidiListener &) = delete;
 
-    // Listens to port `index` (closing the one before), SysEx, clock and
-    // active sensing included. False, with the MIDI system's reason in
-    // `error`, when the port cannot be opened.
-    bool listen(unsigned index, QString *error);
+    // Listens to the input called `name`, chosen at `chosen` (closing the
+    // one before), SysEx, clock and active sensing included; opened() is
+    // false when it is gone or cannot be opened.
+    PortOpening listen(unsigned chosen, const QString &name);
     void stop();
     bool isListening() const { return listening; }
     // The moment the times of what arrived count from.

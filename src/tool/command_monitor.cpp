@@ -106,12 +106,13 @@ int run(const QStringList &arguments)
         if (!chosen.ok())
             return line.fail(chosen.error);
         portName = chosen.name;
-        // By its name: a port plugged in or out since renumbers the others.
-        const int index = port_index_named(*midi.in, chosen.index, portName);
-        if (index < 0)
+        const PortOpening opening = listener.listen(chosen.index, portName);
+        if (opening.outcome == PortOpening::Outcome::Gone)
             return line.fail(QStringLiteral("the input %1 is no longer there").arg(portName));
-        if (!listener.listen(unsigned(index), &error))
-            return line.fail(QStringLiteral("couldn't listen to %1: %2").arg(portName, error));
+        if (!opening.opened())
+            return line.fail(QStringLiteral("couldn't listen to %1: %2")
+                                 .arg(portName, opening.error.isEmpty() ? QStringLiteral("the port could not be opened")
+                                                                        : opening.error));
         PortWatch watch(*midi.in, portName);
         std::fprintf(stderr, "listening on %s\n", portName.toUtf8().constData());
 

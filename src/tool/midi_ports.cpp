@@ -1,6 +1,7 @@
 #include "midi_ports.h"
 
 #include "midi_system.h"
+#include "port_opening.h"
 #include "port_watch.h"
 
 #include <QStringList>
@@ -75,18 +76,15 @@ ChosenPort choose_port(RtMidi &midi, const QString &spec, const char *direction)
 
 bool open_chosen_port(RtMidi &midi, const ChosenPort &chosen, const char *direction, QString *error)
 {
-    const int index = port_index_named(midi, chosen.index, chosen.name);
-    if (index < 0) {
-        *error = QStringLiteral("the %1 %2 is no longer there").arg(QLatin1String(direction), chosen.name);
-        return false;
-    }
     const bool output = std::strcmp(direction, "output") == 0;
-    midi.openPort(unsigned(index), output ? "RtMidi Output" : "RtMidi Input");
-    if (!midi.isPortOpen()) {
-        *error = QStringLiteral("couldn't open the %1 %2").arg(QLatin1String(direction), chosen.name);
-        return false;
-    }
-    return true;
+    const PortOpening opening = open_port_named(midi, chosen.index, chosen.name, output ? "RtMidi Output" : "RtMidi Input");
+    if (opening.outcome == PortOpening::Outcome::Gone)
+        *error = QStringLiteral("the %1 %2 is no longer there").arg(QLatin1String(direction), chosen.name);
+    else if (!opening.opened())
+        *error = opening.error.isEmpty()
+            ? QStringLiteral("couldn't open the %1 %2").arg(QLatin1String(direction), chosen.name)
+            : QStringLiteral("couldn't open the %1 %2: %3").arg(QLatin1String(direction), chosen.name, opening.error);
+    return opening.opened();
 }
 
 void catch_interrupt()

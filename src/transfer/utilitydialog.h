@@ -54,7 +54,8 @@ private:
     // Lists the ports of one direction in `ports`; false when there are none.
     bool listOutputPorts(midiportsdialog &ports);
     bool listInputPorts(midiportsdialog &ports);
-    void startReception(std::uint8_t index, const QString &name);
+    // Opens the input chosen as `name` (at `chosen`) and records from it.
+    void startReception(unsigned chosen, const QString &name);
     bool receptionRunning() const;
     void setReceptionShown(bool shown);
     void encodeAndSend(const QString &sourcePath, const QString &dumpPath, const QString &title);

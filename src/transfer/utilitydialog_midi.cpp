@@ -11,6 +11,7 @@
 #include "store.h"
 #include "fields.h"
 #include "midi_system.h"
+#include "port_opening.h"
 #include "port_watch.h"
 #include "sysex_sender.h"
 
@@ -151,17 +152,24 @@ void utilitydialog::encodeAndSend(const QString &sourcePath, const QString &dump
             warn(kOutputsTitle, tr("Output port is in use.\n"));
             return;
         }
-        const int index = port_index_named(*midiOut, outputPortIndex, ports.currentOutputName());
-        if (index < 0) {
+        const PortOpening opening = open_port_named(*midiOut, outputPortIndex, ports.currentOutputName(),
+                                                    "RtMidi Output", [this](unsigned index) {
+                                                        outputPortIndex = std::uint8_t(index);
+                                                        std::printf("Opening port %d\n", outputPortIndex);
+                                                        std::fflush(stdout);
+                                                    });
+        if (opening.outcome == PortOpening::Outcome::Gone) {
             warn(kOutputsTitle, tr("The MIDI output %1 is no longer there (an interface was plugged in or out "
                                    "meanwhile): nothing was sent.\n").arg(ports.currentOutputName()));
             return;
         }
-        outputPortIndex = std::uint8_t(index);
-        std::printf("Opening port %d\n", outputPortIndex);
-        std::fflush(stdout);
-        midiOut->openPort(outputPortIndex, "RtMidi Output");
-        if (!midiOut->isPortOpen()) {
+        if (!opening.error.isEmpty()) {
+            std::printf("%s\n", opening.error.toStdString().c_str());
+            std::fflush(stdout);
+            warn(kOutputsTitle, opening.error);
+            return;
+        }
+        if (!opening.opened()) {
             warn(kOutputsTitle, tr("Couldn't open output port.\n"));
             return;
         }
@@ -178,7 +186,7 @@ void utilitydialog::encodeAndSend(const QString &sourcePath, const QString &dump
 void utilitydialog::playDumpFile(const QString &path)
 {
     const FileRead dumpFile = read_file(path, FileKind::Dump);
-    std::printf("SysEx size %d\n", dumpFile.ok() ? dumpFile.bytes.size() : -1);
+    std::printf("SysEx size %d\n", dumpFile.ok() ? int(dumpFile.bytes.size()) : -1);
     QString portName;
     try {
         portName = midi_port_name(*midiOut, outputPortIndex);
@@ -338,31 +346,37 @@ void utilitydialog::on_pushButton_ReceiveDump_clicked()
         const bool hasInput = listInputPorts(*ports);
         if (ports->exec() != QDialog::Accepted)
             return;
-        int index = -1;
-        if (hasInput) {
-            index = port_index_named(*midiIn, unsigned(ports->currentInputIndex()), ports->currentInputName());
-            if (index < 0) {
-                warn(kInputsTitle, tr("The MIDI input %1 is no longer there (an interface was plugged in or out "
-                                      "meanwhile): nothing is being recorded.\n").arg(ports->currentInputName()));
-                return;
-            }
+        if (!hasInput) {
+            setReceptionShown(true);
+            return;
         }
-        setReceptionShown(true);
-        if (hasInput)
-            startReception(std::uint8_t(index), ports->currentInputName());
+        startReception(unsigned(ports->currentInputIndex()), ports->currentInputName());
     } catch (RtMidiError &error) {
         printError(error);
         warn(kInputsTitle, QString::fromStdString(error.getMessage()));
     }
 }
 
-void utilitydialog::startReception(std::uint8_t index, const QString &name)
+void utilitydialog::startReception(unsigned chosen, const QString &name)
 {
-    inputPortIndex = index;
-    ui->labelInputPortName->setText(QStringLiteral("%1 - %2").arg(inputPortIndex).arg(name));
-    std::printf("Opening port %d\n", inputPortIndex);
-    std::fflush(stdout);
-    midiIn->openPort(inputPortIndex, "RtMidi Input");
+    const PortOpening opening = open_port_named(*midiIn, chosen, name, "RtMidi Input", [&](unsigned index) {
+        setReceptionShown(true);
+        inputPortIndex = std::uint8_t(index);
+        ui->labelInputPortName->setText(QStringLiteral("%1 - %2").arg(inputPortIndex).arg(name));
+        std::printf("Opening port %d\n", inputPortIndex);
+        std::fflush(stdout);
+    });
+    if (opening.outcome == PortOpening::Outcome::Gone) {
+        warn(kInputsTitle, tr("The MIDI input %1 is no longer there (an interface was plugged in or out "
+                              "meanwhile): nothing is being recorded.\n").arg(name));
+        return;
+    }
+    if (!opening.error.isEmpty()) {
+        std::printf("%s\n", opening.error.toStdString().c_str());
+        std::fflush(stdout);
+        warn(kInputsTitle, opening.error);
+        return;
+    }
     midiIn->setCallback(reception_input_callback);
     midiIn->setErrorCallback(reception_error_callback);
     midiIn->ignoreTypes(false, true, true);
