@@ -1,6 +1,7 @@
 // vektor-tool run as a user runs it: exit codes, what it prints, the files
 // it writes, and the documents it refuses without touching the memory.
 
+#include "dump_codec.h"
 #include "dump_messages.h"
 #include "fields.h"
 #include "image_fixtures.h"
@@ -23,11 +24,16 @@ struct Run {
     QString err;
 };
 
-Run tool(const QStringList &arguments, const QString &folder)
+// `input`, when given, comes through a pipe on standard input.
+Run tool(const QStringList &arguments, const QString &folder, const QByteArray *input = nullptr)
 {
     QProcess process;
     process.setWorkingDirectory(folder);
     process.start(QStringLiteral(VEKTOR_TOOL), arguments);
+    if (input) {
+        process.write(*input);
+        process.closeWriteChannel();
+    }
     if (!process.waitForFinished(60000))
         return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -42,6 +48,19 @@ QByteArray editedImage()
     const int preset = layout::presetOffset(12);
     write_name(reinterpret_cast<unsigned char *>(image.data()) + preset + layout::preset::kName, "Verse");
     image[preset + layout::preset::programChangeOffset(2) + layout::programchange::kNumber] = char(40);
+    return image;
+}
+
+// The factory memory with preset 014's program changes and control changes
+// all off: it sends nothing.
+QByteArray silentImage()
+{
+    QByteArray image = factoryImage();
+    const int preset = layout::presetOffset(12);
+    for (int i = 0; i < layout::preset::kProgramChangeCount; ++i)
+        image[preset + layout::preset::programChangeOffset(i) + layout::programchange::kEnabled] = 0;
+    for (int j = 0; j < layout::preset::kControlChangeCount; ++j)
+        image[preset + layout::preset::controlChangeOffset(j) + layout::controlchange::kEnabled] = 0;
     return image;
 }
 
@@ -105,6 +124,8 @@ private slots:
         write_word(reinterpret_cast<unsigned char *>(favouriteNowhere.data()) + layout::button::kFavorite, 300);
         writeWholeFile(file("nowhere.bin"), favouriteNowhere);
         writeWholeFile(file("backup"), dumpOf(factoryImage())); // a dump told by its content
+        writeWholeFile(file("empty.bin"), QByteArray());
+        writeWholeFile(file("silent.bin"), silentImage());
         const auto *image = reinterpret_cast<const unsigned char *>(edited.constData());
         writeWholeFile(file("bank1.json"), export_readable_presets(image, {9, 10, 11, 12, 13, 14, 15, 16, 17}));
     }
@@ -191,6 +212,20 @@ private slots:
         QTest::newRow("receive for no time")
             << QStringList{"receive", "none.bin", "--port", "0", "--seconds", "nan"} << 2 << ""
             << "vektor-tool receive: --seconds takes a number of seconds above 0, at most 1000000000\n";
+        QTest::newRow("encode nothing")
+            << QStringList{"encode", "empty.bin", "none.bin"} << 2 << ""
+            << "vektor-tool encode: empty.bin: holds nothing to encode; none.bin was not written\n";
+        QTest::newRow("monitor for ever")
+            << QStringList{"monitor", "--port", "0", "--seconds", "1e10"} << 2 << ""
+            << "vektor-tool monitor: --seconds takes a number of seconds above 0, at most 1000000000\n";
+        QTest::newRow("monitor for no time")
+            << QStringList{"monitor", "--port", "0", "--seconds", "nan"} << 2 << ""
+            << "vektor-tool monitor: --seconds takes a number of seconds above 0, at most 1000000000\n";
+        // Said before any MIDI system is opened: its attempts would go to standard error.
+        QTest::newRow("play a preset that sends nothing")
+            << QStringList{"play", "silent.bin", "014", "--port", "0"} << 1 << ""
+            << "vektor-tool play: preset 014 sends nothing: none of its program changes or control changes is "
+               "on\n";
         QTest::newRow("decode no data") << QStringList{"decode", "short.bin", "edited.bin"} << 2 << ""
                                         << "vektor-tool decode: short.bin: holds no data packet; edited.bin was "
                                            "left as it was\n";
@@ -274,6 +309,33 @@ private slots:
         QCOMPARE(tool({"export", "edited.bin", "-o", "edited.json"}, folder).exitCode, 0);
         QCOMPARE(tool({"encode", "edited.json", "json.syx"}, folder).exitCode, 0);
         QCOMPARE(readWholeFile(file("json.syx")), dumpOf(editedImage()));
+    }
+
+    // A pipe gives its bytes once: what is read is all there is.
+    void encodeReadsAPipe_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QByteArray>("carried"); // what out.syx carries; empty: not written
+        QTest::newRow("a memory") << factoryImage() << 0 << "" << factoryImage();
+        QTest::newRow("a dump") << dumpOf(editedImage()) << 0 << "" << editedImage();
+        QTest::newRow("nothing") << QByteArray() << 2
+                                 << "vektor-tool encode: /dev/stdin: holds nothing to encode; out.syx was not "
+                                    "written\n" << QByteArray();
+    }
+    void encodeReadsAPipe()
+    {
+        QFETCH(QByteArray, input);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        QFETCH(QByteArray, carried);
+        const Run run = tool({"encode", "/dev/stdin", "out.syx"}, folder, &input);
+        QCOMPARE(run.err, err);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(QFile::exists(file("out.syx")), !carried.isEmpty());
+        if (!carried.isEmpty())
+            QCOMPARE(decode_dump(readWholeFile(file("out.syx"))), carried);
     }
 
     void importWritesWholeAfterABackup()

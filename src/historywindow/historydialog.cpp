@@ -3,12 +3,12 @@
 
 #include "change_preview.h"
 #include "image_bytes.h"
+#include "history_names.h"
 #include "image_compare.h"
 #include "save_warning.h"
 #include "configuration_saves.h"
 #include "store.h"
 #include "save_file_dialog.h"
-#include "transfer_names.h"
 #include "version_export.h"
 #include "version_keeping.h"
 #include "version_list_model.h"

@@ -3,13 +3,9 @@
 #include "tool_command.h"
 
 #include "dump_codec.h"
-#include "image_layout.h"
+#include "file_bytes.h"
 #include "memory_input.h"
 #include "quiet_stdout.h"
-#include "store.h"
-
-#include <QFileInfo>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -25,35 +21,37 @@ int run(const QStringList &arguments)
     int exitCode = 0;
     if (!line.parse(arguments, 2, 2, &exitCode))
         return exitCode;
-    QString source = line.positional().at(0);
+    const QString in = line.positional().at(0);
     const QString out = line.positional().at(1);
 
-    QByteArray head;
+    // Read once: a pipe gives its bytes only to the first read.
+    QByteArray bytes;
     QString error;
-    if (!read_whole_file(source, &head, &error))
+    qint64 size = 0;
+    if (!read_whole_file(in, &bytes, &error, &size))
         return line.fail(error);
-    QTemporaryDir scratch;
-    const InputKind kind = input_kind(source, head);
-    // The editor refuses such a file too: a dump of its first part would
-    // reach the controller as if it were the whole.
-    const qint64 size = QFileInfo(source).size();
-    if (kind == InputKind::Memory && size > dump::kMaxSourceBytes)
-        return line.fail(QStringLiteral("%1: holds %2 bytes, more than the %3 a dump can carry")
-                             .arg(source).arg(size).arg(dump::kMaxSourceBytes));
-    if (kind != InputKind::Memory) {
-        const MemoryInput input = read_memory_input(source);
+    QByteArray source = bytes;
+    QString sourceName = in; // the dump's header names the file it was made of
+    if (input_kind(in, bytes) == InputKind::Memory) {
+        // The editor refuses such a file too: a dump of its first part would
+        // reach the controller as if it were the whole.
+        if (size > dump::kMaxSourceBytes)
+            return line.fail(QStringLiteral("%1: holds %2 bytes, more than the %3 a dump can carry")
+                                 .arg(in).arg(size).arg(dump::kMaxSourceBytes));
+    } else {
+        const MemoryInput input = memory_input_of(in, bytes);
         if (!input.ok())
             return line.fail(input.error);
-        source = scratch.filePath(QStringLiteral("memory.bin"));
-        if (!scratch.isValid() || write_file_bytes(reinterpret_cast<const unsigned char *>(input.image.constData()),
-                                                   source, layout::kImageSize) != 1)
-            return line.fail(QStringLiteral("no room for a temporary copy of the memory"));
+        source = input.image;
+        sourceName = QStringLiteral("memory.bin");
     }
-    int result = 0;
-    without_stdout([&] { result = binary_to_sysex(source, out); });
-    if (result == dump::kUnreadableSource)
-        return line.fail(QStringLiteral("%1: cannot be read").arg(source));
-    if (result < 0)
+    // A dump of no bytes is only a header and an end of file: an empty file
+    // or pipe is said, not taken for a memory.
+    if (source.isEmpty())
+        return line.fail(QStringLiteral("%1: holds nothing to encode; %2 was not written").arg(in, out));
+    QByteArray dumpBytes;
+    without_stdout([&] { dumpBytes = encode_dump(source, sourceName); });
+    if (!write_file(out, dumpBytes))
         return line.fail(QStringLiteral("%1: cannot be written").arg(out));
     return exitcode::kDone;
 }

@@ -9,6 +9,7 @@
 #include "midi_listener.h"
 #include "midi_ports.h"
 #include "port_watch.h"
+#include "seconds_limit.h"
 #include "store.h"
 
 #include <QCoreApplication>
@@ -81,13 +82,12 @@ int run(const QStringList &arguments)
         return exitCode;
     if (!line.parser.isSet(port))
         return line.fail(QStringLiteral("needs --port; \"vektor-tool ports\" lists them"));
-    int limitMs = -1;
+    qint64 limitMs = -1;
     if (line.parser.isSet(seconds)) {
-        bool ok = false;
-        const double value = line.parser.value(seconds).toDouble(&ok);
-        if (!ok || value <= 0)
-            return line.fail(QStringLiteral("--seconds takes a number of seconds above 0"));
-        limitMs = int(value * 1000);
+        QString reason;
+        limitMs = parse_seconds_limit(line.parser.value(seconds), &reason);
+        if (limitMs < 0)
+            return line.fail(reason);
     }
     MemorySenders memory;
     QString error;

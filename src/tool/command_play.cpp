@@ -19,10 +19,13 @@ int run(const QStringList &arguments)
 {
     CommandLine line("play", "MEMORY SLOT --port N|NAME",
                      QStringLiteral("Sends the program changes (with their bank selects) and the control\n"
-                                    "changes of preset SLOT of MEMORY out of a MIDI output, as the\n"
-                                    "controller sends them when it calls the preset: for each device in\n"
+                                    "changes of preset SLOT of MEMORY out of a MIDI output, so the rig\n"
+                                    "switches as if the controller had called the preset. The order is the\n"
+                                    "editor's own (the controller's is not known): for each device in\n"
                                     "channel order its bank select and program change, then the control\n"
-                                    "changes that are on. Each message sent is printed, in hex."));
+                                    "changes that are on, in list order. Each message sent is printed, in\n"
+                                    "hex. Exit status 1, with no port opened, when the preset sends\n"
+                                    "nothing."));
     line.addPositional(QStringLiteral("MEMORY"), QStringLiteral("A memory file, dump or readable document."));
     line.addPositional(QStringLiteral("SLOT"), QStringLiteral("The preset number: 014, or 14."));
     const QCommandLineOption port(QStringLiteral("port"),
@@ -43,6 +46,12 @@ int run(const QStringList &arguments)
         return line.fail(input.error);
     const QVector<QByteArray> messages =
         preset_messages(reinterpret_cast<const unsigned char *>(input.image.constData()), record);
+    // Said before any MIDI system is opened, as the library's Play says it.
+    if (messages.isEmpty())
+        return line.fail(QStringLiteral("preset %1 sends nothing: none of its program changes or control "
+                                        "changes is on")
+                             .arg(preset_number_text(record)),
+                         exitcode::kDifferent);
 
     const ToolMidi midi = open_tool_midi();
     if (!midi.ok())

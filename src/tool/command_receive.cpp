@@ -11,6 +11,7 @@
 #include "port_watch.h"
 #include "reception_buffer.h"
 #include "reception_packets.h"
+#include "seconds_limit.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -47,14 +48,10 @@ int run(const QStringList &arguments)
         return line.fail(QStringLiteral("needs --port; \"vektor-tool ports\" lists them"));
     qint64 limitMs = -1;
     if (line.parser.isSet(seconds)) {
-        // Checked as the number it is: a huge one must not reach an integer.
-        constexpr double kLongestSeconds = 1e9;
-        bool ok = false;
-        const double value = line.parser.value(seconds).toDouble(&ok);
-        if (!ok || !(value > 0) || value > kLongestSeconds)
-            return line.fail(QStringLiteral("--seconds takes a number of seconds above 0, at most %1")
-                                 .arg(qint64(kLongestSeconds)));
-        limitMs = qint64(value * 1000);
+        QString reason;
+        limitMs = parse_seconds_limit(line.parser.value(seconds), &reason);
+        if (limitMs < 0)
+            return line.fail(reason);
     }
     const QString out = line.positional().at(0);
 

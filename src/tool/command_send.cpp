@@ -27,7 +27,8 @@ bool dumpToSend(const QString &path, QByteArray *dump, QString *error)
         return false;
     if (input_kind(path, *dump) == InputKind::Dump)
         return true;
-    const MemoryInput input = read_memory_input(path);
+    // From the bytes read: a pipe gives them only once.
+    const MemoryInput input = memory_input_of(path, *dump);
     if (!input.ok()) {
         *error = input.error;
         return false;

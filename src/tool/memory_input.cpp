@@ -4,7 +4,6 @@
 #include "file_bytes.h"
 #include "image_layout.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 InputKind input_kind(const QString &path, const QByteArray &bytes)
@@ -23,7 +22,7 @@ InputKind input_kind(const QString &path, const QByteArray &bytes)
     return InputKind::Memory;
 }
 
-bool read_whole_file(const QString &path, QByteArray *bytes, QString *error)
+bool read_whole_file(const QString &path, QByteArray *bytes, QString *error, qint64 *size)
 {
     const FileRead read = read_file(path, FileKind::AnyFile);
     if (!read.ok()) {
@@ -31,15 +30,26 @@ bool read_whole_file(const QString &path, QByteArray *bytes, QString *error)
         return false;
     }
     *bytes = read.bytes;
+    if (size)
+        *size = read.size;
     return true;
 }
 
 MemoryInput read_memory_input(const QString &path, bool presetsWelcome)
 {
-    MemoryInput input;
     QByteArray bytes;
-    if (!read_whole_file(path, &bytes, &input.error))
+    QString error;
+    if (!read_whole_file(path, &bytes, &error)) {
+        MemoryInput input;
+        input.error = error;
         return input;
+    }
+    return memory_input_of(path, bytes, presetsWelcome);
+}
+
+MemoryInput memory_input_of(const QString &path, const QByteArray &bytes, bool presetsWelcome)
+{
+    MemoryInput input;
     input.kind = input_kind(path, bytes);
     switch (input.kind) {
     case InputKind::Memory:
@@ -51,10 +61,10 @@ MemoryInput read_memory_input(const QString &path, bool presetsWelcome)
         break;
     case InputKind::Dump: {
         // Read as much of it as the editor's decoder does.
-        bytes.truncate(dump::kMaxDumpBytes);
-        QByteArray image(qMax(bytes.size(), 1), '\0');
-        const int length = decode_dump(reinterpret_cast<const unsigned char *>(bytes.constData()), bytes.size(),
-                                       reinterpret_cast<unsigned char *>(image.data()));
+        const QByteArray dumpBytes = bytes.left(dump::kMaxDumpBytes);
+        QByteArray image(qMax(dumpBytes.size(), 1), '\0');
+        const int length = decode_dump(reinterpret_cast<const unsigned char *>(dumpBytes.constData()),
+                                       dumpBytes.size(), reinterpret_cast<unsigned char *>(image.data()));
         if (length != layout::kImageSize)
             input.error = QStringLiteral("%1: decodes to %2 bytes; a Vektor memory has %3")
                               .arg(path).arg(length).arg(layout::kImageSize);

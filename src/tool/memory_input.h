@@ -23,8 +23,14 @@ struct MemoryInput {
 };
 
 // Reads a file whole (up to a limit far above any of the three kinds).
-bool read_whole_file(const QString &path, QByteArray *bytes, QString *error);
+// `size`, when given, gets the file's whole size, which is more than `bytes`
+// holds when the file passes the limit.
+bool read_whole_file(const QString &path, QByteArray *bytes, QString *error, qint64 *size = nullptr);
 
 // Reads the image a memory file, a dump or a readable document holds. A
 // document of presets is refused unless `presetsWelcome`.
 MemoryInput read_memory_input(const QString &path, bool presetsWelcome = false);
+
+// The same, of `bytes` read from `path` already: a pipe gives its bytes only
+// once.
+MemoryInput memory_input_of(const QString &path, const QByteArray &bytes, bool presetsWelcome = false);

@@ -37,6 +37,12 @@ ToolMidi open_tool_midi()
 ChosenPort choose_port(RtMidi &midi, const QString &spec, const char *direction)
 {
     ChosenPort chosen;
+    // Every name holds the empty one: "" would pick the only port there is.
+    if (spec.isEmpty()) {
+        chosen.error = QStringLiteral("an empty name names no %1 port; \"vektor-tool ports\" lists them")
+                           .arg(QLatin1String(direction));
+        return chosen;
+    }
     const unsigned count = midi.getPortCount();
     bool isNumber = false;
     const unsigned number = spec.toUInt(&isNumber);

@@ -30,7 +30,8 @@ struct ChosenPort {
 };
 
 // `spec` is a port number as `vektor-tool ports` shows it, a whole port name,
-// or a part of one that names a single port. `direction` is "output" or "input".
+// or a part of one that names a single port; an empty one names none.
+// `direction` is "output" or "input".
 ChosenPort choose_port(RtMidi &midi, const QString &spec, const char *direction);
 
 // Opens the port `chosen` names, by its name: a port plugged in or out since

@@ -65,10 +65,10 @@ bool CommandLine::parse(const QStringList &arguments, int minPositional, int max
     return true;
 }
 
-int CommandLine::fail(const QString &message) const
+int CommandLine::fail(const QString &message, int exitCode) const
 {
     std::fprintf(stderr, "vektor-tool %s: %s\n", qPrintable(command), message.toUtf8().constData());
-    return exitcode::kTrouble;
+    return exitCode;
 }
 
 void print_line(const QString &line)

@@ -55,8 +55,8 @@ public:
     bool parse(const QStringList &arguments, int minPositional, int maxPositional, int *exitCode);
     QStringList positional() const { return parser.positionalArguments(); }
 
-    // "vektor-tool encode: <message>" on standard error; returns kTrouble.
-    int fail(const QString &message) const;
+    // "vektor-tool encode: <message>" on standard error; returns `exitCode`.
+    int fail(const QString &message, int exitCode = exitcode::kTrouble) const;
 
 private:
     QString command;

@@ -3,16 +3,13 @@
 // Accessible names and keys of the transfer windows, set once their forms
 // are built. The forms keep their object names and texts.
 
-class historydialog;
 class midiportsdialog;
 class utilitydialog;
 
 namespace Ui {
-class historydialog;
 class midiportsdialog;
 class utilitydialog;
 } // namespace Ui
 
 void name_utility_controls(utilitydialog *dialog, Ui::utilitydialog *ui);
 void name_port_controls(midiportsdialog *dialog, Ui::midiportsdialog *ui);
-void name_history_controls(historydialog *dialog, Ui::historydialog *ui);

@@ -74,6 +74,61 @@ private slots:
         QTRY_COMPARE(peer.messageCount(), 3);
     }
 
+    // An empty name names no port, however few there are.
+    void emptyPortNameNamesNone_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // DIR stands for a folder with memory.bin and dump.syx
+        QTest::addColumn<QString>("direction");
+        QTest::newRow("send") << QStringList{"send", "DIR/dump.syx", "--port", ""} << "output";
+        QTest::newRow("play") << QStringList{"play", "DIR/memory.bin", "014", "--port", ""} << "output";
+        QTest::newRow("receive") << QStringList{"receive", "DIR/out.syx", "--port", "", "--seconds", "1"} << "input";
+        QTest::newRow("monitor") << QStringList{"monitor", "--port", "", "--seconds", "1", "--memory",
+                                                "DIR/memory.bin"} << "input";
+    }
+    void emptyPortNameNamesNone()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, direction);
+        QTemporaryDir folder;
+        dumpFile(folder, "abc");
+        QVERIFY(writeWholeFile(folder.filePath("memory.bin"), factoryImage()));
+        arguments.replaceInStrings(QStringLiteral("DIR"), folder.path());
+        PeerInput onlyInput("vektor-tool-only-in", "in");
+        PeerOutput onlyOutput("vektor-tool-only-out", "out");
+        const Run run = runTool(arguments);
+        // The MIDI system's failed attempts (ALSA's) come first.
+        const QString said = QStringLiteral("vektor-tool %1: an empty name names no %2 port; \"vektor-tool ports\" "
+                                            "lists them\n").arg(arguments.first(), direction);
+        QVERIFY2(run.err.endsWith(said), qPrintable(run.err));
+        QCOMPARE(run.exitCode, 2);
+        QTest::qWait(300);
+        QCOMPARE(onlyInput.messageCount(), 0);
+    }
+
+    // A memory from a pipe is sent as the dump of it: the tool reads the
+    // pipe once. Stopped once the header has gone out.
+    void sendOfAPipedMemory()
+    {
+        PeerInput peer("vektor-tool-piped", "in");
+        QProcess process;
+        process.start(tool(), {"send", "/dev/stdin", "--port", peer.portName()});
+        process.write(factoryImage());
+        process.closeWriteChannel();
+        QString err;
+        QVERIFY2(QTest::qWaitFor([&] {
+            err += QString::fromUtf8(process.readAllStandardError());
+            return peer.messageCount() >= 1 || process.state() == QProcess::NotRunning;
+        }, 20000), qPrintable(err));
+        if (process.state() != QProcess::NotRunning) {
+            process.terminate();
+            QVERIFY(process.waitForFinished(5000));
+        }
+        err += QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(err.contains("message 1 of 839"), qPrintable(err));
+        QVERIFY(peer.messageCount() >= 1);
+        QVERIFY(received(peer).front() == split_sysex_messages(dumpOf(factoryImage())).front());
+    }
+
     void sendKeepsThePause()
     {
         QTemporaryDir folder;
