@@ -46,7 +46,8 @@ public:
 private:
     void setUpTable();
     void setUpActions();
-    void setUpFind();
+    void setUpPlay(); // librarydialog_play.cpp
+    void setUpFind(); // librarydialog_find.cpp, with the count and the check
     void updateFindCount();
     void showCheck();
     void swapSelected();

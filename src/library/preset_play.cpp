@@ -1,20 +1,12 @@
 #include "preset_play.h"
 
 #include "fields.h"
-#include "image_layout.h"
 #include "message_sending.h"
 #include "midiportsdialog.h"
-#include "play_key.h"
 #include "port_opening.h"
 #include "port_watch.h"
-#include "preset_messages.h"
-#include "presetlibrarymodel.h"
 
-#include <QItemSelectionModel>
-#include <QLabel>
-#include <QPushButton>
 #include <QStringList>
-#include <QTableView>
 
 #include <rtmidi/RtMidi.h>
 
@@ -108,25 +100,4 @@ QString PlayOutput::play(QWidget *parent, const QVector<QByteArray> &messages, c
     for (const QByteArray &message : messages)
         hex << QString::fromLatin1(message.toHex(' '));
     return tr("Sent preset %1 to %2: %3").arg(presetText, port, hex.join(QStringLiteral(", ")));
-}
-
-void set_up_play_button(QWidget *dialog, QPushButton *button, QTableView *table, PresetLibraryModel *model,
-                        QLabel *status, const std::function<QVector<int>()> &selectedRecords)
-{
-    const auto play = [=] {
-        const QVector<int> rows = selectedRecords();
-        if (rows.size() != 1)
-            return;
-        const QString text = preset_entry_text(model->image(), rows.first()).replace(QStringLiteral(" - "), QStringLiteral(" "));
-        const QByteArray image(reinterpret_cast<const char *>(model->image()), layout::kImageSize);
-        status->setText(PlayOutput::instance().play(dialog, preset_messages(model->image(), rows.first()), text, image));
-    };
-    const auto update = [=] { button->setEnabled(selectedRecords().size() == 1); };
-    QObject::connect(button, &QPushButton::clicked, dialog, [=] {
-        play();
-        table->setFocus();
-    });
-    new PlayKey(table, play);
-    QObject::connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, button, update);
-    update();
 }

@@ -7,14 +7,9 @@
 #include <QString>
 #include <QVector>
 
-#include <functional>
 #include <memory>
 
 class PortWatch;
-class PresetLibraryModel;
-class QLabel;
-class QPushButton;
-class QTableView;
 class QWidget;
 
 // Play in the library: a preset's messages out of one MIDI output, so the rig
@@ -45,8 +40,3 @@ private:
     std::unique_ptr<PortWatch> watch;
     QString port;
 };
-
-// The library's Play button and the Space key on the table: play the one
-// selected preset of `model`, and say on `status` what was sent.
-void set_up_play_button(QWidget *dialog, QPushButton *button, QTableView *table, PresetLibraryModel *model,
-                        QLabel *status, const std::function<QVector<int>()> &selectedRecords);

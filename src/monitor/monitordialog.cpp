@@ -163,7 +163,7 @@ void monitordialog::chooseInput(int index)
     const PortOpening opening = listener->listen(unsigned(index - 1), name);
     if (!opening.opened()) {
         listener.reset();
-        const QString why = opening.error.isEmpty() ? tr("the port could not be opened") : opening.error;
+        const QString why = opening.error.isEmpty() ? QStringLiteral("the port could not be opened") : opening.error;
         say(opening.outcome == PortOpening::Outcome::Gone ? tr("The input %1 is not there any more.").arg(name)
                                                           : tr("Couldn't listen to %1: %2").arg(name, why));
         const QSignalBlocker blocker(ui->inputCombo);
