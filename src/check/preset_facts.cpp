@@ -2,6 +2,7 @@
 
 #include "fields.h"
 #include "image_layout.h"
+#include "preset_sends.h"
 
 using namespace layout;
 
@@ -20,19 +21,19 @@ bool has_factory_name(const unsigned char *record)
 
 bool sends_program_change(const unsigned char *record, int device)
 {
-    return flag_is_on(record[preset::programChangeOffset(device) + programchange::kEnabled]);
+    return program_change_entry(record, device).enabled;
 }
 
 bool sends_control_change(const unsigned char *record, int device)
 {
     for (int j = 0; j < preset::kControlChangeCount; ++j) {
-        const unsigned char *entry = record + preset::controlChangeOffset(j);
-        if (entry[controlchange::kEnabled] == 1 && entry[controlchange::kDevice] == device)
+        const auto sent = control_change_sent(record, j);
+        if (sent && sent->device == device)
             return true;
     }
     for (int b = 0; b < preset::kOverrideCount; ++b) {
-        const unsigned char *entry = record + preset::overrideOffset(b);
-        if (entry[override_::kOverride] == 1 && entry[override_::kDevice] == device)
+        const auto sent = override_sent(record, b);
+        if (sent && sent->device == device)
             return true;
     }
     return false;

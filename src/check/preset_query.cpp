@@ -3,6 +3,7 @@
 #include "fields.h"
 #include "image_layout.h"
 #include "preset_facts.h"
+#include "preset_sends.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -63,11 +64,12 @@ bool PresetQuery::asksForChanged() const
 
 namespace {
 
+// Numbers as the preset is played: a stored 200 is program change 0.
 bool programChangeNumber(const unsigned char *record, int number)
 {
     for (int c = 0; c < preset::kProgramChangeCount; ++c) {
-        const unsigned char *entry = record + preset::programChangeOffset(c);
-        if (flag_is_on(entry[programchange::kEnabled]) && entry[programchange::kNumber] == number)
+        const ProgramChangeEntry entry = program_change_entry(record, c);
+        if (entry.enabled && entry.number == number)
             return true;
     }
     return false;
@@ -76,22 +78,22 @@ bool programChangeNumber(const unsigned char *record, int number)
 bool controlChangeNumber(const unsigned char *record, int number)
 {
     for (int j = 0; j < preset::kControlChangeCount; ++j) {
-        const unsigned char *entry = record + preset::controlChangeOffset(j);
-        if (entry[controlchange::kEnabled] == 1 && entry[controlchange::kNumber] == number)
+        const auto sent = control_change_sent(record, j);
+        if (sent && sent->number == number)
             return true;
     }
     for (int b = 0; b < preset::kOverrideCount; ++b) {
-        const unsigned char *entry = record + preset::overrideOffset(b);
-        if (entry[override_::kOverride] == 1 && entry[override_::kControlChange] == number)
+        const auto sent = override_sent(record, b);
+        if (sent && sent->controlChange == number)
             return true;
     }
     return false;
 }
 
-// Relay r and loop l are typed as shown, from 1; the stored byte 1 is "on".
+// Relay r and loop l are typed as shown, from 1.
 bool switchedOn(const unsigned char *record, int first, int count, int shown)
 {
-    return shown >= 1 && shown <= count && record[first + shown - 1] == 1;
+    return shown >= 1 && shown <= count && switch_state(record[first + shown - 1]) == SwitchState::On;
 }
 
 } // namespace

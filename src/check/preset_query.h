@@ -4,8 +4,8 @@
 #include <QVector>
 
 // What a musician types to find presets. Words that ask for a fact:
-//   pc 12     a program change 12 that is on
-//   cc 80     a control change 80 that is on (list or instant-access override)
+//   pc 12     a program change 12 that it sends
+//   cc 80     a control change 80 that it sends (list or instant-access override)
 //   bank 3    the nine presets of bank 3 (031-039)
 //   relay 1   relay 1 switched on; loop 4 likewise
 //   unnamed   still the factory name

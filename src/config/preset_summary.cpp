@@ -3,6 +3,7 @@
 #include "fields.h"
 #include "image_layout.h"
 #include "preset_list.h"
+#include "preset_sends.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -22,12 +23,6 @@ const unsigned char *record(const unsigned char *image, int i)
     return image + presetOffset(i);
 }
 
-// As the preset editor shows a number: a byte that reads as negative is 0.
-int shownNumber(unsigned char byte)
-{
-    return fit_value(static_cast<signed char>(byte), 127);
-}
-
 QString number3(int n)
 {
     return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
@@ -37,14 +32,6 @@ QString deviceName(const unsigned char *image, int d)
 {
     const QString name = name_text(image + deviceOffset(d) + device::kName).trimmed();
     return name.isEmpty() ? Text::tr("Ch %1").arg(d + 1) : name;
-}
-
-// Relays, loops and the output store 0 off (A), 1 on (B), 2 unchanged.
-enum class Switch { Off, On, Unchanged, Odd };
-
-Switch switchOf(unsigned char byte)
-{
-    return byte == 0 ? Switch::Off : byte == 1 ? Switch::On : byte == 2 ? Switch::Unchanged : Switch::Odd;
 }
 
 struct SwitchByte {
@@ -76,14 +63,12 @@ QString program_change_summary(const unsigned char *image, int i)
 {
     QStringList parts;
     for (int c = 0; c < preset::kProgramChangeCount; ++c) {
-        const unsigned char *entry = record(image, i) + preset::programChangeOffset(c);
-        if (!flag_is_on(entry[programchange::kEnabled]))
+        const ProgramChangeEntry entry = program_change_entry(record(image, i), c);
+        if (!entry.enabled)
             continue;
-        QString part = deviceName(image, c) + QLatin1Char(' ') + number3(shownNumber(entry[programchange::kNumber]));
-        if (flag_is_on(entry[programchange::kBankSelectEnabled]))
-            part += Text::tr(" (bank %1/%2)")
-                        .arg(number3(shownNumber(entry[programchange::kMsbBank])),
-                             number3(shownNumber(entry[programchange::kLsbBank])));
+        QString part = deviceName(image, c) + QLatin1Char(' ') + number3(entry.number);
+        if (entry.bankSelect)
+            part += Text::tr(" (bank %1/%2)").arg(number3(entry.msb), number3(entry.lsb));
         parts << part;
     }
     return parts.join(QStringLiteral(", "));
@@ -93,15 +78,12 @@ QString program_change_details(const unsigned char *image, int i)
 {
     QStringList lines;
     for (int c = 0; c < preset::kProgramChangeCount; ++c) {
-        const unsigned char *entry = record(image, i) + preset::programChangeOffset(c);
-        if (!flag_is_on(entry[programchange::kEnabled]))
+        const ProgramChangeEntry entry = program_change_entry(record(image, i), c);
+        if (!entry.enabled)
             continue;
-        QString line = Text::tr("%1: program %2").arg(device_entry_text(image, c),
-                                                number3(shownNumber(entry[programchange::kNumber])));
-        if (flag_is_on(entry[programchange::kBankSelectEnabled]))
-            line += Text::tr(", bank select MSB %1, LSB %2")
-                        .arg(number3(shownNumber(entry[programchange::kMsbBank])),
-                             number3(shownNumber(entry[programchange::kLsbBank])));
+        QString line = Text::tr("%1: program %2").arg(device_entry_text(image, c), number3(entry.number));
+        if (entry.bankSelect)
+            line += Text::tr(", bank select MSB %1, LSB %2").arg(number3(entry.msb), number3(entry.lsb));
         lines << line;
     }
     return lines.isEmpty() ? Text::tr("No program change") : lines.join(QLatin1Char('\n'));
@@ -111,16 +93,16 @@ QString switching_summary(const unsigned char *image, int i)
 {
     QStringList parts;
     for (const SwitchByte &s : switchBytes(image, i)) {
-        switch (switchOf(s.value)) {
-        case Switch::On: parts << s.shortName; break;
-        case Switch::Unchanged: parts << QLatin1Char('(') + s.shortName + QLatin1Char(')'); break;
-        case Switch::Odd: parts << s.shortName + QLatin1Char('?'); break;
-        case Switch::Off: break;
+        switch (switch_state(s.value)) {
+        case SwitchState::On: parts << s.shortName; break;
+        case SwitchState::Unchanged: parts << QLatin1Char('(') + s.shortName + QLatin1Char(')'); break;
+        case SwitchState::Unknown: parts << s.shortName + QLatin1Char('?'); break;
+        case SwitchState::Off: break;
         }
     }
     static const char *const outputs[] = {"A", "B", "A/B"};
-    const Switch output = switchOf(record(image, i)[preset::kOutput]);
-    parts << (output == Switch::Odd ? QStringLiteral("?") : QLatin1String(outputs[int(output)]));
+    const SwitchState output = switch_state(record(image, i)[preset::kOutput]);
+    parts << (output == SwitchState::Unknown ? QStringLiteral("?") : QLatin1String(outputs[int(output)]));
     return parts.join(QLatin1Char(' '));
 }
 
@@ -129,9 +111,9 @@ QString switching_details(const unsigned char *image, int i)
     const QString states[] = {Text::tr("off"), Text::tr("on"), Text::tr("unchanged"), Text::tr("unknown")};
     QStringList parts;
     for (const SwitchByte &s : switchBytes(image, i))
-        parts << Text::tr("%1: %2").arg(s.longName, states[int(switchOf(s.value))]);
+        parts << Text::tr("%1: %2").arg(s.longName, states[int(switch_state(s.value))]);
     const QString outputs[] = {QStringLiteral("A"), QStringLiteral("B"), Text::tr("unchanged"), Text::tr("unknown")};
-    parts << Text::tr("Output: %1").arg(outputs[int(switchOf(record(image, i)[preset::kOutput]))]);
+    parts << Text::tr("Output: %1").arg(outputs[int(switch_state(record(image, i)[preset::kOutput]))]);
     return parts.join(QStringLiteral(", "));
 }
 
@@ -139,7 +121,7 @@ int control_changes_on(const unsigned char *image, int i)
 {
     int on = 0;
     for (int j = 0; j < preset::kControlChangeCount; ++j)
-        on += record(image, i)[preset::controlChangeOffset(j) + controlchange::kEnabled] != 0;
+        on += control_change_sent(record(image, i), j).has_value();
     return on;
 }
 
@@ -147,6 +129,6 @@ int overrides_on(const unsigned char *image, int i)
 {
     int on = 0;
     for (int b = 0; b < preset::kOverrideCount; ++b)
-        on += record(image, i)[preset::overrideOffset(b) + override_::kOverride] != 0;
+        on += override_sent(record(image, i), b).has_value();
     return on;
 }

@@ -4,7 +4,8 @@
 
 // Short texts about preset record `i` of an image, for lists a musician
 // scans: which devices get a program change, what the relays, loops and
-// output do, and how many control changes and overrides are on.
+// output do, and how many control changes and overrides it sends, all read
+// as preset_sends.h reads them.
 
 // "011–019" for a run of `count` records from `first`, "011" for one.
 QString preset_run_text(int first, int count);

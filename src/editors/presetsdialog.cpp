@@ -8,6 +8,7 @@
 #include "image_layout.h"
 #include "overridesdialog.h"
 #include "presetlists.h"
+#include "preset_sends.h"
 #include "save_warning.h"
 #include "slotconnection.h"
 #include "store.h"
@@ -124,21 +125,22 @@ void presetsdialog::loadPresetIntoForm(int index)
     auto signedByte = [](unsigned char byte) { return int(static_cast<signed char>(byte)); };
 
     ui->presetname->setText(name_text(record + preset::kName));
+    // As Play, the find and the check read the preset.
     for (int c = 0; c < PresetFormValues::kRows; ++c) {
-        const unsigned char *entry = record + preset::programChangeOffset(c);
+        const ProgramChangeEntry entry = program_change_entry(record, c);
         const ProgramChangeRow &row = m_rows[size_t(c)];
-        row.enabled->setChecked(flag_is_on(entry[programchange::kEnabled]));
-        row.bankSelect->setChecked(flag_is_on(entry[programchange::kBankSelectEnabled]));
-        row.number->setCurrentIndex(fit_value(signedByte(entry[programchange::kNumber]), 127));
-        row.msb->setCurrentIndex(fit_value(signedByte(entry[programchange::kMsbBank]), 127));
-        row.lsb->setCurrentIndex(fit_value(signedByte(entry[programchange::kLsbBank]), 127));
+        row.enabled->setChecked(entry.enabled);
+        row.bankSelect->setChecked(entry.bankSelect);
+        row.number->setCurrentIndex(entry.number);
+        row.msb->setCurrentIndex(entry.msb);
+        row.lsb->setCurrentIndex(entry.lsb);
     }
     for (int p = 0; p < PresetFormValues::kPedals; ++p) {
-        const unsigned char *entry = record + preset::pedalOffset(p);
+        const PresetPedalEntry entry = preset_pedal_entry(record, p);
         const PedalRow &pedal = m_pedals[size_t(p)];
-        pedal.enabled->setChecked(flag_is_on(entry[presetpedal::kEnabled]));
-        pedal.channel->setCurrentIndex(fit_value(signedByte(entry[presetpedal::kChannel]), 15));
-        pedal.controlChange->setCurrentIndex(fit_value(signedByte(entry[presetpedal::kControlChange]), 127));
+        pedal.enabled->setChecked(entry.enabled);
+        pedal.channel->setCurrentIndex(entry.channel);
+        pedal.controlChange->setCurrentIndex(entry.controlChange);
     }
     // Switching bytes are list positions as they stand: anything outside the
     // list shows as no selection.

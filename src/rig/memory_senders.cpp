@@ -2,7 +2,7 @@
 
 #include "fields.h"
 #include "image_layout.h"
-#include "preset_messages.h"
+#include "preset_sends.h"
 
 #include <QCoreApplication>
 
@@ -53,41 +53,27 @@ MemorySenders::MemorySenders(const unsigned char *image)
         presetTexts << QStringLiteral("%1 %2").arg(preset_number(i), 3, 10, QLatin1Char('0'))
                            .arg(name_text(record + preset::kName));
         for (int c = 0; c < preset::kProgramChangeCount; ++c) {
-            const unsigned char *entry = record + preset::programChangeOffset(c);
-            if (!flag_is_on(entry[programchange::kEnabled]))
+            const ProgramChangeEntry entry = program_change_entry(record, c);
+            if (!entry.enabled)
                 continue;
-            const bool bank = flag_is_on(entry[programchange::kBankSelectEnabled]);
-            const int msb = fitted_byte(entry[programchange::kMsbBank], 127);
-            const int lsb = fitted_byte(entry[programchange::kLsbBank], 127);
-            programs[key(c, fitted_byte(entry[programchange::kNumber], 127))].append({i, bank, msb, lsb});
-            if (bank) {
-                controls[key(c, 0)].append({ControlSource::BankMsb, i, c, msb, 0});
-                controls[key(c, 32)].append({ControlSource::BankLsb, i, c, lsb, 0});
+            programs[key(c, entry.number)].append({i, entry.bankSelect, entry.msb, entry.lsb});
+            if (entry.bankSelect) {
+                controls[key(c, 0)].append({ControlSource::BankMsb, i, c, entry.msb, 0});
+                controls[key(c, 32)].append({ControlSource::BankLsb, i, c, entry.lsb, 0});
             }
         }
-        for (int j = 0; j < preset::kControlChangeCount; ++j) {
-            const unsigned char *entry = record + preset::controlChangeOffset(j);
-            if (!flag_is_on(entry[controlchange::kEnabled]))
-                continue;
-            controls[key(fitted_byte(entry[controlchange::kDevice], 15), fitted_byte(entry[controlchange::kNumber], 127))]
-                .append({ControlSource::PresetEntry, i, j, fitted_byte(entry[controlchange::kValue], 127), 0});
-        }
+        for (int j = 0; j < preset::kControlChangeCount; ++j)
+            if (const auto sent = control_change_sent(record, j))
+                controls[key(sent->device, sent->number)].append({ControlSource::PresetEntry, i, j, sent->value, 0});
         for (int p = 0; p < kPedalCount; ++p) {
-            const unsigned char *entry = record + preset::pedalOffset(p);
-            if (!flag_is_on(entry[presetpedal::kEnabled]))
-                continue;
-            controls[key(fitted_byte(entry[presetpedal::kChannel], 15),
-                         fitted_byte(entry[presetpedal::kControlChange], 127))]
-                .append({ControlSource::PresetPedal, i, p, 0, 0});
+            const PresetPedalEntry entry = preset_pedal_entry(record, p);
+            if (entry.enabled)
+                controls[key(entry.channel, entry.controlChange)].append({ControlSource::PresetPedal, i, p, 0, 0});
         }
-        for (int b = 0; b < preset::kOverrideCount; ++b) {
-            const unsigned char *entry = record + preset::overrideOffset(b);
-            if (!flag_is_on(entry[override_::kOverride]))
-                continue;
-            controls[key(fitted_byte(entry[override_::kDevice], 15), fitted_byte(entry[override_::kControlChange], 127))]
-                .append({ControlSource::Override, i, b, fitted_byte(entry[override_::kOnValue], 127),
-                         fitted_byte(entry[override_::kOffValue], 127)});
-        }
+        for (int b = 0; b < preset::kOverrideCount; ++b)
+            if (const auto sent = override_sent(record, b))
+                controls[key(sent->device, sent->controlChange)].append(
+                    {ControlSource::Override, i, b, sent->onValue, sent->offValue});
     }
 
     for (int k = 0; k < kButtonCount; ++k) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "preset_sends.h"
+
 #include <QByteArray>
 #include <QVector>
 
@@ -11,12 +13,10 @@
 //      select is on, then the program change, all on the device's channel;
 //   2. each of the twenty control-change entries that is on, in list order,
 //      on its device's channel.
+// Which entries are on, and the values they carry, are read as preset_sends.h
+// reads them.
 // Relays, loops and the output are the controller's own switching and send
 // nothing.
 
 // The messages of preset record `record` (0..269) of `image`, in that order.
 QVector<QByteArray> preset_messages(const unsigned char *image, int record);
-
-// A stored byte of a 0..127 (or 0..15) field as the controller takes it:
-// read signed and fitted, as the editors show it.
-int fitted_byte(unsigned char byte, int max);
