@@ -5,6 +5,10 @@
 #                             (under Qt 5, then the plain stage under Qt 6)
 #   scripts/vektor.sh package install what is missing, build the Debian package
 #                             for this release (build/vektor-editor_*.deb)
+# VEKTOR_SETUP_ONLY=1 stops "start" and "test" once the packages are installed
+# and the build is configured ("start" builds the editor first, without
+# starting it): the fresh-tree check (tests/packaging/fresh_tree.sh) runs the
+# set-up of both commands in a new Debian tree without the hour of tests.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -144,6 +148,10 @@ start)
     # Only what it starts: the tests and benchmarks are built by "test".
     cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build "$build" -j"$(nproc)" --target vektor-editor vektor-tool
+    if [ -n "${VEKTOR_SETUP_ONLY:-}" ]; then
+        echo "== Set up and built; VEKTOR_SETUP_ONLY is set: not starting the editor"
+        exit 0
+    fi
     cd "$here" # the window icon is read from the working directory
     exec "$build/vektor-editor"
     ;;
@@ -157,7 +165,12 @@ package)
 test)
     install_missing
     echo "== The test suite"
-    configure_and_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    if [ -n "${VEKTOR_SETUP_ONLY:-}" ]; then
+        echo "== Set up and configured; VEKTOR_SETUP_ONLY is set: not building or running the tests"
+        exit 0
+    fi
+    cmake --build "$build" -j"$(nproc)"
     run_suite "$build"
     echo "== The test suite built with Qt 6 ($(elapsed) so far)"
     # The package is made and checked from the Qt 5 build only.
