@@ -135,6 +135,7 @@ install_and_check() { # deb release
 
     echo "== Checking the installed files ($release)"
     check_installed_files
+    check_jack_library
     check_metainfo "$deb" "$source_dir"
     echo "== Starting the installed editor ($release)"
     check_first_start
