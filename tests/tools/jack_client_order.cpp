@@ -7,8 +7,10 @@
 //       $(pkg-config --cflags --libs rtmidi jack) -pthread -o /tmp/jack_client_order
 //   /tmp/jack_client_order ROUNDS [ORDER]
 // ORDER is "editor" (the default: the order of the MIDI tests and the editor's
-// dialogs) or "bare" (only jack_client_open and jack_client_close, the same
-// number of clients, in the same order, without RtMidi).
+// dialogs), "kept" (the same with one more client open from start to end, so
+// that the process never closes its last client between rounds) or "bare"
+// (only jack_client_open and jack_client_close, the same number of clients,
+// in the same order, without RtMidi).
 
 #include <jack/jack.h>
 #include <rtmidi/RtMidi.h>
@@ -174,13 +176,19 @@ void bareRound()
 int main(int argc, char **argv)
 {
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 20;
-    const bool bare = argc > 2 && std::strcmp(argv[2], "bare") == 0;
+    const char *order = argc > 2 ? argv[2] : "editor";
+    const bool bare = std::strcmp(order, "bare") == 0;
+    jack_client_t *kept = nullptr;
+    if (std::strcmp(order, "kept") == 0)
+        kept = jack_client_open(unique("vektor-kept").c_str(), JackNoStartServer, nullptr);
     for (int r = 0; r < rounds; ++r) {
         if (bare)
             bareRound();
         else
             editorRound();
     }
-    std::printf("%d rounds (%s) done\n", rounds, bare ? "bare" : "editor");
+    if (kept)
+        jack_client_close(kept);
+    std::printf("%d rounds (%s) done\n", rounds, order);
     return 0;
 }
