@@ -74,7 +74,9 @@ stop_server() {
 stop_orphaned_private_servers() {
     local pid name
     for pid in $(pgrep -u "$(id -u)" -x jackd); do
-        name=$(tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | sed -n 's/^JACK_DEFAULT_SERVER=//p')
+        # Other test runs start and stop servers meanwhile: one listed may
+        # have quit by now.
+        name=$({ tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | sed -n 's/^JACK_DEFAULT_SERVER=//p') || continue
         case $name in
         vektor-private-*)
             kill -0 "${name#vektor-private-}" 2>/dev/null || kill "$pid" 2>/dev/null || true

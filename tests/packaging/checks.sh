@@ -56,6 +56,18 @@ check_installed_files() {
 $missing"
 }
 
+# The package's Depends let apt choose JACK 2's client library: with JACK 1's,
+# installing the JACK 2 server later would have to take it away again.
+# shellcheck disable=SC2016 # dpkg-query's fields, not the shell's
+check_jack_library() {
+    local status
+    status=$("${in_root[@]}" dpkg-query -W -f='${db:Status-Abbrev}' libjack-jackd2-0 2>/dev/null || true)
+    [ "${status:0:2}" = ii ] || fail "the package did not bring JACK 2's client library (libjack-jackd2-0)"
+    if "${in_root[@]}" dpkg-query -W -f='${db:Status-Abbrev}' libjack0 2>/dev/null | grep -q '^ii'; then
+        fail "JACK 1's client library (libjack0) is installed beside the package"
+    fi
+}
+
 # What a software centre needs: one AppStream metainfo file that validates,
 # launching the installed menu entry, and showing screenshots that
 # docs/screenshots has.

@@ -25,6 +25,8 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source_dir=$(cd "$here/../.." && pwd)
 # shellcheck source=tests/packaging/checks.sh
 . "$here/checks.sh"
+# shellcheck source=tests/packaging/debian_tree.sh
+. "$here/debian_tree.sh"
 
 skip() {
     echo "SKIPPED: $*"
@@ -64,16 +66,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A fresh minimal tree of a release. One more try after a failed download:
-# the mirror, not the package, is what fails then.
-make_tree() { # release dir
-    local log=$work/debootstrap-$1.log
-    debootstrap --variant=minbase "$1" "$2" "$mirror" >"$log" 2>&1 ||
-        { rm -rf --one-file-system "$2" && debootstrap --variant=minbase "$1" "$2" "$mirror" >>"$log" 2>&1; } ||
-        fail "debootstrap $1: $(tail -20 "$log")"
-    cp /etc/resolv.conf "$2/etc/resolv.conf"
-}
-
 # Builds the package of another release in a copy of that release's fresh
 # tree, with the set-up a user of that release has; sets built_deb.
 built_deb=
@@ -81,10 +73,7 @@ build_in_tree() { # release minimal-tree
     local tree=$work/$1-build log=$work/build-$1.log
     echo "== Building the package in a Debian $1 tree"
     cp -a "$2" "$tree"
-    mkdir -p "$tree/root/vektor"
-    # The sources as they are, without this or any other build folder.
-    tar -C "$source_dir" --exclude=./.git --exclude='./build*' --exclude="./${build#"$source_dir"/}" -cf - . |
-        tar -C "$tree/root/vektor" -xf -
+    copy_sources "$source_dir" "$tree/root/vektor" "$build"
     mount -t proc proc "$tree/proc"
     mounts+=("$tree/proc")
     chroot "$tree" "${plain_env[@]}" HOME=/root LANG=C.UTF-8 VEKTOR_BUILD_DIR=/root/build \
@@ -146,6 +135,7 @@ install_and_check() { # deb release
 
     echo "== Checking the installed files ($release)"
     check_installed_files
+    check_jack_library
     check_metainfo "$deb" "$source_dir"
     echo "== Starting the installed editor ($release)"
     check_first_start
