@@ -2441,6 +2441,10 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
         <translation>%1 ältere Zeilen verworfen</translation>
     </message>
     <message>
+        <source>%1 messages lost before they could be listed</source>
+        <translation>%1 Meldungen gingen verloren, bevor sie aufgelistet werden konnten</translation>
+    </message>
+    <message>
         <source>The log was not saved to %1: %2</source>
         <translation>Das Protokoll wurde nicht nach %1 gespeichert: %2</translation>
     </message>

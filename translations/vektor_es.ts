@@ -2441,6 +2441,10 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
         <translation>%1 líneas antiguas descartadas</translation>
     </message>
     <message>
+        <source>%1 messages lost before they could be listed</source>
+        <translation>%1 mensajes perdidos antes de poder listarlos</translation>
+    </message>
+    <message>
         <source>The log was not saved to %1: %2</source>
         <translation>El registro no se guardó en %1: %2</translation>
     </message>

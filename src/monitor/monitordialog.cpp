@@ -45,6 +45,32 @@ QStringList inputPortNames(RtMidiIn *in)
     return names;
 }
 
+bool is_editors_own_file(const QString &path)
+{
+    const FilePaths &own = file_paths();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (const QString &file : {own.configuration, own.sibling, own.dump, own.firmwareSysex, own.firmwareBinary})
+        if (!file.isEmpty() && QFileInfo(file).absoluteFilePath() == absolute)
+            return true;
+    return false;
+}
+
+// Where a log's SysEx messages go: `<log>.syx` beside the log, unless that
+// is the log itself, a file already there (the save dialog asked about the
+// log only) or one of the editor's own, such as the last dump received;
+// then the first free `<log>-N.syx`.
+QString free_sysex_path(const QString &logPath)
+{
+    const QFileInfo log(logPath);
+    const QString base = log.dir().filePath(log.completeBaseName());
+    QString candidate = base + QStringLiteral(".syx");
+    for (int n = 2; QFileInfo(candidate).absoluteFilePath() == log.absoluteFilePath() || QFileInfo::exists(candidate)
+                    || is_editors_own_file(candidate);
+         ++n)
+        candidate = base + QStringLiteral("-%1.syx").arg(n);
+    return candidate;
+}
+
 } // namespace
 
 monitordialog::monitordialog(QWidget *parent)
@@ -72,6 +98,7 @@ monitordialog::monitordialog(QWidget *parent)
     connect(ui->clearButton, &QPushButton::clicked, this, [this] {
         model->clear();
         received = 0;
+        listenerDropped = 0;
         updateCount();
     });
     connect(ui->saveButton, &QPushButton::clicked, this, [this] {
@@ -229,24 +256,41 @@ double monitordialog::secondsSinceOpened(std::chrono::steady_clock::time_point a
     return std::chrono::duration<double>(at - opened).count();
 }
 
-void monitordialog::addSent(const QString &port, const QVector<QByteArray> &messages)
+void monitordialog::addSent(const QString &port, const QVector<QByteArray> &messages, const QByteArray &image)
 {
     const double now = secondsSinceOpened(std::chrono::steady_clock::now());
+    const MemorySenders &senders = sendersOf(image);
+    // One send is one context: a program change follows its own bank select.
+    // It is kept apart from what the rig sends, whose pedal runs and bank
+    // selects it must not start or break.
+    ExplainState batch;
     for (const QByteArray &bytes : messages) {
         MonitorModel::Line line;
         line.message = decode_midi_message(bytes, now, port, MidiDirection::Sent);
-        // What the editor sends is explained on its own: it must not start
-        // or break a pedal run or a bank select of what the rig sends.
-        ExplainState own;
-        line.explanation = explain_message(line.message, memory, own);
+        line.explanation = explain_message(line.message, senders, batch);
         sentLines << line;
     }
 }
 
+const MemorySenders &monitordialog::sendersOf(const QByteArray &image)
+{
+    if (image.size() < layout::kImageSize)
+        return memory;
+    // Play sends from the same unsaved copy many times over: it is read once.
+    if (image != sentImage) {
+        sentImage = image;
+        sentMemory = MemorySenders(reinterpret_cast<const unsigned char *>(sentImage.constData()));
+    }
+    return sentMemory;
+}
+
 void monitordialog::drain()
 {
-    if (listener)
-        addHeard(listener->take(), listeningPort, listenerOffset);
+    if (listener) {
+        std::vector<HeardBytes> heard = listener->take();
+        listenerDropped += listener->takeDropped();
+        addHeard(heard, listeningPort, listenerOffset);
+    }
     else if (!sentLines.isEmpty())
         addHeard({}, QString(), 0);
 }
@@ -267,7 +311,7 @@ void monitordialog::addHeard(const std::vector<HeardBytes> &heard, const QString
             lines << std::move(line);
     }
     if (!sentLines.isEmpty()) {
-        received += sentLines.size();
+        // Shown, not received: the count of received is what was heard.
         if (!paused)
             lines << sentLines;
         sentLines.clear();
@@ -317,6 +361,8 @@ void monitordialog::updateCount()
         : tr("%1 shown of %2 received").arg(model->rowCount()).arg(received);
     if (model->dropped() > 0)
         text += QStringLiteral(", ") + tr("%1 older lines dropped").arg(model->dropped());
+    if (listenerDropped > 0)
+        text += QStringLiteral(", ") + tr("%1 messages lost before they could be listed").arg(listenerDropped);
     ui->countLabel->setText(text);
     announce_text_change(ui->countLabel);
 }
@@ -351,8 +397,7 @@ bool monitordialog::saveLog(const QString &path)
         say(tr("Saved %1 lines to %2.").arg(model->rowCount()).arg(path));
         return true;
     }
-    const QFileInfo info(path);
-    const QString sysexPath = info.dir().filePath(info.completeBaseName() + QStringLiteral(".syx"));
+    const QString sysexPath = free_sysex_path(path);
     if (!write_file(sysexPath, sysex, &error)) {
         QMessageBox::warning(this, windowTitle(),
                              tr("The log was saved, but its SysEx messages were not saved to %1: %2").arg(sysexPath, error));

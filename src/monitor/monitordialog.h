@@ -44,7 +44,9 @@ public:
     // false when no input has that name.
     bool listenTo(const QString &portName);
     // Writes the lines as text to `path`, and their SysEx messages to the
-    // .syx file beside it; false (and said) when a write failed.
+    // .syx file beside it, under a fresh name when that file is there
+    // already or is one of the editor's own; false (and said) when a write
+    // failed.
     bool saveLog(const QString &path);
     qint64 receivedCount() const { return received; }
     // Lists messages heard on `port`, `offset` seconds after the opening
@@ -62,7 +64,8 @@ private:
     void drain();
     void followMemoryFile();
     void reloadMemory();
-    void addSent(const QString &port, const QVector<QByteArray> &messages);
+    void addSent(const QString &port, const QVector<QByteArray> &messages, const QByteArray &image);
+    const MemorySenders &sendersOf(const QByteArray &image);
     void updateCount();
     void say(const QString &text);
     double secondsSinceOpened(std::chrono::steady_clock::time_point at) const;
@@ -77,6 +80,9 @@ private:
 
     MemorySenders memory;
     ExplainState state;
+    // The memory the last batch of sent messages came from, read once.
+    QByteArray sentImage;
+    MemorySenders sentMemory;
     QFileSystemWatcher fileWatch;
     QString memoryPath;
     QTimer memoryReload;
@@ -86,4 +92,5 @@ private:
     std::chrono::steady_clock::time_point opened;
     QVector<MonitorModel::Line> sentLines;
     qint64 received = 0;
+    qint64 listenerDropped = 0; // lost while this window did not take them
 };
