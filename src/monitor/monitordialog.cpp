@@ -136,9 +136,18 @@ monitordialog *monitordialog::showMonitor(QWidget *parent)
 {
     static QPointer<monitordialog> monitor;
     if (!monitor) {
-        monitor = new monitordialog(parent);
+        // A window of its own, not one above `parent`: a window modal to the
+        // main window (the Library, while Play is used) blocks the main window
+        // and every window above it, and the monitor must not be among them.
+        monitor = new monitordialog(nullptr);
         monitor->setAttribute(Qt::WA_DeleteOnClose);
+        // Closing the main window still ends the run.
+        monitor->setAttribute(Qt::WA_QuitOnClose, false);
         monitor->setModal(false);
+        if (parent) {
+            QPointer<monitordialog> made = monitor;
+            connect(parent, &QObject::destroyed, [made] { delete made.data(); });
+        }
     }
     monitor->show();
     monitor->raise();
