@@ -2421,6 +2421,10 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
         <translation>Der Eingang %1 ist nicht mehr da.</translation>
     </message>
     <message>
+        <source>the port could not be opened</source>
+        <translation>der Port ließ sich nicht öffnen</translation>
+    </message>
+    <message>
         <source>Couldn&apos;t listen to %1: %2</source>
         <translation>%1 konnte nicht abgehört werden: %2</translation>
     </message>

@@ -2421,6 +2421,10 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
         <translation>La entrada %1 ya no está.</translation>
     </message>
     <message>
+        <source>the port could not be opened</source>
+        <translation>no se pudo abrir el puerto</translation>
+    </message>
+    <message>
         <source>Couldn&apos;t listen to %1: %2</source>
         <translation>No se pudo escuchar %1: %2</translation>
     </message>
