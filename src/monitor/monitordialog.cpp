@@ -1,75 +1,26 @@
 #include "monitordialog.h"
 #include "ui_monitordialog.h"
 
-#include "file_bytes.h"
-#include "image_layout.h"
-#include "message_sending.h"
 #include "accessible_names.h"
-#include "midi_listener.h"
-#include "port_watch.h"
-#include "store.h"
+#include "file_bytes.h"
+#include "message_sending.h"
+#include "monitor_log.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QSignalBlocker>
-
-#include <rtmidi/RtMidi.h>
 
 namespace {
 
 constexpr int kDrainMs = 16;     // 60 times a second: within a frame
 constexpr int kPortCheckMs = 500;
-constexpr int kReloadDelayMs = 100; // a save replaces the file in steps
-
-QStringList inputPortNames(RtMidiIn *in)
-{
-    QStringList names;
-    if (!in)
-        return names;
-    try {
-        const unsigned count = in->getPortCount();
-        for (unsigned i = 0; i < count; ++i)
-            names << midi_port_name(*in, i);
-    } catch (RtMidiError &) {
-        // A MIDI system that cannot list its ports offers none.
-    }
-    return names;
-}
-
-bool is_editors_own_file(const QString &path)
-{
-    const FilePaths &own = file_paths();
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    for (const QString &file : {own.configuration, own.sibling, own.dump, own.firmwareSysex, own.firmwareBinary})
-        if (!file.isEmpty() && QFileInfo(file).absoluteFilePath() == absolute)
-            return true;
-    return false;
-}
-
-// Where a log's SysEx messages go: `<log>.syx` beside the log, unless that
-// is the log itself, a file already there (the save dialog asked about the
-// log only) or one of the editor's own, such as the last dump received;
-// then the first free `<log>-N.syx`.
-QString free_sysex_path(const QString &logPath)
-{
-    const QFileInfo log(logPath);
-    const QString base = log.dir().filePath(log.completeBaseName());
-    QString candidate = base + QStringLiteral(".syx");
-    for (int n = 2; QFileInfo(candidate).absoluteFilePath() == log.absoluteFilePath() || QFileInfo::exists(candidate)
-                    || is_editors_own_file(candidate);
-         ++n)
-        candidate = base + QStringLiteral("-%1.syx").arg(n);
-    return candidate;
-}
 
 } // namespace
 
@@ -77,7 +28,6 @@ monitordialog::monitordialog(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::monitordialog)
     , model(new MonitorModel(this))
-    , midi(create_midi_system())
     , opened(std::chrono::steady_clock::now())
 {
     ui->setupUi(this);
@@ -116,12 +66,6 @@ monitordialog::monitordialog(QWidget *parent)
     drainTimer.start(kDrainMs);
     connect(&portTimer, &QTimer::timeout, this, &monitordialog::checkPort);
     portTimer.start(kPortCheckMs);
-
-    memoryReload.setSingleShot(true);
-    connect(&memoryReload, &QTimer::timeout, this, &monitordialog::reloadMemory);
-    connect(&fileWatch, &QFileSystemWatcher::fileChanged, this, [this] { memoryReload.start(kReloadDelayMs); });
-    connect(&fileWatch, &QFileSystemWatcher::directoryChanged, this, [this] { memoryReload.start(kReloadDelayMs); });
-    reloadMemory();
     updateCount();
 }
 
@@ -184,21 +128,19 @@ bool monitordialog::listenTo(const QString &portName)
         return false;
     ui->inputCombo->setCurrentIndex(index);
     chooseInput(index);
-    return !listeningPort.isEmpty();
+    return input.hasListener();
 }
 
 void monitordialog::chooseInput(int index)
 {
     stopListening();
-    if (index <= 0 || !midi.in) {
+    if (index <= 0 || !input.hasMidiSystem()) {
         say(tr("Not listening."));
         return;
     }
     const QString name = ui->inputCombo->itemText(index);
-    listener = std::make_unique<MidiListener>(*midi.in);
-    const PortOpening opening = listener->listen(unsigned(index - 1), name);
+    const PortOpening opening = input.listen(index - 1, name);
     if (!opening.opened()) {
-        listener.reset();
         const QString why = opening.error.isEmpty() ? tr("the port could not be opened") : opening.error;
         say(opening.outcome == PortOpening::Outcome::Gone ? tr("The input %1 is not there any more.").arg(name)
                                                           : tr("Couldn't listen to %1: %2").arg(name, why));
@@ -206,26 +148,22 @@ void monitordialog::chooseInput(int index)
         ui->inputCombo->setCurrentIndex(0);
         return;
     }
-    listeningPort = name;
-    listenerOffset = secondsSinceOpened(listener->startedAt());
-    watch = std::make_unique<PortWatch>(*midi.in, name);
+    listenerOffset = secondsSinceOpened(input.startedAt());
     say(tr("Listening to %1.").arg(name));
 }
 
 void monitordialog::stopListening()
 {
-    if (listener) {
-        listener->stop();
+    if (input.hasListener()) {
+        input.stop();
         drain(); // what came before the stop is still shown
     }
-    listener.reset();
-    watch.reset();
-    listeningPort.clear();
+    input.forget();
 }
 
 void monitordialog::refreshPorts()
 {
-    const QStringList names = inputPortNames(midi.in.get());
+    const QStringList names = input.portNames();
     QStringList shown;
     for (int i = 1; i < ui->inputCombo->count(); ++i)
         shown << ui->inputCombo->itemText(i);
@@ -241,13 +179,10 @@ void monitordialog::refreshPorts()
 
 void monitordialog::checkPort()
 {
-    if (watch && !watch->present()) {
-        const QString name = listeningPort;
+    if (input.portWentAway()) {
+        const QString name = input.port();
         stopListening();
-        // A MIDI system whose server went away keeps showing its old ports:
-        // a new one lists them as they are.
-        midi = MidiSystem();
-        midi = create_midi_system();
+        input.restartMidiSystem();
         refreshPorts();
         const QSignalBlocker blocker(ui->inputCombo);
         ui->inputCombo->setCurrentIndex(0);
@@ -257,7 +192,7 @@ void monitordialog::checkPort()
     }
     if (!ui->inputCombo->view()->isVisible())
         refreshPorts();
-    followMemoryFile();
+    memory.followPath();
 }
 
 double monitordialog::secondsSinceOpened(std::chrono::steady_clock::time_point at) const
@@ -268,7 +203,7 @@ double monitordialog::secondsSinceOpened(std::chrono::steady_clock::time_point a
 void monitordialog::addSent(const QString &port, const QVector<QByteArray> &messages, const QByteArray &image)
 {
     const double now = secondsSinceOpened(std::chrono::steady_clock::now());
-    const MemorySenders &senders = sendersOf(image);
+    const MemorySenders &senders = memory.of(image);
     // One send is one context: a program change follows its own bank select.
     // It is kept apart from what the rig sends, whose pedal runs and bank
     // selects it must not start or break.
@@ -281,24 +216,12 @@ void monitordialog::addSent(const QString &port, const QVector<QByteArray> &mess
     }
 }
 
-const MemorySenders &monitordialog::sendersOf(const QByteArray &image)
-{
-    if (image.size() < layout::kImageSize)
-        return memory;
-    // Play sends from the same unsaved copy many times over: it is read once.
-    if (image != sentImage) {
-        sentImage = image;
-        sentMemory = MemorySenders(reinterpret_cast<const unsigned char *>(sentImage.constData()));
-    }
-    return sentMemory;
-}
-
 void monitordialog::drain()
 {
-    if (listener) {
-        std::vector<HeardBytes> heard = listener->take();
-        listenerDropped += listener->takeDropped();
-        addHeard(heard, listeningPort, listenerOffset);
+    if (input.hasListener()) {
+        const MonitorInput::Taken taken = input.take();
+        listenerDropped += taken.dropped;
+        addHeard(taken.heard, input.port(), listenerOffset);
     }
     else if (!sentLines.isEmpty())
         addHeard({}, QString(), 0);
@@ -315,7 +238,7 @@ void monitordialog::addHeard(const std::vector<HeardBytes> &heard, const QString
         line.message = decode_midi_message(bytes.bytes, offset + bytes.time, port);
         // Every message is explained, shown or not, so the running context
         // (bank select, pedal run, dump) stays true.
-        line.explanation = explain_message(line.message, memory, state);
+        line.explanation = explain_message(line.message, memory.onDisk(), state);
         if (!paused && (showTiming || !is_timing_message(line.message)))
             lines << std::move(line);
     }
@@ -336,31 +259,6 @@ void monitordialog::addHeard(const std::vector<HeardBytes> &heard, const QString
     if (following)
         ui->messageTable->scrollToBottom();
     updateCount();
-}
-
-void monitordialog::followMemoryFile()
-{
-    if (file_paths().configuration != memoryPath)
-        reloadMemory();
-}
-
-void monitordialog::reloadMemory()
-{
-    if (!memoryPath.isEmpty()) {
-        fileWatch.removePaths(fileWatch.files());
-        fileWatch.removePaths(fileWatch.directories());
-    }
-    memoryPath = file_paths().configuration;
-    // A save replaces the file: the watch follows the name, not the old file.
-    if (QFileInfo::exists(memoryPath))
-        fileWatch.addPath(memoryPath);
-    const QString folder = QFileInfo(memoryPath).absolutePath();
-    if (QFileInfo(folder).isDir())
-        fileWatch.addPath(folder);
-    QByteArray image(layout::kImageSize, '\0');
-    const int count = memoryPath.isEmpty()
-        ? -1 : read_file_bytes(reinterpret_cast<unsigned char *>(image.data()), memoryPath, layout::kImageSize);
-    memory = count > 0 ? MemorySenders(reinterpret_cast<const unsigned char *>(image.constData())) : MemorySenders();
 }
 
 void monitordialog::updateCount()
@@ -385,29 +283,18 @@ void monitordialog::say(const QString &text)
 
 bool monitordialog::saveLog(const QString &path)
 {
-    QByteArray text;
-    QByteArray sysex;
-    for (int row = 0; row < model->rowCount(); ++row) {
-        const MonitorModel::Line &line = model->line(row);
-        QStringList cells;
-        for (int column = 0; column < MonitorModel::ColumnCount; ++column)
-            cells << model->data(model->index(row, column)).toString();
-        cells << midi_bytes_text(line.message);
-        text += cells.join(QLatin1Char('\t')).toUtf8() + '\n';
-        if (line.message.kind == MidiKind::SysEx)
-            sysex += line.message.bytes;
-    }
+    const MonitorLog log = monitor_log(*model);
     QString error;
-    if (!write_file(path, text, &error)) {
+    if (!write_file(path, log.text, &error)) {
         QMessageBox::warning(this, windowTitle(), tr("The log was not saved to %1: %2").arg(path, error));
         return false;
     }
-    if (sysex.isEmpty()) {
+    if (log.sysex.isEmpty()) {
         say(tr("Saved %1 lines to %2.").arg(model->rowCount()).arg(path));
         return true;
     }
     const QString sysexPath = free_sysex_path(path);
-    if (!write_file(sysexPath, sysex, &error)) {
+    if (!write_file(sysexPath, log.sysex, &error)) {
         QMessageBox::warning(this, windowTitle(),
                              tr("The log was saved, but its SysEx messages were not saved to %1: %2").arg(sysexPath, error));
         return false;

@@ -1,22 +1,16 @@
 #pragma once
 
-#include "memory_senders.h"
 #include "midi_explainer.h"
-#include "midi_system.h"
+#include "midi_listener.h"
+#include "monitor_input.h"
+#include "monitor_memory.h"
 #include "monitor_model.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
-#include <QFileSystemWatcher>
 #include <QTimer>
 
 #include <chrono>
-#include <memory>
 #include <vector>
-
-class MidiListener;
-struct HeardBytes;
-class PortWatch;
 
 namespace Ui {
 class monitordialog;
@@ -62,30 +56,18 @@ private:
     void refreshPorts();
     void checkPort();
     void drain();
-    void followMemoryFile();
-    void reloadMemory();
     void addSent(const QString &port, const QVector<QByteArray> &messages, const QByteArray &image);
-    const MemorySenders &sendersOf(const QByteArray &image);
     void updateCount();
     void say(const QString &text);
     double secondsSinceOpened(std::chrono::steady_clock::time_point at) const;
 
     Ui::monitordialog *ui;
     MonitorModel *model;
-    MidiSystem midi;
-    std::unique_ptr<MidiListener> listener;
-    std::unique_ptr<PortWatch> watch;
-    QString listeningPort;
+    MonitorInput input;
     double listenerOffset = 0; // seconds from the opening to the listener's start
 
-    MemorySenders memory;
+    MonitorMemory memory;
     ExplainState state;
-    // The memory the last batch of sent messages came from, read once.
-    QByteArray sentImage;
-    MemorySenders sentMemory;
-    QFileSystemWatcher fileWatch;
-    QString memoryPath;
-    QTimer memoryReload;
 
     QTimer drainTimer;
     QTimer portTimer;
