@@ -14,10 +14,12 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QWindow>
 
 #include <cstring>
+#include <memory>
 #include <sys/stat.h>
 #include <vector>
 
@@ -258,6 +260,16 @@ private slots:
         QVERIFY(pausedMeanwhile);
         QVERIFY(mainBlocked); // still modal for editing: to the main window
         monitor->close();
+    }
+
+    // A window of its own still goes with the main window.
+    void monitorGoesWithTheMainWindow()
+    {
+        auto window = std::make_unique<MainWindow>();
+        QPointer<monitordialog> monitor = monitordialog::showMonitor(window.get());
+        QVERIFY(monitor);
+        window.reset();
+        QVERIFY(monitor.isNull());
     }
 
     void utilityWritesNothingOfItsOwn()
