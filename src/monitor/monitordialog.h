@@ -17,8 +17,9 @@ class monitordialog;
 }
 
 // The MIDI Monitor: what arrives at one input, each message explained by the
-// memory file as it is on disk, and what the editor itself sends. Not modal:
-// it listens while the other windows are used. The MIDI system's thread only
+// memory file as it is on disk, and what the editor itself sends, by the
+// memory it was sent from. Not modal, and a window of its own: it listens
+// and answers while the other windows are open. The MIDI system's thread only
 // appends to the listener's buffer; a 60 Hz timer moves what arrived into
 // the table in one insertion.
 class monitordialog : public QDialog
