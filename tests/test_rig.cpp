@@ -126,6 +126,10 @@ private slots:
         QVector<QByteArray> dump = dumpMessages(false);
         QTest::newRow("dump header") << dump.mid(0, 1) << "SysEx, 25 bytes"
                                      << "dump header: memory.bin, 1120 bytes in 10 packets";
+        QVector<QByteArray> percentName = dump.mid(0, 1);
+        percentName[0].replace("memory.bin", "me%2ry%1.b");
+        QTest::newRow("dump header naming a %2") << percentName << "SysEx, 25 bytes"
+                                                 << "dump header: me%2ry%1.b, 1120 bytes in 10 packets";
         QTest::newRow("dump packet") << dump.mid(0, 3) << "SysEx, 137 bytes" << "dump packet 2 of 10, checksum holds";
         QTest::newRow("dump end") << dump << "SysEx, 6 bytes" << "dump end: 10 packets heard";
         QTest::newRow("broken checksum") << dumpMessages(true).mid(0, 2) << "SysEx, 137 bytes"

@@ -2421,6 +2421,10 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
         <translation>Der Eingang %1 ist nicht mehr da.</translation>
     </message>
     <message>
+        <source>the port could not be opened</source>
+        <translation>der Port ließ sich nicht öffnen</translation>
+    </message>
+    <message>
         <source>Couldn&apos;t listen to %1: %2</source>
         <translation>%1 konnte nicht abgehört werden: %2</translation>
     </message>
@@ -2439,6 +2443,10 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
     <message>
         <source>%1 older lines dropped</source>
         <translation>%1 ältere Zeilen verworfen</translation>
+    </message>
+    <message>
+        <source>%1 messages lost before they could be listed</source>
+        <translation>%1 Meldungen gingen verloren, bevor sie aufgelistet werden konnten</translation>
     </message>
     <message>
         <source>The log was not saved to %1: %2</source>

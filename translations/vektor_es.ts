@@ -2421,6 +2421,10 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
         <translation>La entrada %1 ya no está.</translation>
     </message>
     <message>
+        <source>the port could not be opened</source>
+        <translation>no se pudo abrir el puerto</translation>
+    </message>
+    <message>
         <source>Couldn&apos;t listen to %1: %2</source>
         <translation>No se pudo escuchar %1: %2</translation>
     </message>
@@ -2439,6 +2443,10 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
     <message>
         <source>%1 older lines dropped</source>
         <translation>%1 líneas antiguas descartadas</translation>
+    </message>
+    <message>
+        <source>%1 messages lost before they could be listed</source>
+        <translation>%1 mensajes perdidos antes de poder listarlos</translation>
     </message>
     <message>
         <source>The log was not saved to %1: %2</source>

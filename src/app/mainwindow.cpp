@@ -18,6 +18,18 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+namespace {
+
+// The editors block this window only: the MIDI Monitor, a window of its own,
+// goes on being scrolled, paused and saved while they are open.
+int runAboveMainWindow(QDialog &dialog)
+{
+    dialog.setWindowModality(Qt::WindowModal);
+    return dialog.exec();
+}
+
+} // namespace
+
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
@@ -54,7 +66,7 @@ void MainWindow::on_pushButton_clicked()
 {
     load_image();
     globaldialog dialog(this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (runAboveMainWindow(dialog) != QDialog::Accepted)
         return;
     dialog.storeToImage(config_image());
     save_image_or_warn(this, SaveOperation::GlobalSettings);
@@ -64,7 +76,7 @@ void MainWindow::on_pushButton_2_clicked()
 {
     load_image();
     presetsdialog dialog(this, config_image());
-    if (dialog.exec() == QDialog::Accepted) {
+    if (runAboveMainWindow(dialog) == QDialog::Accepted) {
         dialog.storeFormIntoImage();
         save_image_or_warn(this, SaveOperation::PresetSave);
     }
@@ -73,7 +85,7 @@ void MainWindow::on_pushButton_2_clicked()
 void MainWindow::on_pushButton_3_clicked()
 {
     utilitydialog dialog(this);
-    dialog.exec();
+    runAboveMainWindow(dialog);
 }
 
 void MainWindow::on_buttonFilename_clicked()

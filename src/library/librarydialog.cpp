@@ -95,6 +95,8 @@ void librarydialog::run(QWidget *parent)
 {
     load_image();
     librarydialog dialog(parent);
+    // Modal to the main window only: the monitor stays usable while Play is.
+    dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();
 }
 

@@ -1,49 +1,26 @@
 #include "monitordialog.h"
 #include "ui_monitordialog.h"
 
-#include "file_bytes.h"
-#include "image_layout.h"
-#include "message_sending.h"
 #include "accessible_names.h"
-#include "midi_listener.h"
-#include "port_watch.h"
-#include "store.h"
+#include "file_bytes.h"
+#include "message_sending.h"
+#include "monitor_log.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QSignalBlocker>
-
-#include <rtmidi/RtMidi.h>
 
 namespace {
 
 constexpr int kDrainMs = 16;     // 60 times a second: within a frame
 constexpr int kPortCheckMs = 500;
-constexpr int kReloadDelayMs = 100; // a save replaces the file in steps
-
-QStringList inputPortNames(RtMidiIn *in)
-{
-    QStringList names;
-    if (!in)
-        return names;
-    try {
-        const unsigned count = in->getPortCount();
-        for (unsigned i = 0; i < count; ++i)
-            names << midi_port_name(*in, i);
-    } catch (RtMidiError &) {
-        // A MIDI system that cannot list its ports offers none.
-    }
-    return names;
-}
 
 } // namespace
 
@@ -51,7 +28,6 @@ monitordialog::monitordialog(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::monitordialog)
     , model(new MonitorModel(this))
-    , midi(create_midi_system())
     , opened(std::chrono::steady_clock::now())
 {
     ui->setupUi(this);
@@ -72,6 +48,7 @@ monitordialog::monitordialog(QWidget *parent)
     connect(ui->clearButton, &QPushButton::clicked, this, [this] {
         model->clear();
         received = 0;
+        listenerDropped = 0;
         updateCount();
     });
     connect(ui->saveButton, &QPushButton::clicked, this, [this] {
@@ -89,12 +66,6 @@ monitordialog::monitordialog(QWidget *parent)
     drainTimer.start(kDrainMs);
     connect(&portTimer, &QTimer::timeout, this, &monitordialog::checkPort);
     portTimer.start(kPortCheckMs);
-
-    memoryReload.setSingleShot(true);
-    connect(&memoryReload, &QTimer::timeout, this, &monitordialog::reloadMemory);
-    connect(&fileWatch, &QFileSystemWatcher::fileChanged, this, [this] { memoryReload.start(kReloadDelayMs); });
-    connect(&fileWatch, &QFileSystemWatcher::directoryChanged, this, [this] { memoryReload.start(kReloadDelayMs); });
-    reloadMemory();
     updateCount();
 }
 
@@ -109,9 +80,18 @@ monitordialog *monitordialog::showMonitor(QWidget *parent)
 {
     static QPointer<monitordialog> monitor;
     if (!monitor) {
-        monitor = new monitordialog(parent);
+        // A window of its own, not one above `parent`: a window modal to the
+        // main window (the Library, while Play is used) blocks the main window
+        // and every window above it, and the monitor must not be among them.
+        monitor = new monitordialog(nullptr);
         monitor->setAttribute(Qt::WA_DeleteOnClose);
+        // Closing the main window still ends the run.
+        monitor->setAttribute(Qt::WA_QuitOnClose, false);
         monitor->setModal(false);
+        if (parent) {
+            QPointer<monitordialog> made = monitor;
+            connect(parent, &QObject::destroyed, [made] { delete made.data(); });
+        }
     }
     monitor->show();
     monitor->raise();
@@ -148,48 +128,42 @@ bool monitordialog::listenTo(const QString &portName)
         return false;
     ui->inputCombo->setCurrentIndex(index);
     chooseInput(index);
-    return !listeningPort.isEmpty();
+    return input.hasListener();
 }
 
 void monitordialog::chooseInput(int index)
 {
     stopListening();
-    if (index <= 0 || !midi.in) {
+    if (index <= 0 || !input.hasMidiSystem()) {
         say(tr("Not listening."));
         return;
     }
     const QString name = ui->inputCombo->itemText(index);
-    listener = std::make_unique<MidiListener>(*midi.in);
-    const PortOpening opening = listener->listen(unsigned(index - 1), name);
+    const PortOpening opening = input.listen(index - 1, name);
     if (!opening.opened()) {
-        listener.reset();
-        const QString why = opening.error.isEmpty() ? QStringLiteral("the port could not be opened") : opening.error;
+        const QString why = opening.error.isEmpty() ? tr("the port could not be opened") : opening.error;
         say(opening.outcome == PortOpening::Outcome::Gone ? tr("The input %1 is not there any more.").arg(name)
                                                           : tr("Couldn't listen to %1: %2").arg(name, why));
         const QSignalBlocker blocker(ui->inputCombo);
         ui->inputCombo->setCurrentIndex(0);
         return;
     }
-    listeningPort = name;
-    listenerOffset = secondsSinceOpened(listener->startedAt());
-    watch = std::make_unique<PortWatch>(*midi.in, name);
+    listenerOffset = secondsSinceOpened(input.startedAt());
     say(tr("Listening to %1.").arg(name));
 }
 
 void monitordialog::stopListening()
 {
-    if (listener) {
-        listener->stop();
+    if (input.hasListener()) {
+        input.stop();
         drain(); // what came before the stop is still shown
     }
-    listener.reset();
-    watch.reset();
-    listeningPort.clear();
+    input.forget();
 }
 
 void monitordialog::refreshPorts()
 {
-    const QStringList names = inputPortNames(midi.in.get());
+    const QStringList names = input.portNames();
     QStringList shown;
     for (int i = 1; i < ui->inputCombo->count(); ++i)
         shown << ui->inputCombo->itemText(i);
@@ -205,13 +179,10 @@ void monitordialog::refreshPorts()
 
 void monitordialog::checkPort()
 {
-    if (watch && !watch->present()) {
-        const QString name = listeningPort;
+    if (input.portWentAway()) {
+        const QString name = input.port();
         stopListening();
-        // A MIDI system whose server went away keeps showing its old ports:
-        // a new one lists them as they are.
-        midi = MidiSystem();
-        midi = create_midi_system();
+        input.restartMidiSystem();
         refreshPorts();
         const QSignalBlocker blocker(ui->inputCombo);
         ui->inputCombo->setCurrentIndex(0);
@@ -221,7 +192,7 @@ void monitordialog::checkPort()
     }
     if (!ui->inputCombo->view()->isVisible())
         refreshPorts();
-    followMemoryFile();
+    memory.followPath();
 }
 
 double monitordialog::secondsSinceOpened(std::chrono::steady_clock::time_point at) const
@@ -229,24 +200,29 @@ double monitordialog::secondsSinceOpened(std::chrono::steady_clock::time_point a
     return std::chrono::duration<double>(at - opened).count();
 }
 
-void monitordialog::addSent(const QString &port, const QVector<QByteArray> &messages)
+void monitordialog::addSent(const QString &port, const QVector<QByteArray> &messages, const QByteArray &image)
 {
     const double now = secondsSinceOpened(std::chrono::steady_clock::now());
+    const MemorySenders &senders = memory.of(image);
+    // One send is one context: a program change follows its own bank select.
+    // It is kept apart from what the rig sends, whose pedal runs and bank
+    // selects it must not start or break.
+    ExplainState batch;
     for (const QByteArray &bytes : messages) {
         MonitorModel::Line line;
         line.message = decode_midi_message(bytes, now, port, MidiDirection::Sent);
-        // What the editor sends is explained on its own: it must not start
-        // or break a pedal run or a bank select of what the rig sends.
-        ExplainState own;
-        line.explanation = explain_message(line.message, memory, own);
+        line.explanation = explain_message(line.message, senders, batch);
         sentLines << line;
     }
 }
 
 void monitordialog::drain()
 {
-    if (listener)
-        addHeard(listener->take(), listeningPort, listenerOffset);
+    if (input.hasListener()) {
+        const MonitorInput::Taken taken = input.take();
+        listenerDropped += taken.dropped;
+        addHeard(taken.heard, input.port(), listenerOffset);
+    }
     else if (!sentLines.isEmpty())
         addHeard({}, QString(), 0);
 }
@@ -262,12 +238,12 @@ void monitordialog::addHeard(const std::vector<HeardBytes> &heard, const QString
         line.message = decode_midi_message(bytes.bytes, offset + bytes.time, port);
         // Every message is explained, shown or not, so the running context
         // (bank select, pedal run, dump) stays true.
-        line.explanation = explain_message(line.message, memory, state);
+        line.explanation = explain_message(line.message, memory.onDisk(), state);
         if (!paused && (showTiming || !is_timing_message(line.message)))
             lines << std::move(line);
     }
     if (!sentLines.isEmpty()) {
-        received += sentLines.size();
+        // Shown, not received: the count of received is what was heard.
         if (!paused)
             lines << sentLines;
         sentLines.clear();
@@ -285,31 +261,6 @@ void monitordialog::addHeard(const std::vector<HeardBytes> &heard, const QString
     updateCount();
 }
 
-void monitordialog::followMemoryFile()
-{
-    if (file_paths().configuration != memoryPath)
-        reloadMemory();
-}
-
-void monitordialog::reloadMemory()
-{
-    if (!memoryPath.isEmpty()) {
-        fileWatch.removePaths(fileWatch.files());
-        fileWatch.removePaths(fileWatch.directories());
-    }
-    memoryPath = file_paths().configuration;
-    // A save replaces the file: the watch follows the name, not the old file.
-    if (QFileInfo::exists(memoryPath))
-        fileWatch.addPath(memoryPath);
-    const QString folder = QFileInfo(memoryPath).absolutePath();
-    if (QFileInfo(folder).isDir())
-        fileWatch.addPath(folder);
-    QByteArray image(layout::kImageSize, '\0');
-    const int count = memoryPath.isEmpty()
-        ? -1 : read_file_bytes(reinterpret_cast<unsigned char *>(image.data()), memoryPath, layout::kImageSize);
-    memory = count > 0 ? MemorySenders(reinterpret_cast<const unsigned char *>(image.constData())) : MemorySenders();
-}
-
 void monitordialog::updateCount()
 {
     QString text = model->rowCount() == 0 && received == 0
@@ -317,6 +268,8 @@ void monitordialog::updateCount()
         : tr("%1 shown of %2 received").arg(model->rowCount()).arg(received);
     if (model->dropped() > 0)
         text += QStringLiteral(", ") + tr("%1 older lines dropped").arg(model->dropped());
+    if (listenerDropped > 0)
+        text += QStringLiteral(", ") + tr("%1 messages lost before they could be listed").arg(listenerDropped);
     ui->countLabel->setText(text);
     announce_text_change(ui->countLabel);
 }
@@ -330,30 +283,18 @@ void monitordialog::say(const QString &text)
 
 bool monitordialog::saveLog(const QString &path)
 {
-    QByteArray text;
-    QByteArray sysex;
-    for (int row = 0; row < model->rowCount(); ++row) {
-        const MonitorModel::Line &line = model->line(row);
-        QStringList cells;
-        for (int column = 0; column < MonitorModel::ColumnCount; ++column)
-            cells << model->data(model->index(row, column)).toString();
-        cells << midi_bytes_text(line.message);
-        text += cells.join(QLatin1Char('\t')).toUtf8() + '\n';
-        if (line.message.kind == MidiKind::SysEx)
-            sysex += line.message.bytes;
-    }
+    const MonitorLog log = monitor_log(*model);
     QString error;
-    if (!write_file(path, text, &error)) {
+    if (!write_file(path, log.text, &error)) {
         QMessageBox::warning(this, windowTitle(), tr("The log was not saved to %1: %2").arg(path, error));
         return false;
     }
-    if (sysex.isEmpty()) {
+    if (log.sysex.isEmpty()) {
         say(tr("Saved %1 lines to %2.").arg(model->rowCount()).arg(path));
         return true;
     }
-    const QFileInfo info(path);
-    const QString sysexPath = info.dir().filePath(info.completeBaseName() + QStringLiteral(".syx"));
-    if (!write_file(sysexPath, sysex, &error)) {
+    const QString sysexPath = free_sysex_path(path);
+    if (!write_file(sysexPath, log.sysex, &error)) {
         QMessageBox::warning(this, windowTitle(),
                              tr("The log was saved, but its SysEx messages were not saved to %1: %2").arg(sysexPath, error));
         return false;

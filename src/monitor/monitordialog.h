@@ -1,30 +1,25 @@
 #pragma once
 
-#include "memory_senders.h"
 #include "midi_explainer.h"
-#include "midi_system.h"
+#include "midi_listener.h"
+#include "monitor_input.h"
+#include "monitor_memory.h"
 #include "monitor_model.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
-#include <QFileSystemWatcher>
 #include <QTimer>
 
 #include <chrono>
-#include <memory>
 #include <vector>
-
-class MidiListener;
-struct HeardBytes;
-class PortWatch;
 
 namespace Ui {
 class monitordialog;
 }
 
 // The MIDI Monitor: what arrives at one input, each message explained by the
-// memory file as it is on disk, and what the editor itself sends. Not modal:
-// it listens while the other windows are used. The MIDI system's thread only
+// memory file as it is on disk, and what the editor itself sends, by the
+// memory it was sent from. Not modal, and a window of its own: it listens
+// and answers while the other windows are open. The MIDI system's thread only
 // appends to the listener's buffer; a 60 Hz timer moves what arrived into
 // the table in one insertion.
 class monitordialog : public QDialog
@@ -44,7 +39,9 @@ public:
     // false when no input has that name.
     bool listenTo(const QString &portName);
     // Writes the lines as text to `path`, and their SysEx messages to the
-    // .syx file beside it; false (and said) when a write failed.
+    // .syx file beside it, under a fresh name when that file is there
+    // already or is one of the editor's own; false (and said) when a write
+    // failed.
     bool saveLog(const QString &path);
     qint64 receivedCount() const { return received; }
     // Lists messages heard on `port`, `offset` seconds after the opening
@@ -60,30 +57,23 @@ private:
     void refreshPorts();
     void checkPort();
     void drain();
-    void followMemoryFile();
-    void reloadMemory();
-    void addSent(const QString &port, const QVector<QByteArray> &messages);
+    void addSent(const QString &port, const QVector<QByteArray> &messages, const QByteArray &image);
     void updateCount();
     void say(const QString &text);
     double secondsSinceOpened(std::chrono::steady_clock::time_point at) const;
 
     Ui::monitordialog *ui;
     MonitorModel *model;
-    MidiSystem midi;
-    std::unique_ptr<MidiListener> listener;
-    std::unique_ptr<PortWatch> watch;
-    QString listeningPort;
+    MonitorInput input;
     double listenerOffset = 0; // seconds from the opening to the listener's start
 
-    MemorySenders memory;
+    MonitorMemory memory;
     ExplainState state;
-    QFileSystemWatcher fileWatch;
-    QString memoryPath;
-    QTimer memoryReload;
 
     QTimer drainTimer;
     QTimer portTimer;
     std::chrono::steady_clock::time_point opened;
     QVector<MonitorModel::Line> sentLines;
     qint64 received = 0;
+    qint64 listenerDropped = 0; // lost while this window did not take them
 };

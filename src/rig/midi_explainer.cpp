@@ -211,7 +211,10 @@ QString dumpText(const MidiMessage &message, ExplainState &state)
         const QString name = QString::fromLatin1(reinterpret_cast<const char *>(bytes + 14), length - 15);
         state.packetsHeard = 0;
         state.packetsAnnounced = (fileLength + dump::kMaxRawPerPacket - 1) / dump::kMaxRawPerPacket;
-        return MidiExplainer::tr("dump header: %1, %2 bytes in %3 packets").arg(name).arg(fileLength).arg(state.packetsAnnounced);
+        // One substitution: the name came from the wire, and a "%2" in it
+        // must stay text, not take the place of the size.
+        return MidiExplainer::tr("dump header: %1, %2 bytes in %3 packets")
+            .arg(name, QString::number(fileLength), QString::number(state.packetsAnnounced));
     }
     case DumpMessageKind::DataPacket: {
         if (length < 9)

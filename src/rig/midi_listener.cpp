@@ -2,8 +2,11 @@
 
 #include <rtmidi/RtMidi.h>
 
-MidiListener::MidiListener(RtMidiIn &in)
+#include <iterator>
+
+MidiListener::MidiListener(RtMidiIn &in, std::size_t capacity)
     : in(in)
+    , capacity(capacity > 0 ? capacity : 1)
 {
 }
 
@@ -53,10 +56,20 @@ void MidiListener::stop()
 
 std::vector<HeardBytes> MidiListener::take()
 {
-    std::vector<HeardBytes> taken;
+    std::deque<HeardBytes> taken;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        taken.swap(arrived);
+    }
+    return std::vector<HeardBytes>(std::make_move_iterator(taken.begin()), std::make_move_iterator(taken.end()));
+}
+
+qint64 MidiListener::takeDropped()
+{
     std::lock_guard<std::mutex> lock(mutex);
-    taken.swap(arrived);
-    return taken;
+    const qint64 count = dropped;
+    dropped = 0;
+    return count;
 }
 
 void MidiListener::onMessage(double, std::vector<unsigned char> *message, void *self)
@@ -65,5 +78,9 @@ void MidiListener::onMessage(double, std::vector<unsigned char> *message, void *
     const auto now = std::chrono::steady_clock::now();
     QByteArray bytes(reinterpret_cast<const char *>(message->data()), int(message->size()));
     std::lock_guard<std::mutex> lock(listener->mutex);
+    if (listener->arrived.size() >= listener->capacity) {
+        listener->arrived.pop_front();
+        ++listener->dropped;
+    }
     listener->arrived.push_back({std::chrono::duration<double>(now - listener->start).count(), std::move(bytes)});
 }

@@ -6,6 +6,8 @@
 #include <QString>
 
 #include <chrono>
+#include <cstddef>
+#include <deque>
 #include <mutex>
 #include <vector>
 
@@ -20,11 +22,17 @@ struct HeardBytes {
 
 // Listens to one input port of an RtMidiIn for a monitor. The MIDI system's
 // thread only appends what arrives to a buffer; the monitor takes it all on
-// its own timer, so a burst never waits for the window.
+// its own timer, so a burst never waits for the window. The buffer holds at
+// most `capacity` messages: a reader that stalls (a blocked standard output,
+// a window busy elsewhere) loses the oldest, counted, instead of the MIDI
+// thread growing it without end under a clock at 24 per beat.
 class MidiListener
 {
 public:
-    explicit MidiListener(RtMidiIn &in);
+    // About a minute of a dense stream, clock included.
+    static constexpr std::size_t kDefaultCapacity = 65536;
+
+    explicit MidiListener(RtMidiIn &in, std::size_t capacity = kDefaultCapacity);
     ~MidiListener();
     MidiListener(const MidiListener &) = delete;
     MidiListener &operator=(const MidiListener &) = delete;
@@ -40,6 +48,8 @@ public:
 
     // What arrived since the last call, in order of arrival.
     std::vector<HeardBytes> take();
+    // Messages dropped from a full buffer since the last call.
+    qint64 takeDropped();
 
 private:
     static void onMessage(double, std::vector<unsigned char> *message, void *listener);
@@ -47,6 +57,8 @@ private:
     RtMidiIn &in;
     bool listening = false;
     std::chrono::steady_clock::time_point start;
+    const std::size_t capacity;
     std::mutex mutex;
-    std::vector<HeardBytes> arrived;
+    std::deque<HeardBytes> arrived;
+    qint64 dropped = 0;
 };

@@ -118,7 +118,13 @@ int run(const QStringList &arguments)
 
         ExplainState state;
         const auto printArrived = [&] {
-            for (const HeardBytes &heard : listener.take()) {
+            const std::vector<HeardBytes> taken = listener.take();
+            // The listener keeps the newest when this output is read too
+            // slowly: the gap is said where the lines are not.
+            if (const qint64 lost = listener.takeDropped())
+                std::fprintf(stderr, "%lld messages dropped: the output was not read fast enough\n",
+                             static_cast<long long>(lost));
+            for (const HeardBytes &heard : taken) {
                 const MidiMessage message = decode_midi_message(heard.bytes, heard.time, portName);
                 const Explanation explanation = explain_message(message, memory, state);
                 if (showTiming || !is_timing_message(message))

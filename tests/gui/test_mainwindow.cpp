@@ -4,6 +4,7 @@
 #include "default_image.h"
 #include "image_layout.h"
 #include "mainwindow.h"
+#include "monitordialog.h"
 #include "store.h"
 #include "image_fixtures.h"
 #include "test_support.h"
@@ -13,9 +14,12 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 
 #include <cstring>
+#include <memory>
 #include <sys/stat.h>
 #include <vector>
 
@@ -221,6 +225,51 @@ private slots:
             QCOMPARE(inodeOf(home->configPath()), before);
             QCOMPARE(readWholeFile(home->configPath()), file);
         }
+    }
+
+    // The editors are modal to the main window only: a click reaches the
+    // monitor through the platform, as a user's does, while one is open.
+    void monitorWorksWhileAnEditorIsOpen_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Library") << "pushButton_Library";
+        QTest::newRow("Global") << "pushButton";
+        QTest::newRow("Presets") << "pushButton_2";
+        QTest::newRow("Utility") << "pushButton_3";
+    }
+    void monitorWorksWhileAnEditorIsOpen()
+    {
+        QFETCH(QString, button);
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        monitordialog *monitor = monitordialog::showMonitor(&window);
+        QVERIFY(QTest::qWaitForWindowExposed(monitor));
+        auto *pause = monitor->findChild<QPushButton *>("pauseButton");
+        bool pausedMeanwhile = false;
+        bool mainBlocked = false;
+        const auto ran = whenModal([&](QWidget *editor) {
+            mainBlocked = editor->windowModality() == Qt::WindowModal;
+            QTest::mouseClick(monitor->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                              pause->mapTo(monitor, pause->rect().center()));
+            pausedMeanwhile = pause->isChecked();
+            static_cast<QDialog *>(editor)->reject();
+        });
+        click(window, qPrintable(button));
+        QVERIFY(*ran);
+        QVERIFY(pausedMeanwhile);
+        QVERIFY(mainBlocked); // still modal for editing: to the main window
+        monitor->close();
+    }
+
+    // A window of its own still goes with the main window.
+    void monitorGoesWithTheMainWindow()
+    {
+        auto window = std::make_unique<MainWindow>();
+        QPointer<monitordialog> monitor = monitordialog::showMonitor(window.get());
+        QVERIFY(monitor);
+        window.reset();
+        QVERIFY(monitor.isNull());
     }
 
     void utilityWritesNothingOfItsOwn()

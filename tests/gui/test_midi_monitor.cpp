@@ -11,15 +11,20 @@
 #include "image_fixtures.h"
 #include "librarydialog.h"
 #include "message_sending.h"
+#include "midi_listener.h"
 #include "monitordialog.h"
+#include "port_watch.h"
 #include "preset_messages.h"
 #include "preset_play.h"
 #include "store.h"
 
+#include <QDir>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+
+#include <rtmidi/RtMidi.h>
 
 #include <memory>
 
@@ -180,6 +185,92 @@ private slots:
             QTest::qWait(50);
             return shownLines(monitor, MidiDirection::Sent).last().second == "no preset sends this";
         }()), 5000);
+    }
+
+    // What the editor sent is one batch, explained by the memory it came
+    // from; it is shown, not counted as received.
+    void explainsWhatWasSent_data()
+    {
+        QTest::addColumn<QByteArray>("onDisk");
+        QTest::addColumn<QByteArray>("sentFrom");
+        QTest::addColumn<QStringList>("sent");
+        QTest::addColumn<QString>("lastExplained");
+        QTest::newRow("after its own bank select") << rigImage() << QByteArray() << QStringList{"b20001", "b22000", "c205"}
+                                                   << "sent by presets 014 Verse, 022 Solo";
+        QTest::newRow("by the unsaved copy it came from") << factoryImage() << rigImage() << QStringList{"c205"}
+                                                          << "sent by preset 023 Preset 023";
+        QTest::newRow("without a memory, by the file") << rigImage() << QByteArray() << QStringList{"c205"}
+                                                       << "sent by preset 023 Preset 023";
+    }
+    void explainsWhatWasSent()
+    {
+        QFETCH(QByteArray, onDisk);
+        QFETCH(QByteArray, sentFrom);
+        QFETCH(QStringList, sent);
+        QFETCH(QString, lastExplained);
+        QVERIFY(writeWholeFile(file_paths().configuration, onDisk));
+        monitordialog monitor;
+        SentMessages::instance().report("out", hexMessages(sent), sentFrom);
+        QTRY_COMPARE(shownLines(monitor, MidiDirection::Sent).size(), sent.size());
+        QCOMPARE(shownLines(monitor, MidiDirection::Sent).last().second, lastExplained);
+        QCOMPARE(monitor.receivedCount(), qint64(0));
+    }
+
+    // The log's SysEx goes beside it, never over a file the save dialog did
+    // not ask about, nor over the editor's own dump.
+    void saveLogKeepsOtherFiles_data()
+    {
+        QTest::addColumn<QString>("logName");
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QString>("sysexName");
+        QTest::newRow("a fresh name") << "take.txt" << QStringList{} << "take.syx";
+        QTest::newRow("beside the editor's dump") << "memory.txt" << QStringList{"memory.syx"} << "memory-2.syx";
+        QTest::newRow("the editor's dump not yet made") << "memory.txt" << QStringList{} << "memory-2.syx";
+        QTest::newRow("a .syx there already") << "take.txt" << QStringList{"take.syx", "take-2.syx"} << "take-3.syx";
+        QTest::newRow("the log itself named .syx") << "take.syx" << QStringList{} << "take-2.syx";
+    }
+    void saveLogKeepsOtherFiles()
+    {
+        QFETCH(QString, logName);
+        QFETCH(QStringList, present);
+        QFETCH(QString, sysexName);
+        const QDir folder = QFileInfo(file_paths().dump).dir();
+        for (const QString &name : present)
+            QVERIFY(writeWholeFile(folder.filePath(name), name.toUtf8()));
+        monitordialog monitor;
+        const QByteArray sysex = QByteArray::fromHex("f07d0102f7");
+        monitor.addHeard({{0.0, sysex}, {0.1, QByteArray::fromHex("c205")}}, "in", 0);
+        QVERIFY(monitor.saveLog(folder.filePath(logName)));
+        for (const QString &name : present)
+            QCOMPARE(readWholeFile(folder.filePath(name)), name.toUtf8());
+        QCOMPARE(readWholeFile(folder.filePath(sysexName)), sysex);
+        QVERIFY(readWholeFile(folder.filePath(logName)).contains("Program change 5"));
+        QVERIFY(statusOf(monitor).contains(folder.filePath(sysexName)));
+    }
+
+    // A reader that does not take keeps the newest messages and the count
+    // of those it lost.
+    void listenerKeepsTheNewest()
+    {
+        PeerOutput rig("vektor-monitor-stall", "out");
+        RtMidiIn in(RtMidi::UNIX_JACK, "vektor-monitor-bound");
+        unsigned index = 0;
+        while (index < in.getPortCount() && midi_port_name(in, index) != rig.portName())
+            ++index;
+        MidiListener listener(in, 4);
+        QVERIFY(listener.listen(index, rig.portName()).opened());
+        QVERIFY(rig.waitUntilConnected());
+        QVector<QByteArray> played;
+        for (int n = 0; n < 10; ++n)
+            played << QByteArray::fromHex("c2") + char(n);
+        rig.play(peerMessages(played), std::chrono::microseconds(500));
+        qint64 dropped = 0;
+        QTRY_COMPARE_WITH_TIMEOUT((dropped += listener.takeDropped()), qint64(6), 10000);
+        std::vector<HeardBytes> kept = listener.take();
+        QCOMPARE(int(kept.size()), 4);
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(kept[size_t(k)].bytes, played[6 + k]);
+        QCOMPARE(listener.takeDropped(), qint64(0));
     }
 
     void keepsTheNewestLines_data()
