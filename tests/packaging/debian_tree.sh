@@ -1,8 +1,16 @@
 # shellcheck shell=bash
 # Fresh Debian trees for the packaging and set-up checks: make_tree makes a
 # minimal one, copy_sources puts the project's sources into one. They read
-# $mirror, $work (a scratch folder) and fail (from checks.sh).
+# $mirror, $work (a scratch folder) and fail (from checks.sh); skip ends a
+# check as skipped, for CTest.
 # shellcheck disable=SC2154
+
+mirror=${VEKTOR_DEBIAN_MIRROR:-http://deb.debian.org/debian}
+
+skip() {
+    echo "SKIPPED: $*"
+    exit 77
+}
 
 # A fresh minimal tree of a release. One more try after a failed download:
 # the mirror, not the package, is what fails then.

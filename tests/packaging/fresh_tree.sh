@@ -21,18 +21,12 @@
 # release and order on two cores.
 set -euo pipefail
 
-mirror=${VEKTOR_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source_dir=$(cd "$here/../.." && pwd)
 # shellcheck source=tests/packaging/checks.sh
 . "$here/checks.sh"
 # shellcheck source=tests/packaging/debian_tree.sh
 . "$here/debian_tree.sh"
-
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
 [ "$(id -u)" -eq 0 ] || skip "debootstrap and chroot need root"
 command -v debootstrap >/dev/null || skip "debootstrap is missing"
 

@@ -20,18 +20,12 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 cpack=$2
 version=$3
-mirror=${VEKTOR_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source_dir=$(cd "$here/../.." && pwd)
 # shellcheck source=tests/packaging/checks.sh
 . "$here/checks.sh"
 # shellcheck source=tests/packaging/debian_tree.sh
 . "$here/debian_tree.sh"
-
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
 
 [ "$(id -u)" -eq 0 ] || skip "installing a package needs root; run the tests as root (CI does) to check the package"
 for tool in dpkg-deb dpkg-shlibdeps file apt-get appstreamcli; do
