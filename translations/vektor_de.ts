@@ -2441,6 +2441,10 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
         <translation>%1 von %2 empfangenen gezeigt</translation>
     </message>
     <message>
+        <source>%1 sent by the editor</source>
+        <translation>%1 vom Editor gesendet</translation>
+    </message>
+    <message>
         <source>%1 older lines dropped</source>
         <translation>%1 ältere Zeilen verworfen</translation>
     </message>

@@ -2441,6 +2441,10 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
         <translation>%1 mostrados de %2 recibidos</translation>
     </message>
     <message>
+        <source>%1 sent by the editor</source>
+        <translation>%1 enviados por el editor</translation>
+    </message>
+    <message>
         <source>%1 older lines dropped</source>
         <translation>%1 líneas antiguas descartadas</translation>
     </message>

@@ -48,6 +48,7 @@ monitordialog::monitordialog(QWidget *parent)
     connect(ui->clearButton, &QPushButton::clicked, this, [this] {
         model->clear();
         received = 0;
+        sent = 0;
         listenerDropped = 0;
         updateCount();
     });
@@ -244,6 +245,7 @@ void monitordialog::addHeard(const std::vector<HeardBytes> &heard, const QString
     }
     if (!sentLines.isEmpty()) {
         // Shown, not received: the count of received is what was heard.
+        sent += sentLines.size();
         if (!paused)
             lines << sentLines;
         sentLines.clear();
@@ -263,9 +265,12 @@ void monitordialog::addHeard(const std::vector<HeardBytes> &heard, const QString
 
 void monitordialog::updateCount()
 {
-    QString text = model->rowCount() == 0 && received == 0
+    QString text = model->rowCount() == 0 && received == 0 && sent == 0
         ? tr("No messages")
         : tr("%1 shown of %2 received").arg(model->rowCount()).arg(received);
+    // What the editor sent is shown too, and counted apart.
+    if (sent > 0)
+        text += QStringLiteral(", ") + tr("%1 sent by the editor").arg(sent);
     if (model->dropped() > 0)
         text += QStringLiteral(", ") + tr("%1 older lines dropped").arg(model->dropped());
     if (listenerDropped > 0)

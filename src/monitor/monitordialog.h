@@ -75,5 +75,6 @@ private:
     std::chrono::steady_clock::time_point opened;
     QVector<MonitorModel::Line> sentLines;
     qint64 received = 0;
+    qint64 sent = 0; // lines the editor sent, shown beside what was heard
     qint64 listenerDropped = 0; // lost while this window did not take them
 };

@@ -214,6 +214,8 @@ private slots:
         QTRY_COMPARE(shownLines(monitor, MidiDirection::Sent).size(), sent.size());
         QCOMPARE(shownLines(monitor, MidiDirection::Sent).last().second, lastExplained);
         QCOMPARE(monitor.receivedCount(), qint64(0));
+        QCOMPARE(monitor.findChild<QLabel *>("countLabel")->text(),
+                 QString("%1 shown of 0 received, %1 sent by the editor").arg(sent.size()));
     }
 
     // The log's SysEx goes beside it, never over a file the save dialog did
