@@ -96,10 +96,10 @@ private slots:
         PeerInput onlyInput("vektor-tool-only-in", "in");
         PeerOutput onlyOutput("vektor-tool-only-out", "out");
         const Run run = runTool(arguments);
-        // The MIDI system's failed attempts (ALSA's) come first.
+        // The MIDI system's failed attempts (ALSA's) come first, a sanitizer's summary may follow.
         const QString said = QStringLiteral("vektor-tool %1: an empty name names no %2 port; \"vektor-tool ports\" "
                                             "lists them\n").arg(arguments.first(), direction);
-        QVERIFY2(run.err.endsWith(said), qPrintable(run.err));
+        QVERIFY2(run.err.contains(said), qPrintable(run.err));
         QCOMPARE(run.exitCode, 2);
         QTest::qWait(300);
         QCOMPARE(onlyInput.messageCount(), 0);
