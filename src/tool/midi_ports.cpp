@@ -34,18 +34,18 @@ ToolMidi open_tool_midi()
     return midi;
 }
 
-ChosenPort choose_port(RtMidi &midi, const QString &spec, const char *direction)
+ChosenPort choose_port(RtMidi &midi, const QString &wanted, const char *direction)
 {
     ChosenPort chosen;
     // Every name holds the empty one: "" would pick the only port there is.
-    if (spec.isEmpty()) {
+    if (wanted.isEmpty()) {
         chosen.error = QStringLiteral("an empty name names no %1 port; \"vektor-tool ports\" lists them")
                            .arg(QLatin1String(direction));
         return chosen;
     }
     const unsigned count = midi.getPortCount();
     bool isNumber = false;
-    const unsigned number = spec.toUInt(&isNumber);
+    const unsigned number = wanted.toUInt(&isNumber);
     if (isNumber) {
         if (number >= count) {
             chosen.error = QStringLiteral("there is no %1 port %2; \"vektor-tool ports\" lists them")
@@ -59,12 +59,12 @@ ChosenPort choose_port(RtMidi &midi, const QString &spec, const char *direction)
     QStringList matches;
     for (unsigned i = 0; i < count; ++i) {
         const QString name = midi_port_name(midi, i);
-        if (name == spec) {
+        if (name == wanted) {
             chosen.index = i;
             chosen.name = name;
             return chosen;
         }
-        if (name.contains(spec, Qt::CaseInsensitive)) {
+        if (name.contains(wanted, Qt::CaseInsensitive)) {
             chosen.index = i;
             chosen.name = name;
             matches << name;
@@ -74,9 +74,9 @@ ChosenPort choose_port(RtMidi &midi, const QString &spec, const char *direction)
         return chosen;
     chosen.error = matches.isEmpty()
         ? QStringLiteral("no %1 port is named \"%2\"; \"vektor-tool ports\" lists them")
-              .arg(QLatin1String(direction), spec)
+              .arg(QLatin1String(direction), wanted)
         : QStringLiteral("\"%1\" names %2 %3 ports (%4); give more of the name or the number")
-              .arg(spec).arg(matches.size()).arg(QLatin1String(direction), matches.join(QStringLiteral(", ")));
+              .arg(wanted).arg(matches.size()).arg(QLatin1String(direction), matches.join(QStringLiteral(", ")));
     return chosen;
 }
 

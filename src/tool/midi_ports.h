@@ -29,10 +29,10 @@ struct ChosenPort {
     bool ok() const { return error.isEmpty(); }
 };
 
-// `spec` is a port number as `vektor-tool ports` shows it, a whole port name,
+// `wanted` is a port number as `vektor-tool ports` shows it, a whole port name,
 // or a part of one that names a single port; an empty one names none.
 // `direction` is "output" or "input".
-ChosenPort choose_port(RtMidi &midi, const QString &spec, const char *direction);
+ChosenPort choose_port(RtMidi &midi, const QString &wanted, const char *direction);
 
 // Opens the port `chosen` names, by its name: a port plugged in or out since
 // it was chosen renumbers the others. False, with `error`, when that name is

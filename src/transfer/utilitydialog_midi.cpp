@@ -27,10 +27,16 @@ namespace {
 const char *const kOutputsTitle = "MIDI Outputs";
 const char *const kInputsTitle = "MIDI Inputs";
 
+// The MIDI system's words, on standard output as well as in the warning.
+void printError(const std::string &message)
+{
+    std::printf("%s\n", message.c_str());
+    std::fflush(stdout);
+}
+
 void printError(const RtMidiError &error)
 {
-    std::printf("%s\n", error.getMessage().c_str());
-    std::fflush(stdout);
+    printError(error.getMessage());
 }
 
 QString packetsText(const ReceptionPacketTally &tally)
@@ -164,8 +170,7 @@ void utilitydialog::encodeAndSend(const QString &sourcePath, const QString &dump
             return;
         }
         if (!opening.error.isEmpty()) {
-            std::printf("%s\n", opening.error.toStdString().c_str());
-            std::fflush(stdout);
+            printError(opening.error.toStdString());
             warn(kOutputsTitle, opening.error);
             return;
         }
@@ -372,8 +377,7 @@ void utilitydialog::startReception(unsigned chosen, const QString &name)
         return;
     }
     if (!opening.error.isEmpty()) {
-        std::printf("%s\n", opening.error.toStdString().c_str());
-        std::fflush(stdout);
+        printError(opening.error.toStdString());
         warn(kInputsTitle, opening.error);
         return;
     }
