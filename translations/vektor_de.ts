@@ -249,6 +249,10 @@
         <translation>vektor-tool decode</translation>
     </message>
     <message>
+        <source>vektor-tool set</source>
+        <translation>vektor-tool set</translation>
+    </message>
+    <message>
         <source>1 preset</source>
         <translation>1 Preset</translation>
     </message>
@@ -1043,6 +1047,209 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
     <message>
         <source>%1 — page %2 of %3</source>
         <translation>%1 — Seite %2 von %3</translation>
+    </message>
+</context>
+<context>
+    <name>bulkeditdialog</name>
+    <message>
+        <source>Edit Selected Presets</source>
+        <translation>Gewählte Presets bearbeiten</translation>
+    </message>
+    <message>
+        <source>Set one field in the selected presets:</source>
+        <translation>Ein Feld in den gewählten Presets setzen:</translation>
+    </message>
+    <message>
+        <source>&amp;Field:</source>
+        <translation>&amp;Feld:</translation>
+    </message>
+    <message>
+        <source>Type part of a name, such as delay, relay or control change 3, to narrow the list</source>
+        <translation>Einen Teil eines Namens tippen, etwa delay, relais oder controller 3, um die Liste einzugrenzen</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Wert:</translation>
+    </message>
+    <message>
+        <source>For numbers, +N and -N move each preset&apos;s own value</source>
+        <translation>Bei Zahlen verschieben +N und -N den Wert jedes Presets</translation>
+    </message>
+    <message>
+        <source>Set one field in %1:</source>
+        <translation>Ein Feld in %1 setzen:</translation>
+    </message>
+    <message>
+        <source>Set one field in the %1 selected presets:</source>
+        <translation>Ein Feld in den %1 gewählten Presets setzen:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>What changes</source>
+        <translation>Was sich ändert</translation>
+    </message>
+    <message>
+        <source>Move %1 by %2 in 1 preset</source>
+        <translation>%1 um %2 in 1 Preset verschieben</translation>
+    </message>
+    <message>
+        <source>Move %1 by %2 in %3 presets</source>
+        <translation>%1 um %2 in %3 Presets verschieben</translation>
+    </message>
+    <message>
+        <source>Set %1 to %2 in 1 preset</source>
+        <translation>%1 auf %2 in 1 Preset setzen</translation>
+    </message>
+    <message>
+        <source>Set %1 to %2 in %3 presets</source>
+        <translation>%1 auf %2 in %3 Presets setzen</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 %4 → %5</source>
+        <translation>%1 %2: %3 %4 → %5</translation>
+    </message>
+    <message>
+        <source>1 preset changes.</source>
+        <translation>1 Preset ändert sich.</translation>
+    </message>
+    <message>
+        <source>%1 presets change.</source>
+        <translation>%1 Presets ändern sich.</translation>
+    </message>
+    <message>
+        <source>1 already holds it.</source>
+        <translation>1 hat den Wert schon.</translation>
+    </message>
+    <message>
+        <source>%1 already hold it.</source>
+        <translation>%1 haben den Wert schon.</translation>
+    </message>
+    <message>
+        <source>1 shows no number to move from and stays as it is.</source>
+        <translation>1 zeigt keine Zahl zum Verschieben und bleibt, wie es ist.</translation>
+    </message>
+    <message>
+        <source>%1 show no number to move from and stay as they are.</source>
+        <translation>%1 zeigen keine Zahl zum Verschieben und bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>program change on</source>
+        <translation>Programmwechsel ein</translation>
+    </message>
+    <message>
+        <source>program change</source>
+        <translation>Programmwechsel</translation>
+    </message>
+    <message>
+        <source>program change number</source>
+        <translation>Programmnummer</translation>
+    </message>
+    <message>
+        <source>bank select on</source>
+        <translation>Bankauswahl ein</translation>
+    </message>
+    <message>
+        <source>bank select</source>
+        <translation>Bankauswahl</translation>
+    </message>
+    <message>
+        <source>bank MSB</source>
+        <translation>Bank-MSB</translation>
+    </message>
+    <message>
+        <source>bank LSB</source>
+        <translation>Bank-LSB</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>control change</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>on value</source>
+        <translation>Ein-Wert</translation>
+    </message>
+    <message>
+        <source>off value</source>
+        <translation>Aus-Wert</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>blank, stored %1</source>
+        <translation>leer, gespeichert %1</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>Device %1</source>
+        <translation>Gerät %1</translation>
+    </message>
+    <message>
+        <source>Device %1 (%2)</source>
+        <translation>Gerät %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Control change %1</source>
+        <translation>Controller %1</translation>
+    </message>
+    <message>
+        <source>Expression pedal %1</source>
+        <translation>Expression-Pedal %1</translation>
+    </message>
+    <message>
+        <source>Override for button %1</source>
+        <translation>Überschreiben für Taster %1</translation>
+    </message>
+    <message>
+        <source>Relay %1</source>
+        <translation>Relais %1</translation>
+    </message>
+    <message>
+        <source>Loop %1</source>
+        <translation>Loop %1</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgang</translation>
     </message>
 </context>
 <context>
@@ -1990,6 +2197,14 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
 </context>
 <context>
     <name>librarydialog</name>
+    <message>
+        <source>Edi&amp;t Selected...</source>
+        <translation>Auswahl &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Sets one field, such as a program change or a relay, in all the selected presets (Ctrl+E)</source>
+        <translation>Setzt ein Feld, etwa einen Programmwechsel oder ein Relais, in allen gewählten Presets (Strg+E)</translation>
+    </message>
     <message>
         <source>Preset Library</source>
         <translation>Preset-Bibliothek</translation>

@@ -249,6 +249,10 @@
         <translation>vektor-tool decode</translation>
     </message>
     <message>
+        <source>vektor-tool set</source>
+        <translation>vektor-tool set</translation>
+    </message>
+    <message>
         <source>1 preset</source>
         <translation>1 preset</translation>
     </message>
@@ -1043,6 +1047,209 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
     <message>
         <source>%1 — page %2 of %3</source>
         <translation>%1 — página %2 de %3</translation>
+    </message>
+</context>
+<context>
+    <name>bulkeditdialog</name>
+    <message>
+        <source>Edit Selected Presets</source>
+        <translation>Editar los presets seleccionados</translation>
+    </message>
+    <message>
+        <source>Set one field in the selected presets:</source>
+        <translation>Fijar un campo en los presets seleccionados:</translation>
+    </message>
+    <message>
+        <source>&amp;Field:</source>
+        <translation>&amp;Campo:</translation>
+    </message>
+    <message>
+        <source>Type part of a name, such as delay, relay or control change 3, to narrow the list</source>
+        <translation>Escriba parte de un nombre, como delay, relé o control 3, para acotar la lista</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Valor:</translation>
+    </message>
+    <message>
+        <source>For numbers, +N and -N move each preset&apos;s own value</source>
+        <translation>En los números, +N y -N mueven el valor propio de cada preset</translation>
+    </message>
+    <message>
+        <source>Set one field in %1:</source>
+        <translation>Fijar un campo en %1:</translation>
+    </message>
+    <message>
+        <source>Set one field in the %1 selected presets:</source>
+        <translation>Fijar un campo en los %1 presets seleccionados:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Cambios</translation>
+    </message>
+    <message>
+        <source>What changes</source>
+        <translation>Qué cambia</translation>
+    </message>
+    <message>
+        <source>Move %1 by %2 in 1 preset</source>
+        <translation>Mover %1 en %2 en 1 preset</translation>
+    </message>
+    <message>
+        <source>Move %1 by %2 in %3 presets</source>
+        <translation>Mover %1 en %2 en %3 presets</translation>
+    </message>
+    <message>
+        <source>Set %1 to %2 in 1 preset</source>
+        <translation>Fijar %1 en %2 en 1 preset</translation>
+    </message>
+    <message>
+        <source>Set %1 to %2 in %3 presets</source>
+        <translation>Fijar %1 en %2 en %3 presets</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 %4 → %5</source>
+        <translation>%1 %2: %3 %4 → %5</translation>
+    </message>
+    <message>
+        <source>1 preset changes.</source>
+        <translation>Cambia 1 preset.</translation>
+    </message>
+    <message>
+        <source>%1 presets change.</source>
+        <translation>Cambian %1 presets.</translation>
+    </message>
+    <message>
+        <source>1 already holds it.</source>
+        <translation>1 ya lo tiene.</translation>
+    </message>
+    <message>
+        <source>%1 already hold it.</source>
+        <translation>%1 ya lo tienen.</translation>
+    </message>
+    <message>
+        <source>1 shows no number to move from and stays as it is.</source>
+        <translation>1 no muestra ningún número que mover y queda como está.</translation>
+    </message>
+    <message>
+        <source>%1 show no number to move from and stay as they are.</source>
+        <translation>%1 no muestran ningún número que mover y quedan como están.</translation>
+    </message>
+    <message>
+        <source>program change on</source>
+        <translation>cambio de programa activo</translation>
+    </message>
+    <message>
+        <source>program change</source>
+        <translation>cambio de programa</translation>
+    </message>
+    <message>
+        <source>program change number</source>
+        <translation>número de programa</translation>
+    </message>
+    <message>
+        <source>bank select on</source>
+        <translation>selección de banco activa</translation>
+    </message>
+    <message>
+        <source>bank select</source>
+        <translation>selección de banco</translation>
+    </message>
+    <message>
+        <source>bank MSB</source>
+        <translation>MSB de banco</translation>
+    </message>
+    <message>
+        <source>bank LSB</source>
+        <translation>LSB de banco</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>encendido</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>dispositivo</translation>
+    </message>
+    <message>
+        <source>control change</source>
+        <translation>control</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>número</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>valor</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>canal</translation>
+    </message>
+    <message>
+        <source>on value</source>
+        <translation>valor enc.</translation>
+    </message>
+    <message>
+        <source>off value</source>
+        <translation>valor apag.</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>estado</translation>
+    </message>
+    <message>
+        <source>blank, stored %1</source>
+        <translation>vacío, guardado %1</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>apagado</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>sin cambio</translation>
+    </message>
+    <message>
+        <source>Device %1</source>
+        <translation>Dispositivo %1</translation>
+    </message>
+    <message>
+        <source>Device %1 (%2)</source>
+        <translation>Dispositivo %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Control change %1</source>
+        <translation>Control %1</translation>
+    </message>
+    <message>
+        <source>Expression pedal %1</source>
+        <translation>Pedal de expresión %1</translation>
+    </message>
+    <message>
+        <source>Override for button %1</source>
+        <translation>Sustitución del botón %1</translation>
+    </message>
+    <message>
+        <source>Relay %1</source>
+        <translation>Relé %1</translation>
+    </message>
+    <message>
+        <source>Loop %1</source>
+        <translation>Loop %1</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
     </message>
 </context>
 <context>
@@ -1990,6 +2197,14 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
 </context>
 <context>
     <name>librarydialog</name>
+    <message>
+        <source>Edi&amp;t Selected...</source>
+        <translation>Edi&amp;tar selección...</translation>
+    </message>
+    <message>
+        <source>Sets one field, such as a program change or a relay, in all the selected presets (Ctrl+E)</source>
+        <translation>Fija un campo, como un cambio de programa o un relé, en todos los presets seleccionados (Ctrl+E)</translation>
+    </message>
     <message>
         <source>Preset Library</source>
         <translation>Biblioteca de presets</translation>

@@ -17,4 +17,5 @@ enum class SaveOperation {
     ToolImport,     // vektor-tool import
     ToolDecode,     // vektor-tool decode
     HistoryExport,  // a kept version exported over a memory file
+    ToolSet,        // vektor-tool set
 };

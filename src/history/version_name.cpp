@@ -29,6 +29,7 @@ const OperationName kOperations[] = {
     {SaveOperation::ToolImport, "tool-import", QT_TRANSLATE_NOOP("History", "vektor-tool import")},
     {SaveOperation::ToolDecode, "tool-decode", QT_TRANSLATE_NOOP("History", "vektor-tool decode")},
     {SaveOperation::HistoryExport, "history-export", QT_TRANSLATE_NOOP("History", "History, Export")},
+    {SaveOperation::ToolSet, "tool-set", QT_TRANSLATE_NOOP("History", "vektor-tool set")},
 };
 
 } // namespace

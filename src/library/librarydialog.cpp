@@ -143,6 +143,7 @@ void librarydialog::setUpActions()
     onClick(ui->resetButton, [this] { resetSelected(); });
     onClick(ui->printButton, [this] { printSetlist(); });
     setUpPlay();
+    setUpBulkEdit();
     set_up_export_menu(ui->exportButton, *m_model, [this] { return selectedRecords(); });
     ui->importButton->setEnabled(true);
     onClick(ui->importButton, [this] {

@@ -48,6 +48,8 @@ private:
     void setUpActions();
     void setUpPlay(); // librarydialog_play.cpp
     void setUpFind(); // librarydialog_find.cpp, with the count and the check
+    void setUpBulkEdit(); // librarydialog_bulk.cpp
+    void editSelected();
     void updateFindCount();
     void showCheck();
     void swapSelected();
