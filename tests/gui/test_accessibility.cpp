@@ -4,6 +4,7 @@
 // say row and field, in English and in German.
 
 #include "controlchangedialog.h"
+#include "bulkeditdialog.h"
 #include "copytargetdialog.h"
 #include "fields.h"
 #include "globaldialog.h"
@@ -68,11 +69,13 @@ const std::map<QString, Opener> &windows()
              return dialog;
          }},
         {"library copy", [](QWidget *main) { return new copytargetdialog(main, config_image(), bank_records(1)); }},
+        {"library edit selected", [](QWidget *main) { return new bulkeditdialog(main, config_image(), bank_records(1)); }},
     };
     return all;
 }
 
-bool takesTab(QWidget *widget) { return widget->focusPolicy() & Qt::TabFocus; }
+// The text of an editable list hands its focus to the list, and is reached as it.
+bool takesTab(QWidget *widget) { return widget->focusPolicy() & Qt::TabFocus && !widget->focusProxy(); }
 
 // The window's own controls that take the focus (not those of its popups).
 QList<QWidget *> focusable(QWidget *window)

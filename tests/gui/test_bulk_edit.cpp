@@ -10,7 +10,6 @@
 #include "presets_support.h"
 #include "store.h"
 
-#include <QAccessible>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
@@ -85,7 +84,6 @@ private slots:
     void previewCountsApartWhatAlreadyHoldsIt();
     void typingNarrowsTheFields();
     void cancelChangesNothing();
-    void everyControlIsNamed();
 };
 
 void TestBulkEdit::oneFieldAcrossTheSelection_data()
@@ -215,19 +213,6 @@ void TestBulkEdit::cancelChangesNothing()
     QVERIFY(*ran && chosen);
     QVERIFY(imageOf(*library.model()) == before);
     QCOMPARE(library.model()->undoStack()->count(), 0);
-}
-
-void TestBulkEdit::everyControlIsNamed()
-{
-    PresetsHome home;
-    bulkeditdialog dialog(nullptr, config_image(), kSelected);
-    dialog.show();
-    for (QWidget *widget : dialog.findChildren<QWidget *>()) {
-        if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(&dialog))
-            continue;
-        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(widget);
-        QVERIFY2(reader && !reader->text(QAccessible::Name).isEmpty(), widget->metaObject()->className());
-    }
 }
 
 VEKTOR_TEST_MAIN(TestBulkEdit)
