@@ -125,8 +125,10 @@ QVector<BulkField> bulk_fields(const unsigned char *image)
             name = bulkeditdialog::tr("Relay %1").arg(n);
         else if (topic == QLatin1String("loops"))
             name = bulkeditdialog::tr("Loop %1").arg(n);
-        else if (topic == QLatin1String("output"))
-            name = bulkeditdialog::tr("Output"), values = Values::Output;
+        else if (topic == QLatin1String("output")) {
+            name = bulkeditdialog::tr("Output");
+            values = Values::Output;
+        }
         if (!name.isEmpty())
             out.append({&field, name, name, values});
     }
