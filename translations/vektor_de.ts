@@ -1016,6 +1016,32 @@
     </message>
 </context>
 <context>
+    <name>RigNamesText</name>
+    <message>
+        <source>typed</source>
+        <translation>eingetippt</translation>
+    </message>
+    <message>
+        <source>%1, mode %2</source>
+        <translation>%1, Modus %2</translation>
+    </message>
+    <message>
+        <source>no names</source>
+        <translation>keine Namen</translation>
+    </message>
+    <message>
+        <source>The rig file %1 was not read: %2.</source>
+        <translation>Die Rig-Datei %1 wurde nicht gelesen: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>it is larger than %n bytes</source>
+        <translation>
+            <numerusform>sie ist größer als %n Byte</numerusform>
+            <numerusform>sie ist größer als %n Byte</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SaveWarning</name>
     <message>
         <source>the configuration file</source>

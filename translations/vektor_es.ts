@@ -1016,6 +1016,32 @@
     </message>
 </context>
 <context>
+    <name>RigNamesText</name>
+    <message>
+        <source>typed</source>
+        <translation>escritos a mano</translation>
+    </message>
+    <message>
+        <source>%1, mode %2</source>
+        <translation>%1, modo %2</translation>
+    </message>
+    <message>
+        <source>no names</source>
+        <translation>sin nombres</translation>
+    </message>
+    <message>
+        <source>The rig file %1 was not read: %2.</source>
+        <translation>El archivo del equipo %1 no se leyó: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>it is larger than %n bytes</source>
+        <translation>
+            <numerusform>es mayor que %n byte</numerusform>
+            <numerusform>es mayor que %n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SaveWarning</name>
     <message>
         <source>the configuration file</source>
