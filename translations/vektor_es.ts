@@ -739,6 +739,10 @@
             <numerusform>SysEx, %n bytes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Control change %1 &apos;%2&apos; = %3</source>
+        <translation>Control change %1 «%2» = %3</translation>
+    </message>
 </context>
 <context>
     <name>MonitorModel</name>
