@@ -186,6 +186,38 @@ private slots:
         QCOMPARE(found ? found->name : QString(), expected);
     }
 
+    // The modes a document offers, each as "model/mode: patches".
+    void modes_data()
+    {
+        QTest::addColumn<QByteArray>("device");
+        QTest::addColumn<QStringList>("modes");
+        const QByteArray setA = "<ChannelNameSet Name=\"A\">" + bankOf("", patch(1, "A1")) + "</ChannelNameSet>";
+        const QByteArray setB = "<ChannelNameSet Name=\"B\">" + bankOf("", patch(1, "B1") + patch(2, "B2")) + "</ChannelNameSet>";
+        QTest::newRow("channel 1's set, whatever the order")
+            << "<Model>X</Model><CustomDeviceMode Name=\"M\"><ChannelNameSetAssignments>"
+               "<ChannelNameSetAssign Channel=\"2\" NameSet=\"A\"/><ChannelNameSetAssign Channel=\"1\" NameSet=\"B\"/>"
+               "</ChannelNameSetAssignments></CustomDeviceMode>" + setA + setB
+            << QStringList{"X/M: 2"};
+        QTest::newRow("every model, every mode")
+            << "<Model>X</Model><Model>Y</Model><CustomDeviceMode Name=\"M\"><ChannelNameSetAssignments>"
+               "<ChannelNameSetAssign Channel=\"5\" NameSet=\"A\"/></ChannelNameSetAssignments></CustomDeviceMode>"
+               "<StandardDeviceMode Name=\"GM\">" + bankOf("", patch(9, "Nine")) + "</StandardDeviceMode>" + setA
+            << QStringList{"X/M: 1", "X/GM: 1", "Y/M: 1", "Y/GM: 1"};
+        QTest::newRow("no mode: a mode per set") << "<Model>X</Model>" + setA + setB << QStringList{"X/A: 1", "X/B: 2"};
+    }
+    void modes()
+    {
+        QFETCH(QByteArray, device);
+        QFETCH(QStringList, modes);
+        const NamesFileRead read = read_midnam("<MIDINameDocument><MasterDeviceNames>" + device
+                                               + "</MasterDeviceNames></MIDINameDocument>");
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QStringList found;
+        for (const MidnamMode &mode : read.modes)
+            found << QStringLiteral("%1/%2: %3").arg(mode.model, mode.mode).arg(patchCount(mode.names));
+        QCOMPARE(found, modes);
+    }
+
     void plainList_data()
     {
         QTest::addColumn<QByteArray>("text");
