@@ -3033,4 +3033,76 @@ Der Controller hat nur einen Teil des Dumps erhalten. Klicken Sie erneut auf „
         <translation>Preset, das überschrieben wird</translation>
     </message>
 </context>
+<context>
+    <name>PresetSoundColumn</name>
+    <message>
+        <source>By Name</source>
+        <translation>Nach Name</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Klang</translation>
+    </message>
+    <message>
+        <source>Choose the sound by name</source>
+        <translation>Den Klang nach seinem Namen wählen</translation>
+    </message>
+    <message>
+        <source>Choose a Sound</source>
+        <translation>Klang wählen</translation>
+    </message>
+    <message>
+        <source>Sounds of device %1:</source>
+        <translation>Klänge von Gerät %1:</translation>
+    </message>
+</context>
+<context>
+    <name>RigNamesLoading</name>
+    <message>
+        <source>Rig Names</source>
+        <translation>Namen des Rigs</translation>
+    </message>
+    <message>
+        <source>The names of the rig were not read, so none are shown: %1</source>
+        <translation>Die Namen des Rigs wurden nicht gelesen, darum werden keine gezeigt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SoundNames</name>
+    <message>
+        <source>%1 - program %2</source>
+        <translation>%1 - Programm %2</translation>
+    </message>
+    <message>
+        <source>%1 - bank %2/%3, program %4</source>
+        <translation>%1 - Bank %2/%3, Programm %4</translation>
+    </message>
+    <message>
+        <source>Control change %1: %2</source>
+        <translation>Control Change %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>namechooserdialog</name>
+    <message>
+        <source>Choose</source>
+        <translation>Wählen</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Type part of a name</source>
+        <translation>Einen Teil des Namens eingeben</translation>
+    </message>
+    <message>
+        <source>Find a name</source>
+        <translation>Namen suchen</translation>
+    </message>
+    <message>
+        <source>Names found</source>
+        <translation>Gefundene Namen</translation>
+    </message>
+</context>
 </TS>

@@ -3033,4 +3033,76 @@ El controlador solo ha recibido una parte del volcado. Pulsa «Enviar SysEx» ot
         <translation>Preset que se sobrescribe</translation>
     </message>
 </context>
+<context>
+    <name>PresetSoundColumn</name>
+    <message>
+        <source>By Name</source>
+        <translation>Por nombre</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Choose the sound by name</source>
+        <translation>Elegir el sonido por su nombre</translation>
+    </message>
+    <message>
+        <source>Choose a Sound</source>
+        <translation>Elegir un sonido</translation>
+    </message>
+    <message>
+        <source>Sounds of device %1:</source>
+        <translation>Sonidos del dispositivo %1:</translation>
+    </message>
+</context>
+<context>
+    <name>RigNamesLoading</name>
+    <message>
+        <source>Rig Names</source>
+        <translation>Nombres del equipo</translation>
+    </message>
+    <message>
+        <source>The names of the rig were not read, so none are shown: %1</source>
+        <translation>No se leyeron los nombres del equipo, así que no se muestra ninguno: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SoundNames</name>
+    <message>
+        <source>%1 - program %2</source>
+        <translation>%1 - programa %2</translation>
+    </message>
+    <message>
+        <source>%1 - bank %2/%3, program %4</source>
+        <translation>%1 - banco %2/%3, programa %4</translation>
+    </message>
+    <message>
+        <source>Control change %1: %2</source>
+        <translation>Cambio de control %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>namechooserdialog</name>
+    <message>
+        <source>Choose</source>
+        <translation>Elegir</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Buscar:</translation>
+    </message>
+    <message>
+        <source>Type part of a name</source>
+        <translation>Escriba parte de un nombre</translation>
+    </message>
+    <message>
+        <source>Find a name</source>
+        <translation>Buscar un nombre</translation>
+    </message>
+    <message>
+        <source>Names found</source>
+        <translation>Nombres encontrados</translation>
+    </message>
+</context>
 </TS>

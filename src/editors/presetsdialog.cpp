@@ -8,9 +8,11 @@
 #include "image_layout.h"
 #include "overridesdialog.h"
 #include "presetlists.h"
+#include "preset_sound_column.h"
 #include "preset_sends.h"
 #include "save_warning.h"
 #include "slotconnection.h"
+#include "sound_names.h"
 #include "store.h"
 #include "valuelistmodel.h"
 
@@ -43,6 +45,7 @@ presetsdialog::presetsdialog(QWidget *parent, unsigned char *image)
     m_currentPreset = 0;
     resetProperties();
     labelProgramChangeRows();
+    addSoundNames();
     name_preset_controls(this, ui);
     std::printf("Loading data into form...\n");
     loadPresetIntoForm(0);
@@ -115,6 +118,16 @@ void presetsdialog::labelProgramChangeRows()
         const unsigned char *deviceName = image + layout::deviceOffset(row) + layout::device::kName;
         label->setText(QStringLiteral("%1 - ").arg(row + 1) + name_text(deviceName));
     }
+}
+
+void presetsdialog::addSoundNames()
+{
+    QVector<PresetSoundColumn::Row> rows;
+    for (const ProgramChangeRow &row : m_rows)
+        rows.append({row.enabled, row.bankSelect, row.number, row.msb, row.lsb});
+    new PresetSoundColumn(ui->gridLayout, rows, this);
+    for (const PedalRow &pedal : m_pedals)
+        name_control_in_tooltip(pedal.channel, pedal.controlChange);
 }
 
 void presetsdialog::loadPresetIntoForm(int index)

@@ -120,6 +120,7 @@ private:
     void fillPresetSelector();
     void resetProperties();
     void labelProgramChangeRows();
+    void addSoundNames(); // preset_sound_column.h
     void refreshPresetSelectorTexts();
     void applyEnablingRule(int row);
 

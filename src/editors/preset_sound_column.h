@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QVector>
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QToolButton;
+
+// The presets window's sounds: beside each device's program change the name
+// of the sound it reaches (presetProgramSound{N}Label), following the bank
+// select and the number as they change, and a button that picks the sound by
+// name, setting the row's own boxes so the window sees an ordinary edit.
+class PresetSoundColumn : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Row {
+        QCheckBox *enabled;
+        QCheckBox *bankSelect;
+        QComboBox *number;
+        QComboBox *msb;
+        QComboBox *lsb;
+    };
+    // Adds the column to `grid`, whose row N + 1 holds device N's boxes.
+    PresetSoundColumn(QGridLayout *grid, const QVector<Row> &rows, QWidget *window);
+
+    // Sets device `device`'s row to the sound at position `choice` of its list.
+    void chooseSound(int device, int choice);
+
+private:
+    void refresh(int device);
+    void askForSound(int device);
+
+    QWidget *m_window;
+    QVector<Row> m_rows;
+    QVector<QLabel *> m_labels;
+    QVector<QToolButton *> m_buttons;
+};
