@@ -3036,16 +3036,8 @@ Der Controller hat nur einen Teil des Dumps erhalten. Klicken Sie erneut auf „
 <context>
     <name>PresetSoundColumn</name>
     <message>
-        <source>By Name</source>
-        <translation>Nach Name</translation>
-    </message>
-    <message>
         <source>Sound</source>
         <translation>Klang</translation>
-    </message>
-    <message>
-        <source>Choose the sound by name</source>
-        <translation>Den Klang nach seinem Namen wählen</translation>
     </message>
     <message>
         <source>Choose a Sound</source>
@@ -3054,6 +3046,14 @@ Der Controller hat nur einen Teil des Dumps erhalten. Klicken Sie erneut auf „
     <message>
         <source>Sounds of device %1:</source>
         <translation>Klänge von Gerät %1:</translation>
+    </message>
+    <message>
+        <source>Ctrl+F or the context menu of a program list chooses the sound by name</source>
+        <translation>Strg+F oder das Kontextmenü einer Programmliste wählt den Klang nach seinem Namen</translation>
+    </message>
+    <message>
+        <source>Choose the Sound by Name...</source>
+        <translation>Klang nach Namen wählen...</translation>
     </message>
 </context>
 <context>

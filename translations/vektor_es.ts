@@ -3036,16 +3036,8 @@ El controlador solo ha recibido una parte del volcado. Pulsa «Enviar SysEx» ot
 <context>
     <name>PresetSoundColumn</name>
     <message>
-        <source>By Name</source>
-        <translation>Por nombre</translation>
-    </message>
-    <message>
         <source>Sound</source>
         <translation>Sonido</translation>
-    </message>
-    <message>
-        <source>Choose the sound by name</source>
-        <translation>Elegir el sonido por su nombre</translation>
     </message>
     <message>
         <source>Choose a Sound</source>
@@ -3054,6 +3046,14 @@ El controlador solo ha recibido una parte del volcado. Pulsa «Enviar SysEx» ot
     <message>
         <source>Sounds of device %1:</source>
         <translation>Sonidos del dispositivo %1:</translation>
+    </message>
+    <message>
+        <source>Ctrl+F or the context menu of a program list chooses the sound by name</source>
+        <translation>Ctrl+F o el menú contextual de una lista de programas elige el sonido por su nombre</translation>
+    </message>
+    <message>
+        <source>Choose the Sound by Name...</source>
+        <translation>Elegir el sonido por su nombre...</translation>
     </message>
 </context>
 <context>

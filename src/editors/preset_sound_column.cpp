@@ -4,17 +4,15 @@
 #include "rig_names.h"
 #include "sound_names.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QStyle>
-#include <QToolButton>
 
 namespace {
 
-constexpr int kChooseColumn = 6;
-constexpr int kSoundColumn = 7;
+constexpr int kSoundColumn = 6;
 
 } // namespace
 
@@ -23,53 +21,63 @@ PresetSoundColumn::PresetSoundColumn(QGridLayout *grid, const QVector<Row> &rows
     , m_window(window)
     , m_rows(rows)
 {
-    auto *chooseHeader = new QLabel(tr("By Name"), window);
-    chooseHeader->setObjectName(QStringLiteral("presetProgramSoundChooseHeaderLabel"));
-    auto *soundHeader = new QLabel(tr("Sound"), window);
-    soundHeader->setObjectName(QStringLiteral("presetProgramSoundHeaderLabel"));
-    grid->addWidget(chooseHeader, 0, kChooseColumn);
-    grid->addWidget(soundHeader, 0, kSoundColumn);
+    // A label a row and no more: every widget more lengthens the opening of
+    // the window. The choice by name is an action of the row's program list.
+    auto *header = new QLabel(tr("Sound"), window);
+    header->setObjectName(QStringLiteral("presetProgramSoundHeaderLabel"));
+    header->setToolTip(tr("Ctrl+F or the context menu of a program list chooses the sound by name"));
+    grid->addWidget(header, 0, kSoundColumn);
     grid->setColumnStretch(kSoundColumn, 1);
-    const QIcon icon = window->style()->standardIcon(QStyle::SP_FileDialogContentsView);
+    const int width = header->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 18;
     for (int d = 0; d < rows.size(); ++d) {
-        // Without a text, so the sixteen buttons need no Alt keys of their own.
-        auto *button = new QToolButton(window);
-        button->setObjectName(QStringLiteral("presetProgramSound%1ChooseButton").arg(d + 1));
-        button->setIcon(icon);
-        button->setToolTip(tr("Choose the sound by name"));
-        button->setFocusPolicy(Qt::StrongFocus);
+        const Row &row = rows[d];
         auto *label = new QLabel(window);
         label->setObjectName(QStringLiteral("presetProgramSound%1Label").arg(d + 1));
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 18);
-        grid->addWidget(button, d + 1, kChooseColumn);
+        label->setMinimumWidth(width);
         grid->addWidget(label, d + 1, kSoundColumn);
-        m_buttons << button;
         m_labels << label;
 
-        const Row &row = rows[d];
+        auto *choose = new QAction(tr("Choose the Sound by Name..."), row.number);
+        choose->setObjectName(QStringLiteral("presetProgramSound%1ChooseAction").arg(d + 1));
+        choose->setShortcut(QKeySequence::Find);
+        choose->setShortcutContext(Qt::WidgetShortcut);
+        row.number->addAction(choose);
+        row.number->setContextMenuPolicy(Qt::ActionsContextMenu);
+        m_actions << choose;
+        connect(choose, &QAction::triggered, this, [this, d] { askForSound(d); });
+
         const auto update = [this, d] { refresh(d); };
         for (QComboBox *box : {row.number, row.msb, row.lsb})
             connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, update);
         for (QCheckBox *box : {row.enabled, row.bankSelect})
             connect(box, &QCheckBox::toggled, this, update);
-        connect(button, &QToolButton::clicked, this, [this, d] { askForSound(d); });
         refresh(d);
     }
 }
 
+void PresetSoundColumn::releaseLabels()
+{
+    m_held = false;
+    for (int d = 0; d < m_rows.size(); ++d)
+        refresh(d);
+}
+
 void PresetSoundColumn::refresh(int device)
 {
+    if (m_held)
+        return;
     const Row &row = m_rows[device];
     const QString text = program_sound_text(device, row.bankSelect->isChecked(), row.msb->currentIndex(),
                                             row.lsb->currentIndex(), row.number->currentIndex());
     QLabel *label = m_labels[device];
     label->setText(text);
-    label->setToolTip(text);
+    if (label->toolTip() != text)
+        label->setToolTip(text);
     label->setEnabled(row.enabled->isChecked());
     bool named = false;
     for (const PatchBank &bank : rig_names().devices[device].banks)
         named = named || !bank.patches.isEmpty();
-    m_buttons[device]->setEnabled(named);
+    m_actions[device]->setEnabled(named);
 }
 
 void PresetSoundColumn::chooseSound(int device, int choice)

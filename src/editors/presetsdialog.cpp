@@ -125,7 +125,7 @@ void presetsdialog::addSoundNames()
     QVector<PresetSoundColumn::Row> rows;
     for (const ProgramChangeRow &row : m_rows)
         rows.append({row.enabled, row.bankSelect, row.number, row.msb, row.lsb});
-    new PresetSoundColumn(ui->gridLayout, rows, this);
+    m_sounds = new PresetSoundColumn(ui->gridLayout, rows, this);
     for (const PedalRow &pedal : m_pedals)
         name_control_in_tooltip(pedal.channel, pedal.controlChange);
 }
@@ -134,6 +134,7 @@ void presetsdialog::loadPresetIntoForm(int index)
 {
     using namespace layout;
     ui->presetComboBox->setCurrentIndex(index);
+    m_sounds->holdLabels();
     const unsigned char *record = image + presetOffset(index);
     auto signedByte = [](unsigned char byte) { return int(static_cast<signed char>(byte)); };
 
@@ -166,6 +167,7 @@ void presetsdialog::loadPresetIntoForm(int index)
     // A box that kept its state raised no signal, so settle every row here.
     for (int c = 0; c < PresetFormValues::kRows; ++c)
         applyEnablingRule(c);
+    m_sounds->releaseLabels();
 }
 
 void presetsdialog::storeFormIntoImage()

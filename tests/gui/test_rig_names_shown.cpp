@@ -19,7 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QToolButton>
+#include <QAction>
 
 using namespace layout;
 
@@ -107,7 +107,7 @@ private slots:
     void soundLabelFollowsTheRow();
     void choosingByNameSetsTheRow_data();
     void choosingByNameSetsTheRow();
-    void chooseButtonAndFind();
+    void chooseByKeyAndFind();
     void controlChangeNameLabel_data();
     void controlChangeNameLabel();
     void libraryProgramChangeColumn_data();
@@ -196,18 +196,21 @@ void TestRigNamesShown::choosingByNameSetsTheRow()
     QVERIFY(child<QComboBox>(dialog, "presetMsb3ComboBox")->isEnabled() == bankSelect);
 }
 
-void TestRigNamesShown::chooseButtonAndFind()
+void TestRigNamesShown::chooseByKeyAndFind()
 {
     NamedRigHome home;
     presetsdialog dialog(nullptr, config_image());
-    QVERIFY(!child<QToolButton>(dialog, "presetProgramSound4ChooseButton")->isEnabled()); // controls only
+    QVERIFY(!child<QAction>(dialog, "presetProgramSound4ChooseAction")->isEnabled()); // controls only
     auto listed = std::make_shared<QStringList>();
     const auto done = whenModal<namechooserdialog>([listed](namechooserdialog *chooser) {
         chooser->setFilterText("FUZZ");
         *listed << QString::number(chooser->chosenIndex());
         chooser->accept();
     });
-    child<QToolButton>(dialog, "presetProgramSound3ChooseButton")->click();
+    // The action of the row's program list (its context menu, Ctrl+F).
+    auto *programs = child<QComboBox>(dialog, "presetProgramChangeNumber3ComboBox");
+    QVERIFY(programs->actions().contains(child<QAction>(dialog, "presetProgramSound3ChooseAction")));
+    child<QAction>(dialog, "presetProgramSound3ChooseAction")->trigger();
     QVERIFY(*done);
     QCOMPARE(*listed, QStringList{"2"});
     QCOMPARE(child<QLabel>(dialog, "presetProgramSound3Label")->text(), QString("Fuzz Wall"));
