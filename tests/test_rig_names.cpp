@@ -68,8 +68,7 @@ private slots:
         QTest::newRow("both commands match before one") << true << 1 << 2 << 0 << "User One";
         QTest::newRow("the MSB bank when the exact one lacks the program") << true << 1 << 2 << 5 << "Only Here";
         QTest::newRow("MSB only sent, LSB bank left out") << true << 1 << -1 << 0 << "Bright";
-        QTest::newRow("an unknown bank falls to the bank without commands") << true << 9 << 0 << 5 << "Plain Lead";
-        QTest::newRow("nothing matches: no guess") << true << 9 << 0 << 1 << "";
+        QTest::newRow("an unknown bank: no guess from the bank without commands") << true << 9 << 0 << 5 << "";
     }
     void findPatch()
     {
@@ -91,6 +90,10 @@ private slots:
         QVERIFY(patch);
         QCOMPARE(patch->name, QString("Third Bank"));
         QVERIFY(!find_patch(DeviceNames(), false, -1, -1, 0));
+        // A typed list knows no banks: whatever bank is sent, it names the program.
+        DeviceNames typed;
+        typed.banks << bank(-1, -1, {{4, "", "Typed"}});
+        QVERIFY(find_patch(typed, true, 5, 0, 4));
     }
 
     void patchText_data()

@@ -405,6 +405,117 @@
     </message>
 </context>
 <context>
+    <name>MidnamReader</name>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8</source>
+        <translation>der Text ist kein gültiges UTF-8</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file is larger than the %n bytes a names file may hold</source>
+        <translation>
+            <numerusform>die Datei ist größer als die %n Byte, die eine Namensdatei haben darf</numerusform>
+            <numerusform>die Datei ist größer als die %n Byte, die eine Namensdatei haben darf</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the document declares entities</source>
+        <translation>das Dokument deklariert Entitäten</translation>
+    </message>
+    <message>
+        <source>the document is a %1, not a MIDINameDocument</source>
+        <translation>das Dokument ist ein %1, kein MIDINameDocument</translation>
+    </message>
+    <message>
+        <source>the elements nest too deep</source>
+        <translation>die Elemente sind zu tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>the document holds no element</source>
+        <translation>das Dokument enthält kein Element</translation>
+    </message>
+    <message>
+        <source>the document names no device</source>
+        <translation>das Dokument nennt kein Gerät</translation>
+    </message>
+    <message>
+        <source>nothing usable is left: %1</source>
+        <translation>nichts Brauchbares bleibt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n patches with a program change outside 0-127 were left out (the first at %1)</source>
+        <translation>
+            <numerusform>%n Klang mit einem Programmwechsel außerhalb 0-127 wurde ausgelassen (bei %1)</numerusform>
+            <numerusform>%n Klänge mit einem Programmwechsel außerhalb 0-127 wurden ausgelassen (der erste bei %1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n banks with a bank select outside 0-127 were left out (the first at %1)</source>
+        <translation>
+            <numerusform>%n Bank mit einer Bankauswahl außerhalb 0-127 wurde ausgelassen (bei %1)</numerusform>
+            <numerusform>%n Bänke mit einer Bankauswahl außerhalb 0-127 wurden ausgelassen (die erste bei %1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n patches with a bank select outside 0-127 were left out (the first at %1)</source>
+        <translation>
+            <numerusform>%n Klang mit einer Bankauswahl außerhalb 0-127 wurde ausgelassen (bei %1)</numerusform>
+            <numerusform>%n Klänge mit einer Bankauswahl außerhalb 0-127 wurden ausgelassen (der erste bei %1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n patches naming a program already named at their bank address were left out, the first kept (the first left out: &quot;%1&quot; at %2)</source>
+        <translation>
+            <numerusform>%n Klang für ein Programm, das an seiner Bankadresse schon benannt ist, wurde ausgelassen, der erste Name bleibt („%1“ bei %2)</numerusform>
+            <numerusform>%n Klänge für Programme, die an ihrer Bankadresse schon benannt sind, wurden ausgelassen, die ersten Namen bleiben (der erste ausgelassene: „%1“ bei %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n banks use a patch list the file does not hold and were left out (the first: &quot;%1&quot; at %2)</source>
+        <translation>
+            <numerusform>%n Bank nutzt eine Klangliste, die die Datei nicht enthält, und wurde ausgelassen („%1“ bei %2)</numerusform>
+            <numerusform>%n Bänke nutzen eine Klangliste, die die Datei nicht enthält, und wurden ausgelassen (die erste: „%1“ bei %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n controls with a number outside 0-127 were left out (the first at %1)</source>
+        <translation>
+            <numerusform>%n Controller mit einer Nummer außerhalb 0-127 wurde ausgelassen (bei %1)</numerusform>
+            <numerusform>%n Controller mit einer Nummer außerhalb 0-127 wurden ausgelassen (der erste bei %1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 was not read: %2.</source>
+        <translation>%1 wurde nicht gelesen: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was not read: it is larger than the %n bytes a names file may hold.</source>
+        <translation>
+            <numerusform>%1 wurde nicht gelesen: sie ist größer als die %n Byte, die eine Namensdatei haben darf.</numerusform>
+            <numerusform>%1 wurde nicht gelesen: sie ist größer als die %n Byte, die eine Namensdatei haben darf.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 was not read: %2</source>
+        <translation>%1 wurde nicht gelesen: %2</translation>
+    </message>
+    <message>
+        <source>a device has only 128 programs to name</source>
+        <translation>ein Gerät hat nur 128 Programme zu benennen</translation>
+    </message>
+    <message>
+        <source>the list holds no name</source>
+        <translation>die Liste enthält keinen Namen</translation>
+    </message>
+</context>
+<context>
     <name>MidiExplainer</name>
     <message>
         <source>channel %1</source>
@@ -627,6 +738,10 @@
             <numerusform>SysEx, %n Byte</numerusform>
             <numerusform>SysEx, %n Bytes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Control change %1 &apos;%2&apos; = %3</source>
+        <translation>Controller %1 „%2“ = %3</translation>
     </message>
 </context>
 <context>

@@ -405,6 +405,117 @@
     </message>
 </context>
 <context>
+    <name>MidnamReader</name>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>línea %1, columna %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8</source>
+        <translation>el texto no es UTF-8 válido</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file is larger than the %n bytes a names file may hold</source>
+        <translation>
+            <numerusform>el archivo supera el %n byte que puede tener un archivo de nombres</numerusform>
+            <numerusform>el archivo supera los %n bytes que puede tener un archivo de nombres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the document declares entities</source>
+        <translation>el documento declara entidades</translation>
+    </message>
+    <message>
+        <source>the document is a %1, not a MIDINameDocument</source>
+        <translation>el documento es un %1, no un MIDINameDocument</translation>
+    </message>
+    <message>
+        <source>the elements nest too deep</source>
+        <translation>los elementos se anidan demasiado</translation>
+    </message>
+    <message>
+        <source>the document holds no element</source>
+        <translation>el documento no contiene ningún elemento</translation>
+    </message>
+    <message>
+        <source>the document names no device</source>
+        <translation>el documento no nombra ningún aparato</translation>
+    </message>
+    <message>
+        <source>nothing usable is left: %1</source>
+        <translation>no queda nada utilizable: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n patches with a program change outside 0-127 were left out (the first at %1)</source>
+        <translation>
+            <numerusform>se omitió %n sonido con un cambio de programa fuera de 0-127 (en %1)</numerusform>
+            <numerusform>se omitieron %n sonidos con un cambio de programa fuera de 0-127 (el primero en %1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n banks with a bank select outside 0-127 were left out (the first at %1)</source>
+        <translation>
+            <numerusform>se omitió %n banco con una selección de banco fuera de 0-127 (en %1)</numerusform>
+            <numerusform>se omitieron %n bancos con una selección de banco fuera de 0-127 (el primero en %1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n patches with a bank select outside 0-127 were left out (the first at %1)</source>
+        <translation>
+            <numerusform>se omitió %n sonido con una selección de banco fuera de 0-127 (en %1)</numerusform>
+            <numerusform>se omitieron %n sonidos con una selección de banco fuera de 0-127 (el primero en %1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n patches naming a program already named at their bank address were left out, the first kept (the first left out: &quot;%1&quot; at %2)</source>
+        <translation>
+            <numerusform>se omitió %n sonido de un programa ya nombrado en su dirección de banco y se conservó el primero («%1» en %2)</numerusform>
+            <numerusform>se omitieron %n sonidos de programas ya nombrados en su dirección de banco y se conservaron los primeros (el primero omitido: «%1» en %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n banks use a patch list the file does not hold and were left out (the first: &quot;%1&quot; at %2)</source>
+        <translation>
+            <numerusform>se omitió %n banco que usa una lista de sonidos que el archivo no contiene («%1» en %2)</numerusform>
+            <numerusform>se omitieron %n bancos que usan una lista de sonidos que el archivo no contiene (el primero: «%1» en %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n controls with a number outside 0-127 were left out (the first at %1)</source>
+        <translation>
+            <numerusform>se omitió %n control con un número fuera de 0-127 (en %1)</numerusform>
+            <numerusform>se omitieron %n controles con un número fuera de 0-127 (el primero en %1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 was not read: %2.</source>
+        <translation>%1 no se leyó: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was not read: it is larger than the %n bytes a names file may hold.</source>
+        <translation>
+            <numerusform>%1 no se leyó: supera el %n byte que puede tener un archivo de nombres.</numerusform>
+            <numerusform>%1 no se leyó: supera los %n bytes que puede tener un archivo de nombres.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 was not read: %2</source>
+        <translation>%1 no se leyó: %2</translation>
+    </message>
+    <message>
+        <source>a device has only 128 programs to name</source>
+        <translation>un aparato solo tiene 128 programas que nombrar</translation>
+    </message>
+    <message>
+        <source>the list holds no name</source>
+        <translation>la lista no contiene ningún nombre</translation>
+    </message>
+</context>
+<context>
     <name>MidiExplainer</name>
     <message>
         <source>channel %1</source>
@@ -627,6 +738,10 @@
             <numerusform>SysEx, %n byte</numerusform>
             <numerusform>SysEx, %n bytes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Control change %1 &apos;%2&apos; = %3</source>
+        <translation>Control change %1 «%2» = %3</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,8 @@ int read_limit(FileKind kind)
         return filelimit::kDump;
     case FileKind::Document:
         return filelimit::kDocument;
+    case FileKind::Names:
+        return filelimit::kNames;
     case FileKind::AnyFile:
         break;
     }

@@ -13,6 +13,7 @@ enum class FileKind {
     DumpSource, // a file a dump is made of (a memory, a firmware image): what one dump can carry
     Dump,       // a SysEx dump: the largest that a dump source gives
     Document,   // a readable document
+    Names,      // a MIDNAM file or a plain list of sound names
     AnyFile,    // a file copied whole (a backup, a version) or not yet told apart (vektor-tool's inputs)
 };
 
@@ -20,6 +21,8 @@ namespace filelimit {
 constexpr int kDumpSource = 131072;
 constexpr int kDump = 262144;
 constexpr int kDocument = 32 * 1024 * 1024;
+// The largest MIDNAM files (a synthesizer's whole sound set) are under 1 MB.
+constexpr int kNames = 8 * 1024 * 1024;
 constexpr int kAnyFile = 64 * 1024 * 1024;
 } // namespace filelimit
 

@@ -3,6 +3,7 @@
 #include "dump_messages.h"
 #include "memory_senders.h"
 #include "preset_list.h"
+#include "sound_names.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -84,7 +85,8 @@ void clearBank(ExplainState &state, int channel)
     state.bankLsb[channel] = -1;
 }
 
-Explanation programChange(const MidiMessage &message, const MemorySenders &memory, ExplainState &state)
+Explanation programChange(const MidiMessage &message, const MemorySenders &memory, ExplainState &state,
+                          const RigNames &rig)
 {
     const int channel = message.channel;
     const int msb = state.bankMsb[channel], lsb = state.bankLsb[channel];
@@ -99,6 +101,9 @@ Explanation programChange(const MidiMessage &message, const MemorySenders &memor
                               .arg(msb >= 0 ? QString::number(msb) : QStringLiteral("-"))
                               .arg(lsb >= 0 ? QString::number(lsb) : QStringLiteral("-"))
                         : MidiExplainer::tr("Program change %1").arg(message.data1);
+    const QString sound = quoted_patch_text(find_patch(rig.devices[channel], bank, msb, lsb, message.data1));
+    if (!sound.isEmpty())
+        result.event += QLatin1Char(' ') + sound;
     result.message = MidiExplainer::tr("%1 to %2").arg(result.event, result.device);
     QVector<int> records;
     for (const ProgramSender &sender : memory.programSenders(channel, message.data1)) {
@@ -114,7 +119,8 @@ Explanation programChange(const MidiMessage &message, const MemorySenders &memor
     return result;
 }
 
-Explanation controlChange(const MidiMessage &message, const MemorySenders &memory, ExplainState &state)
+Explanation controlChange(const MidiMessage &message, const MemorySenders &memory, ExplainState &state,
+                          const RigNames &rig)
 {
     const int channel = message.channel, number = message.data1, value = message.data2;
     if (number == 0)
@@ -126,7 +132,10 @@ Explanation controlChange(const MidiMessage &message, const MemorySenders &memor
 
     Explanation result;
     result.device = memory.deviceText(channel);
-    result.event = MidiExplainer::tr("Control change %1 = %2").arg(number).arg(value);
+    const QString control = control_name(rig.devices[channel], number);
+    result.event = control.isEmpty()
+        ? MidiExplainer::tr("Control change %1 = %2").arg(number).arg(value)
+        : MidiExplainer::tr("Control change %1 '%2' = %3").arg(QString::number(number), control, QString::number(value));
     result.message = MidiExplainer::tr("%1 to %2").arg(result.event, result.device);
 
     QVector<int> entries, banks, pedals[2], overrides[9];
@@ -287,10 +296,16 @@ QString nothing_sends_this()
 
 Explanation explain_message(const MidiMessage &message, const MemorySenders &memory, ExplainState &state)
 {
+    return explain_message(message, memory, state, rig_names());
+}
+
+Explanation explain_message(const MidiMessage &message, const MemorySenders &memory, ExplainState &state,
+                            const RigNames &rig)
+{
     if (message.kind == MidiKind::ProgramChange)
-        return programChange(message, memory, state);
+        return programChange(message, memory, state, rig);
     if (message.kind == MidiKind::ControlChange)
-        return controlChange(message, memory, state);
+        return controlChange(message, memory, state, rig);
 
     Explanation result;
     if (!is_timing_message(message))

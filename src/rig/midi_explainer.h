@@ -1,6 +1,7 @@
 #pragma once
 
 #include "midi_message.h"
+#include "rig_names.h"
 
 #include <QString>
 
@@ -32,7 +33,11 @@ struct Explanation {
     QString explanation; // "sent by presets 014 Verse, 022 Solo"
 };
 
+// A program change or control change is named from rig_names() when its
+// device's names hold it: "Program change 1 'Plexi Lead' (1A)".
 Explanation explain_message(const MidiMessage &message, const MemorySenders &memory, ExplainState &state);
+Explanation explain_message(const MidiMessage &message, const MemorySenders &memory, ExplainState &state,
+                            const RigNames &rig);
 
 // What stands in the explanation of a channel message that nothing in the
 // memory sends: the line that finds a wrong channel.

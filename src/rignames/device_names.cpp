@@ -93,7 +93,11 @@ const PatchName *find_patch(const DeviceNames &names, bool bankSelect, int msb, 
                 return patchIn(bank, program);
         return patchIn(names.banks.first(), program);
     }
-    for (int commands = 2; commands >= 0; --commands)
+    // Banks without commands answer a bank select only when the names know
+    // no bank at all (a typed list): otherwise they would be a guess.
+    const bool anyAddressed = std::any_of(names.banks.begin(), names.banks.end(),
+                                          [](const PatchBank &bank) { return bankCommands(bank) > 0; });
+    for (int commands = 2; commands >= (anyAddressed ? 1 : 0); --commands)
         for (const PatchBank &bank : names.banks)
             if (bankCommands(bank) == commands && bankMatches(bank, msb, lsb))
                 if (const PatchName *patch = patchIn(bank, program))

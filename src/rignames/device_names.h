@@ -50,8 +50,8 @@ inline bool operator!=(const DeviceNames &a, const DeviceNames &b) { return !(a 
 
 // The patch a program change reaches. With bank select on, the bank whose own
 // bank commands all equal what is sent (a bank with only CC 0 matches on the
-// MSB alone, etc.; the bank that matches on both is asked first, a bank with
-// no bank commands last); with bank select off, the bank with no bank
+// MSB alone, etc.; the bank that matches on both is asked first; a bank with
+// no bank commands only when no bank has any); with bank select off, the bank with no bank
 // commands, or else the first bank. nullptr when no patch matches: nothing is
 // shown rather than a guess. msb or lsb -1: that bank select was not sent.
 const PatchName *find_patch(const DeviceNames &names, bool bankSelect, int msb, int lsb, int program);

@@ -9,6 +9,7 @@
 #include "midi_listener.h"
 #include "midi_ports.h"
 #include "port_watch.h"
+#include "rig_input.h"
 #include "seconds_limit.h"
 #include "store.h"
 
@@ -65,7 +66,8 @@ int run(const QStringList &arguments)
                                     "what it is and which presets, footswitches, pedals or overrides of\n"
                                     "the memory send it (\"no preset sends this\" when none does), until\n"
                                     "Ctrl-C or S seconds. Clock and active sensing are left out unless\n"
-                                    "--all. Exit status 2 when the input goes away."));
+                                    "--all. Program and control changes carry the sound and control names\n"
+                                    "of the rig file. Exit status 2 when the input goes away."));
     const QCommandLineOption port(QStringLiteral("port"),
                                   QStringLiteral("The MIDI input: its number or name (vektor-tool ports)."),
                                   QStringLiteral("N|NAME"));
@@ -75,7 +77,7 @@ int run(const QStringList &arguments)
                                         QStringLiteral("Explain against FILE (default: the editor's memory file)."),
                                         QStringLiteral("FILE"));
     const QCommandLineOption all(QStringLiteral("all"), QStringLiteral("Also print clock and active sensing."));
-    for (const QCommandLineOption &option : {port, seconds, memoryFile, all})
+    for (const QCommandLineOption &option : {port, seconds, memoryFile, all, rig_option()})
         line.addOption(option);
     int exitCode = 0;
     if (!line.parse(arguments, 0, 0, &exitCode))
@@ -94,6 +96,8 @@ int run(const QStringList &arguments)
     if (!loadMemory(line.parser.value(memoryFile), &memory, &error))
         return line.fail(error);
     const bool showTiming = line.parser.isSet(all);
+    const QString memoryPath = line.parser.isSet(memoryFile) ? line.parser.value(memoryFile) : editor_memory_path();
+    const RigNames rig = load_tool_rig("monitor", line.parser.value(QStringLiteral("rig")), memoryPath);
 
     const ToolMidi midi = open_tool_midi();
     if (!midi.ok())
@@ -126,7 +130,7 @@ int run(const QStringList &arguments)
                              static_cast<long long>(lost));
             for (const HeardBytes &heard : taken) {
                 const MidiMessage message = decode_midi_message(heard.bytes, heard.time, portName);
-                const Explanation explanation = explain_message(message, memory, state);
+                const Explanation explanation = explain_message(message, memory, state, rig);
                 if (showTiming || !is_timing_message(message))
                     print_line(monitorLine(message, explanation));
             }

@@ -8,6 +8,8 @@
 #include "midi_ports.h"
 #include "preset_list.h"
 #include "preset_messages.h"
+#include "rig_input.h"
+#include "sound_names.h"
 
 #include <rtmidi/RtMidi.h>
 
@@ -24,7 +26,8 @@ int run(const QStringList &arguments)
                                     "editor's own (the controller's is not known): for each device in\n"
                                     "channel order its bank select and program change, then the control\n"
                                     "changes that are on, in list order. Each message sent is printed, in\n"
-                                    "hex. Exit status 1, with no port opened, when the preset sends\n"
+                                    "hex, with the sound or control it reaches where the rig file names\n"
+                                    "it. Exit status 1, with no port opened, when the preset sends\n"
                                     "nothing."));
     line.addPositional(QStringLiteral("MEMORY"), QStringLiteral("A memory file, dump or readable document."));
     line.addPositional(QStringLiteral("SLOT"), QStringLiteral("The preset number: 014, or 14."));
@@ -32,6 +35,7 @@ int run(const QStringList &arguments)
                                   QStringLiteral("The MIDI output: its number or name (vektor-tool ports)."),
                                   QStringLiteral("N|NAME"));
     line.addOption(port);
+    line.addOption(rig_option());
     int exitCode = 0;
     if (!line.parse(arguments, 2, 2, &exitCode))
         return exitCode;
@@ -72,8 +76,12 @@ int run(const QStringList &arguments)
     } catch (RtMidiError &e) {
         return line.fail(QString::fromStdString(e.getMessage()));
     }
-    for (const QByteArray &message : messages)
-        print_line(QString::fromLatin1(message.toHex(' ')));
+    const RigNames rig = load_tool_rig("play", line.parser.value(QStringLiteral("rig")), line.positional().at(0));
+    MessageNamer namer(reinterpret_cast<const unsigned char *>(input.image.constData()), rig);
+    for (const QByteArray &message : messages) {
+        const QString name = namer.name(message);
+        print_line(QString::fromLatin1(message.toHex(' ')) + (name.isEmpty() ? QString() : QStringLiteral("  ") + name));
+    }
     std::fprintf(stderr, "sent %d messages of preset %s to %s\n", int(messages.size()),
                  preset_number_text(record).toUtf8().constData(), portName.toUtf8().constData());
     return exitcode::kDone;

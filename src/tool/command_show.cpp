@@ -5,6 +5,8 @@
 #include "fields.h"
 #include "image_layout.h"
 #include "memory_input.h"
+#include "rig_input.h"
+#include "sound_names.h"
 
 namespace {
 
@@ -12,8 +14,10 @@ int run(const QStringList &arguments)
 {
     CommandLine line("show", "MEMORY",
                      QStringLiteral("Lists the 270 presets of MEMORY (a memory file, a dump or a readable\n"
-                                    "document) as \"number - name\", in the order of the controller."));
+                                    "document) as \"number - name\", in the order of the controller, with\n"
+                                    "the sounds each calls up where the rig file names them."));
     line.addPositional(QStringLiteral("MEMORY"), QStringLiteral("The memory to list."));
+    line.addOption(rig_option());
     int exitCode = 0;
     if (!line.parse(arguments, 1, 1, &exitCode))
         return exitCode;
@@ -21,9 +25,15 @@ int run(const QStringList &arguments)
     if (!input.ok())
         return line.fail(input.error);
     const auto *image = reinterpret_cast<const unsigned char *>(input.image.constData());
+    const RigNames rig = load_tool_rig("show", line.parser.value(QStringLiteral("rig")), line.positional().at(0));
     QString text;
-    for (int record = 0; record < layout::kPresetCount; ++record)
-        text += preset_entry_text(image, record) + QLatin1Char('\n');
+    for (int record = 0; record < layout::kPresetCount; ++record) {
+        text += preset_entry_text(image, record);
+        const QString sounds = preset_sound_names(image, record, rig);
+        if (!sounds.isEmpty())
+            text += QStringLiteral("  [%1]").arg(sounds);
+        text += QLatin1Char('\n');
+    }
     print_bytes(text.toUtf8());
     return exitcode::kDone;
 }
