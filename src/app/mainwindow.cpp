@@ -40,6 +40,7 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowIcon(editor_window_icon());
     connect(ui->pushButton_Library, &QPushButton::clicked, this, [this] { librarydialog::run(this); });
     connect(ui->pushButton_Monitor, &QPushButton::clicked, this, [this] { monitordialog::showMonitor(this); });
+    connect(ui->pushButton_RigNames, &QPushButton::clicked, this, [this] { run_rig_names_window(this); });
     show_history_problems_in(ui->statusBar);
     give_buttons_keys(this);
 

@@ -11,3 +11,6 @@ QString load_rig_for_memory(const QString &memoryPath);
 // Says once, above `parent`, that the rig file was not read; nothing for no error.
 void say_rig_not_read(QWidget *parent, const QString &error);
 
+
+// The main window's "Rig Names": the window above `parent`, for the memory in use.
+void run_rig_names_window(QWidget *parent);

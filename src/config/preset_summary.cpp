@@ -51,11 +51,11 @@ QList<SwitchByte> switchBytes(const unsigned char *image, int i)
     return bytes;
 }
 
-// " 'Plexi Lead (1A)'" after a program change's number, or nothing.
+// " 'Plexi Lead' (1A)" after a program change's number, or nothing.
 QString soundOf(const SoundNamer &sound, int device, const ProgramChangeEntry &entry)
 {
     const QString name = sound ? sound(device, entry) : QString();
-    return name.isEmpty() ? QString() : QStringLiteral(" '%1'").arg(name);
+    return name.isEmpty() ? QString() : QLatin1Char(' ') + name;
 }
 
 } // namespace

@@ -15,12 +15,12 @@
 QString preset_run_text(int first, int count);
 
 // The name of the sound a device's program change reaches, shown beside its
-// number ("Plexi Lead (1A)"); empty when the sound has no name.
+// number ("'Plexi Lead' (1A)"); empty when the sound has no name.
 using SoundNamer = std::function<QString(int device, const ProgramChangeEntry &entry)>;
 
 // "Quill 005, Amp 012 (bank 001/000)": every device whose program change is
 // on, with the number (and the bank select when that is on too); with
-// `sound`, "Amp 012 'Plexi Lead (1A)' (bank 001/000)" for a named sound.
+// `sound`, "Amp 012 'Plexi Lead' (1A) (bank 001/000)" for a named sound.
 QString program_change_summary(const unsigned char *image, int i, const SoundNamer &sound = {});
 // One line per device with a program change on, with its channel.
 QString program_change_details(const unsigned char *image, int i, const SoundNamer &sound = {});

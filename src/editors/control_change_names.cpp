@@ -1,6 +1,6 @@
 #include "control_change_names.h"
 
-#include "sound_names.h"
+#include "rig_sound_text.h"
 
 #include <QComboBox>
 #include <QGridLayout>

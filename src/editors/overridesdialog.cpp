@@ -7,7 +7,7 @@
 #include "image_layout.h"
 #include "presetlists.h"
 #include "slotconnection.h"
-#include "sound_names.h"
+#include "rig_sound_text.h"
 #include "store.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "namechooserdialog.h"
 #include "rig_names.h"
-#include "sound_names.h"
+#include "rig_sound_text.h"
 
 #include <QAction>
 #include <QCheckBox>

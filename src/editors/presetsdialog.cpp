@@ -12,7 +12,7 @@
 #include "preset_sends.h"
 #include "save_warning.h"
 #include "slotconnection.h"
-#include "sound_names.h"
+#include "rig_sound_text.h"
 #include "store.h"
 #include "valuelistmodel.h"
 

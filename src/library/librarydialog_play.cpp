@@ -9,8 +9,9 @@
 #include "play_key.h"
 #include "preset_messages.h"
 #include "preset_play.h"
-#include "preset_sound_names.h"
 #include "presetlibrarymodel.h"
+#include "rig_names.h"
+#include "sound_names.h"
 
 #include <QItemSelectionModel>
 #include <QPushButton>
@@ -30,7 +31,7 @@ void librarydialog::setUpPlay()
         const unsigned char *image = m_model->image();
         QString text = preset_entry_text(image, rows.first()).replace(QStringLiteral(" - "), QStringLiteral(" "));
         // The line under the table says what the rig now plays by name.
-        if (const QString sounds = preset_sounds_text(image, rows.first()); !sounds.isEmpty())
+        if (const QString sounds = preset_sound_names(image, rows.first(), rig_names()); !sounds.isEmpty())
             text += QStringLiteral(" (%1)").arg(sounds);
         // The monitor explains what was sent by this copy, saved or not.
         const QByteArray memory(reinterpret_cast<const char *>(image), layout::kImageSize);

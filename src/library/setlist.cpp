@@ -3,7 +3,8 @@
 #include "fields.h"
 #include "image_layout.h"
 #include "preset_list.h"
-#include "preset_sound_names.h"
+#include "rig_names.h"
+#include "sound_names.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -73,7 +74,7 @@ void addBank(QTextCursor cursor, const unsigned char *image, const QVector<int> 
         if (!shown.isEmpty() && !shown.contains(i))
             continue;
         cursor.insertText(name_text(image + presetOffset(i) + preset::kName), name);
-        if (const QString sounds = preset_sounds_text(image, i); !sounds.isEmpty()) {
+        if (const QString sounds = preset_sound_names(image, i, rig_names()); !sounds.isEmpty()) {
             QTextBlockFormat soundsLine = line;
             soundsLine.setProperty(kSoundsBlock, true);
             cursor.insertBlock(soundsLine);

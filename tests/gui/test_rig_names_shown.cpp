@@ -248,7 +248,7 @@ void TestRigNamesShown::libraryProgramChangeColumn_data()
     QTest::addColumn<int>("record");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("tip");
-    QTest::newRow("named sound") << 3 << "Amp 005 'Plexi Lead (2B)'" << "03 - Amp: program 005 'Plexi Lead (2B)'";
+    QTest::newRow("named sound") << 3 << "Amp 005 'Plexi Lead' (2B)" << "03 - Amp: program 005 'Plexi Lead' (2B)";
     QTest::newRow("named sound in a bank")
         << 50 << "Amp 005 'Fuzz Wall' (bank 001/000)"
         << "03 - Amp: program 005 'Fuzz Wall', bank select MSB 001, LSB 000";

@@ -1,4 +1,4 @@
-#include "sound_names.h"
+#include "rig_sound_text.h"
 
 #include "rig_names.h"
 
@@ -9,7 +9,7 @@
 namespace {
 
 struct Text {
-    Q_DECLARE_TR_FUNCTIONS(SoundNames)
+    Q_DECLARE_TR_FUNCTIONS(RigSoundText)
 };
 
 bool isDevice(int device)
