@@ -71,7 +71,7 @@ void prepare_program_table(QTableWidget *table)
 {
     prepareTable(table);
     table->setItemDelegate(new ByteDelegate(table));
-    for (int column : {MsbColumn, LsbColumn, ProgramColumn})
+    for (int column : {MsbColumn, LsbColumn, ProgramColumn, NumberLabelColumn})
         table->setColumnWidth(column, table->fontMetrics().horizontalAdvance(QStringLiteral("Program")) + 16);
 }
 

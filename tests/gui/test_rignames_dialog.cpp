@@ -5,6 +5,8 @@
 #include "fields.h"
 #include "image_layout.h"
 #include "mainwindow.h"
+#include "midnam_folders.h"
+#include "midnam_reader.h"
 #include "namechooserdialog.h"
 #include "presets_support.h"
 #include "rig_names.h"
@@ -52,15 +54,8 @@ public:
     QString beside(const QString &name) const { return QFileInfo(configPath()).absolutePath() + "/" + name; }
 };
 
-QTableWidget *programs(rignamesdialog &dialog)
-{
-    return dialog.findChild<QTableWidget *>("programTable");
-}
-
-QTableWidget *controls(rignamesdialog &dialog)
-{
-    return dialog.findChild<QTableWidget *>("controlTable");
-}
+QTableWidget *programs(rignamesdialog &dialog) { return dialog.findChild<QTableWidget *>("programTable"); }
+QTableWidget *controls(rignamesdialog &dialog) { return dialog.findChild<QTableWidget *>("controlTable"); }
 
 void type(QTableWidget *table, int row, int column, const QString &text)
 {
@@ -68,28 +63,15 @@ void type(QTableWidget *table, int row, int column, const QString &text)
 }
 
 const char *const kHomemade = R"(<?xml version="1.0" encoding="UTF-8"?>
-<MIDINameDocument>
-  <Author>test</Author>
-  <MasterDeviceNames>
-    <Manufacturer>Homemade</Manufacturer>
-    <Model>Bench Amp</Model>
-    <CustomDeviceMode Name="Default">
-      <ChannelNameSetAssignments>
-        <ChannelNameSetAssign Channel="1" NameSet="Sounds"/>
-      </ChannelNameSetAssignments>
-    </CustomDeviceMode>
-    <ChannelNameSet Name="Sounds">
-      <AvailableForChannels><AvailableChannel Channel="1" Available="true"/></AvailableForChannels>
-      <PatchBank Name="Presets">
-        <PatchNameList>
-          <Patch Number="A1" Name="Bench Clean" ProgramChange="0"/>
-          <Patch Number="A2" Name="Bench Drive" ProgramChange="1"/>
-          <Patch Number="A3" Name="Out of range" ProgramChange="200"/>
-        </PatchNameList>
-      </PatchBank>
-    </ChannelNameSet>
-  </MasterDeviceNames>
-</MIDINameDocument>
+<MIDINameDocument><Author>test</Author><MasterDeviceNames>
+ <Manufacturer>Homemade</Manufacturer><Model>Bench Amp</Model>
+ <CustomDeviceMode Name="Default"><ChannelNameSetAssignments>
+  <ChannelNameSetAssign Channel="1" NameSet="Sounds"/></ChannelNameSetAssignments></CustomDeviceMode>
+ <ChannelNameSet Name="Sounds"><AvailableForChannels><AvailableChannel Channel="1" Available="true"/>
+  </AvailableForChannels><PatchBank Name="Presets"><PatchNameList>
+  <Patch Number="A1" Name="Bench Clean" ProgramChange="0"/><Patch Number="A2" Name="Bench Drive" ProgramChange="1"/>
+  <Patch Number="A3" Name="Out of range" ProgramChange="200"/></PatchNameList></PatchBank></ChannelNameSet>
+</MasterDeviceNames></MIDINameDocument>
 )";
 
 } // namespace
@@ -104,11 +86,11 @@ private slots:
     void typingChangesTheNames();
     void okWritesTheRigFileAndCancelDoesNot_data();
     void okWritesTheRigFileAndCancelDoesNot();
-    void clearEmptiesTheDevice();
     void importsAFile_data();
     void importsAFile();
     void refusedFileChangesNothing();
     void choosesAnInstalledModel();
+    void exportsWhatTheReaderReadsBack();
     void mainWindowLoadsTheRig_data();
     void mainWindowLoadsTheRig();
 };
@@ -122,11 +104,10 @@ void TestRigNamesDialog::showsTheDevicesAndTheirNames()
     QCOMPARE(devices->item(2)->text(), QString("03 - Amp"));
     dialog.setCurrentDevice(2);
     QCOMPARE(programs(dialog)->rowCount(), 2);
-    QCOMPARE(programs(dialog)->item(1, MsbColumn)->text(), QString("1"));
-    QCOMPARE(programs(dialog)->item(1, LsbColumn)->text(), QString("0"));
-    QCOMPARE(programs(dialog)->item(1, ProgramColumn)->text(), QString("3"));
-    QCOMPARE(programs(dialog)->item(1, NumberLabelColumn)->text(), QString("1D"));
-    QCOMPARE(programs(dialog)->item(1, SoundNameColumn)->text(), QString("Fuzz Wall"));
+    QStringList row;
+    for (int column = MsbColumn; column <= SoundNameColumn; ++column)
+        row << programs(dialog)->item(1, column)->text();
+    QCOMPARE(row, (QStringList{"1", "0", "3", "1D", "Fuzz Wall"}));
     QCOMPARE(controls(dialog)->rowCount(), 128);
     QCOMPARE(controls(dialog)->item(11, 1)->text(), QString("Wah"));
     QCOMPARE(dialog.findChild<QLabel *>("sourceLabel")->text(), ampRig().devices[2].source.describe());
@@ -206,17 +187,6 @@ void TestRigNamesDialog::okWritesTheRigFileAndCancelDoesNot()
     }
 }
 
-void TestRigNamesDialog::clearEmptiesTheDevice()
-{
-    RigHome home;
-    rignamesdialog dialog(nullptr, config_image(), home.configPath());
-    dialog.setCurrentDevice(2);
-    dialog.findChild<QPushButton *>("clearButton")->click();
-    QVERIFY(dialog.workingRig().devices[2].isEmpty());
-    QCOMPARE(programs(dialog)->rowCount(), 128);
-    QVERIFY(!dialog.findChild<QPushButton *>("clearButton")->isEnabled());
-}
-
 void TestRigNamesDialog::importsAFile_data()
 {
     QTest::addColumn<QString>("file");        // beside the memory, or a real file's path
@@ -230,7 +200,10 @@ void TestRigNamesDialog::importsAFile_data()
                                        << false;
     QTest::newRow("MIDNAM with a bad patch: kept, with a warning")
         << "bench.midnam" << QByteArray(kHomemade) << -1 << 1 << "Bench Drive (A2)" << true;
-    const QString pod = QStringLiteral("/usr/share/ardour7/patchfiles/Line_6_POD.midnam");
+    QString pod = QStringLiteral("Line_6_POD.midnam (not installed)");
+    for (const QString &folder : midnam_folders(QString()))
+        if (QFileInfo::exists(folder + "/Line_6_POD.midnam"))
+            pod = folder + "/Line_6_POD.midnam";
     QTest::newRow("the DAW package's POD") << pod << QByteArray() << -1 << 0 << "Plexi Lead (1A)" << false;
 }
 
@@ -308,6 +281,20 @@ void TestRigNamesDialog::choosesAnInstalledModel()
     QCOMPARE(names.source.manufacturer, QString("Homemade"));
     QCOMPARE(names.source.model, QString("Bench Amp"));
     QCOMPARE(patch_text(find_patch(names, false, -1, -1, 0)), QString("Bench Clean (A1)"));
+}
+
+void TestRigNamesDialog::exportsWhatTheReaderReadsBack()
+{
+    RigHome home;
+    rignamesdialog dialog(nullptr, config_image(), home.configPath());
+    const QString path = home.beside("rig.midnam");
+    const auto answered = answerFileDialog(path);
+    dialog.findChild<QPushButton *>("exportButton")->click();
+    QVERIFY(*answered);
+    const NamesFileRead read = read_names_file(path);
+    QVERIFY2(read.ok() && read.modes.size() == 1, qPrintable(read.error));
+    QVERIFY2(read.modes[0].model.contains("Amp"), qPrintable(read.modes[0].model)); // named by the memory
+    QCOMPARE(patch_text(find_patch(read.modes[0].names, true, 1, 0, 3)), QString("Fuzz Wall (1D)"));
 }
 
 void TestRigNamesDialog::mainWindowLoadsTheRig_data()
