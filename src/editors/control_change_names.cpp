@@ -13,6 +13,7 @@ void add_control_name_label(QGridLayout *grid, int entry, QComboBox *deviceBox, 
     grid->getItemPosition(grid->indexOf(numberBox), &row, &column, &rowSpan, &columnSpan);
     auto *label = new QLabel(window);
     label->setObjectName(QStringLiteral("controlChange%1NameLabel").arg(entry + 1));
+    label->setTextFormat(Qt::PlainText); // names from files are never markup
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 14);
     grid->addWidget(label, row, nameColumn);
     const auto update = [label, deviceBox, numberBox] {

@@ -34,6 +34,7 @@ PresetSoundColumn::PresetSoundColumn(QGridLayout *grid, const QVector<Row> &rows
         auto *label = new QLabel(window);
         label->setObjectName(QStringLiteral("presetProgramSound%1Label").arg(d + 1));
         label->setMinimumWidth(width);
+        label->setTextFormat(Qt::PlainText); // a sound's name is never markup
         grid->addWidget(label, d + 1, kSoundColumn);
         m_labels << label;
 
