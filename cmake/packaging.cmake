@@ -107,6 +107,9 @@ if(QT_VERSION_MAJOR EQUAL 6)
 else()
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, qttranslations5-l10n")
 endif()
+# The DAW package's MIDNAM files name the sounds of hundreds of devices that
+# the Rig Names window offers to choose from.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "ardour-data")
 
 include(CPack)
 

@@ -5,6 +5,7 @@
 #include "dump_codec.h"
 #include "history_folder_input.h"
 #include "image_layout.h"
+#include "midnam_writer.h"
 #include "readable_form.h"
 #include "store.h"
 
@@ -94,6 +95,27 @@ int main(int argc, char *argv[])
     append_memory_entry(folder, "20250118T000000.000Z_factory-reset_other.bin", {});
     append_raw_entry(folder, "notes.txt", "not a version");
     put(history, "folder.bin", folder);
+
+    // A few small MIDNAM files of the DAW package where it is installed
+    // (real files use parts of the format a hand-made one forgets), the
+    // rig's own export, and plain lists.
+    const QString names = root + "/fuzz_midnam_reader";
+    QDir share(QStringLiteral("/usr/share"));
+    for (const QString &dir : share.entryList({QStringLiteral("ardour*")}, QDir::Dirs, QDir::Name))
+        for (const char *file : {"Line_6_POD.midnam", "Alesis_MicroVerb4.midnam", "Lexicon_PCM_80.midnam",
+                                 "Roland_Boss_GT_3.midnam"}) {
+            const FileRead read = read_file(share.filePath(dir + "/patchfiles/" + file), FileKind::Names);
+            if (read.ok())
+                put(names, QLatin1String(file), read.bytes);
+        }
+    RigNames rig;
+    PatchBank bank;
+    bank.msb = 1;
+    bank.patches << PatchName{0, "1A", "Plexi Lead"} << PatchName{5, "", "Dotted 8ths"};
+    rig.devices[2].banks << bank;
+    rig.devices[2].controls << ControlName{7, "Volume"};
+    put(names, "export.midnam", write_midnam(rig, {"", "", "Amp"}));
+    put(names, "list.txt", "Clean\nCrunch\n\nLead\n");
     QDir(scratch).removeRecursively();
     return 0;
 }

@@ -53,10 +53,11 @@ packages=(build-essential cmake pkg-config qtbase5-dev qtbase5-dev-tools libjack
 # The tests also need a MIDI system that runs without sound hardware, clang
 # and its runtime libraries for the fuzz targets, a virtual X display for the
 # high-DPI check, the AppStream validator for the package and Qt 6 for the
-# second build.
+# second build. The names library is tested against the DAW package's MIDNAM
+# files, and its export against a second XML parser.
 # Debian 13 moved jack_wait, which the JACK fixture waits with, out of jackd2.
 [ "$1" = test ] && packages+=(jackd2 jack-example-tools? clang "libclang-rt-dev|libclang-rt-14-dev" dpkg-dev file debootstrap
-    desktop-file-utils xvfb appstream
+    desktop-file-utils xvfb appstream ardour-data libxml2-utils
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n)
 [ "$1" = package ] && packages+=(dpkg-dev file)
 

@@ -101,8 +101,6 @@ private slots:
         QTest::addColumn<int>("controls");
         QTest::addColumn<int>("warnings");
         QTest::newRow("POD") << "Line_6_POD.midnam" << "POD" << "Default" << 84 << 1 << 0 << 0;
-        QTest::newRow("PCM 80") << "Lexicon_PCM_80.midnam" << "PCM-80" << "Mode 1" << 250 << 5 << 0 << 0;
-        QTest::newRow("GT-3") << "Roland_Boss_GT_3.midnam" << "Boss GT-3" << "Mode 1" << 340 << 4 << 0 << 0;
         QTest::newRow("MicroVerb, controls by list") << "Alesis_MicroVerb4.midnam" << "MicroVerb4" << "Alesis MicroVerb4"
                                                      << 200 << 2 << 2 << 0;
         QTest::newRow("patches with their own bank select")
@@ -110,7 +108,6 @@ private slots:
         QTest::newRow("programs past 127 left out") << "Roland_Fantom.midnam" << "Fantom" << "Default" << 1063 << 18 << 0 << 2;
         QTest::newRow("renamed repeats left out")
             << "Kurzweil_PC2_PC2r_w_Orch.midnam" << "PC2/PC2r" << "Mode 1" << 672 << 11 << 0 << 1;
-        QTest::newRow("PODxt, one repeat") << "Line_6_PODxt.midnam" << "PODxt" << "Mode 1" << 65 << 1 << 0 << 1;
         QTest::newRow("the largest file") << "Roland_SC_88_Pro.midnam" << "SC-88 Pro" << "Default" << 1610 << 80 << 0 << 0;
         QTest::newRow("extending names, a mode per list") << "Alesis_Q_Cards.midnam" << "QS8" << "Qcard Classical"
                                                           << 128 << 1 << 0 << 0;
@@ -150,9 +147,7 @@ private slots:
         QTest::addColumn<int>("program");
         QTest::addColumn<QString>("expected");
         QTest::newRow("no bank select: the bank without commands") << false << -1 << -1 << 3 << "Plain Three";
-        QTest::newRow("MSB 1") << true << 1 << 0 << 3 << "User Three";
         QTest::newRow("MSB 2 with its LSB") << true << 2 << 5 << 3 << "Deep Three";
-        QTest::newRow("MSB 2, another LSB") << true << 2 << 6 << 3 << "";
         QTest::newRow("a patch's own bank select, grouped") << true << 7 << 0 << 9 << "Own Nine";
         QTest::newRow("its own program change wins") << true << 7 << 0 << 10 << "Own Ten";
         QTest::newRow("a patch's own bank over its bank's") << true << 1 << 0 << 11 << "";
@@ -184,6 +179,38 @@ private slots:
         QCOMPARE(read.warnings, QStringList());
         const PatchName *found = find_patch(read.modes.value(0).names, bankSelect, msb, lsb, program);
         QCOMPARE(found ? found->name : QString(), expected);
+    }
+
+    // The modes a document offers, each as "model/mode: patches".
+    void modes_data()
+    {
+        QTest::addColumn<QByteArray>("device");
+        QTest::addColumn<QStringList>("modes");
+        const QByteArray setA = "<ChannelNameSet Name=\"A\">" + bankOf("", patch(1, "A1")) + "</ChannelNameSet>";
+        const QByteArray setB = "<ChannelNameSet Name=\"B\">" + bankOf("", patch(1, "B1") + patch(2, "B2")) + "</ChannelNameSet>";
+        QTest::newRow("channel 1's set, whatever the order")
+            << "<Model>X</Model><CustomDeviceMode Name=\"M\"><ChannelNameSetAssignments>"
+               "<ChannelNameSetAssign Channel=\"2\" NameSet=\"A\"/><ChannelNameSetAssign Channel=\"1\" NameSet=\"B\"/>"
+               "</ChannelNameSetAssignments></CustomDeviceMode>" + setA + setB
+            << QStringList{"X/M: 2"};
+        QTest::newRow("every model, every mode")
+            << "<Model>X</Model><Model>Y</Model><CustomDeviceMode Name=\"M\"><ChannelNameSetAssignments>"
+               "<ChannelNameSetAssign Channel=\"5\" NameSet=\"A\"/></ChannelNameSetAssignments></CustomDeviceMode>"
+               "<StandardDeviceMode Name=\"GM\">" + bankOf("", patch(9, "Nine")) + "</StandardDeviceMode>" + setA
+            << QStringList{"X/M: 1", "X/GM: 1", "Y/M: 1", "Y/GM: 1"};
+        QTest::newRow("no mode: a mode per set") << "<Model>X</Model>" + setA + setB << QStringList{"X/A: 1", "X/B: 2"};
+    }
+    void modes()
+    {
+        QFETCH(QByteArray, device);
+        QFETCH(QStringList, modes);
+        const NamesFileRead read = read_midnam("<MIDINameDocument><MasterDeviceNames>" + device
+                                               + "</MasterDeviceNames></MIDINameDocument>");
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QStringList found;
+        for (const MidnamMode &mode : read.modes)
+            found << QStringLiteral("%1/%2: %3").arg(mode.model, mode.mode).arg(patchCount(mode.names));
+        QCOMPARE(found, modes);
     }
 
     void plainList_data()

@@ -96,24 +96,6 @@ private slots:
         QVERIFY(find_patch(typed, true, 5, 0, 4));
     }
 
-    void patchText_data()
-    {
-        QTest::addColumn<QString>("number");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("a label") << "1A" << "Plexi (1A)";
-        QTest::newRow("no label") << "" << "Plexi";
-        QTest::newRow("the program itself") << "005" << "Plexi";
-        QTest::newRow("counted from one") << "6" << "Plexi (6)";
-    }
-    void patchText()
-    {
-        QFETCH(QString, number);
-        QFETCH(QString, expected);
-        const PatchName patch{5, number, "Plexi"};
-        QCOMPARE(patch_text(&patch), expected);
-        QCOMPARE(patch_text(nullptr), QString());
-    }
-
     void tidyKeepsTheFirst()
     {
         DeviceNames names;
@@ -151,9 +133,11 @@ private slots:
         QTest::addColumn<QString>("reason");
         const QByteArray head = R"({"format":"vektor-rig","version":1,"devices":[)";
         QTest::newRow("not JSON") << QByteArray("{\"format\"") << "not JSON";
-        QTest::newRow("another JSON file") << QByteArray("{\"presets\":[]}") << "it is not a rig file";
         QTest::newRow("a later version") << QByteArray(R"({"format":"vektor-rig","version":2})") << "version 2";
         QTest::newRow("channel 17") << head + R"({"channel":17}]})" << "devices[0].channel: 17 is not 1-16";
+        QTest::newRow("a channel far beyond any number")
+            << head + R"({"channel":1e300}]})" << "devices[0].channel: 1e+300 is not 1-16";
+        QTest::newRow("a channel that is not whole") << head + R"({"channel":2.5}]})" << "not a whole number";
         QTest::newRow("a channel twice") << head + R"({"channel":3},{"channel":3}]})" << "devices[1].channel";
         QTest::newRow("bank select 128")
             << head + R"({"channel":1,"banks":[{"msb":128,"lsb":-1}]}]})" << "devices[0].banks[0].msb: 128";

@@ -87,8 +87,6 @@ private slots:
                                       << "plain list\n  bank: no bank select, 2 patches\n" << "";
         QTest::newRow("a bad file") << QStringList{"names", "bad.midnam"} << 2 << ""
                                     << "vektor-tool names: bad.midnam was not read: line 1, column 25: Premature end of document.\n";
-        QTest::newRow("a first number other than 0 or 1") << QStringList{"names", "list.txt", "--first", "2"} << 2 << ""
-                                         << "vektor-tool names: --first takes 0 or 1, not 2\n";
         QTest::newRow("129 names") << QStringList{"names", "long.txt"} << 2 << ""
                                    << "vektor-tool names: long.txt was not read: line 129, column 1: a device has only "
                                       "128 programs to name.\n";

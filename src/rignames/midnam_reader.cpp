@@ -154,8 +154,12 @@ private:
         QVector<QPair<QString, int>> offered;
         for (int mode : tree.children(device, "CustomDeviceMode"))
             offered << qMakePair(tree.at(mode).attribute("Name"), assignedSet(device, mode));
-        for (int mode : tree.children(device, "StandardDeviceMode"))
-            offered << qMakePair(tree.at(mode).attribute("Name"), mode);
+        // A standard mode holds its names itself, or in a set of its own.
+        for (int mode : tree.children(device, "StandardDeviceMode")) {
+            const int set = tree.child(mode, "ChannelNameSetAssignments") >= 0 ? assignedSet(device, mode)
+                                                                               : tree.child(mode, "ChannelNameSet");
+            offered << qMakePair(tree.at(mode).attribute("Name"), set >= 0 ? set : mode);
+        }
         if (offered.isEmpty())
             for (int set : tree.children(device, "ChannelNameSet"))
                 offered << qMakePair(tree.at(set).attribute("Name"), set);

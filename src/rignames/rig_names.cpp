@@ -9,6 +9,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
+
 namespace {
 
 struct RigNamesText {
@@ -94,9 +96,10 @@ private:
         const QString at = path + QLatin1Char('.') + key;
         if (value.isUndefined())
             return fail(at, QStringLiteral("missing"));
-        const double number = value.toDouble(-1e9);
-        if (!value.isDouble() || number != int(number))
+        const double number = value.toDouble();
+        if (!value.isDouble() || std::floor(number) != number)
             return fail(at, QStringLiteral("not a whole number"));
+        // Compared as a double: a number far beyond an int must not be cast first.
         if (number < low || number > high)
             return fail(at, QStringLiteral("%1 is not %2-%3").arg(number).arg(low).arg(high));
         *out = int(number);

@@ -20,6 +20,8 @@ check_control() { # deb version
     got=$(dpkg-deb -f "$1" Depends)
     [ -n "$got" ] || fail "the package has no Depends"
     echo "Depends: $got"
+    got=$(dpkg-deb -f "$1" Suggests)
+    [[ "$got" == *ardour-data* ]] || fail "the package does not suggest ardour-data (Suggests: '$got')"
 }
 
 desktop_key() { # file key
