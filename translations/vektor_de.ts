@@ -3408,5 +3408,13 @@ Der Controller hat nur einen Teil des Dumps erhalten. Klicken Sie erneut auf „
         <source>The names were not saved: %1</source>
         <translation>Die Namen wurden nicht gespeichert: %1</translation>
     </message>
+    <message>
+        <source>Add a Sound</source>
+        <translation>Klang hinzufügen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
 </context>
 </TS>

@@ -3408,5 +3408,13 @@ El controlador solo ha recibido una parte del volcado. Pulsa «Enviar SysEx» ot
         <source>The names were not saved: %1</source>
         <translation>No se guardaron los nombres: %1</translation>
     </message>
+    <message>
+        <source>Add a Sound</source>
+        <translation>Añadir un sonido</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
 </context>
 </TS>

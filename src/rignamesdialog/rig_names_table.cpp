@@ -6,6 +6,8 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kValues = 128;
@@ -118,6 +120,26 @@ void fill_control_table(QTableWidget *table, const DeviceNames &names)
         table->setItem(number, 0, cell(QString::number(number), false));
         table->setItem(number, 1, cell(control_name(names, number)));
     }
+}
+
+int add_program_row(QTableWidget *table, int like)
+{
+    const QString msb = like >= 0 ? textOf(table, like, MsbColumn) : QString();
+    const QString lsb = like >= 0 ? textOf(table, like, LsbColumn) : QString();
+    QVector<bool> named(kValues, false);
+    for (int row = 0; row < table->rowCount(); ++row)
+        if (textOf(table, row, MsbColumn) == msb && textOf(table, row, LsbColumn) == lsb
+            && !textOf(table, row, SoundNameColumn).isEmpty() && byteOf(table, row, ProgramColumn) >= 0)
+            named[byteOf(table, row, ProgramColumn)] = true;
+    const int program = int(std::find(named.begin(), named.end(), false) - named.begin());
+    const int row = table->rowCount();
+    table->insertRow(row);
+    table->setItem(row, MsbColumn, cell(msb));
+    table->setItem(row, LsbColumn, cell(lsb));
+    table->setItem(row, ProgramColumn, cell(program < kValues ? QString::number(program) : QString()));
+    table->setItem(row, NumberLabelColumn, cell({}));
+    table->setItem(row, SoundNameColumn, cell({}));
+    return row;
 }
 
 QVector<PatchBank> banks_from_table(const QTableWidget *table, const QVector<PatchBank> &before)

@@ -17,6 +17,11 @@ void prepare_control_table(QTableWidget *table);
 void fill_program_table(QTableWidget *table, const DeviceNames &names);
 void fill_control_table(QTableWidget *table, const DeviceNames &names);
 
+// Appends a row for one more sound, in the bank of row `like` (at no bank
+// when there is none), at the first program that bank leaves unnamed;
+// returns its index.
+int add_program_row(QTableWidget *table, int like);
+
 // What the rows say: rows without a name or a program are left out; a bank
 // keeps its name from `before` when its bank select is the same.
 QVector<PatchBank> banks_from_table(const QTableWidget *table, const QVector<PatchBank> &before);

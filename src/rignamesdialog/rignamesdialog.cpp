@@ -11,6 +11,7 @@
 #include "namechooserdialog.h"
 #include "rig_names_table.h"
 
+#include <QAction>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -51,6 +52,20 @@ rignamesdialog::rignamesdialog(QWidget *parent, const unsigned char *image, cons
     ui->controlTable->setAccessibleName(tr("Control names of the chosen device"));
     ui->sourceLabel->setAccessibleName(tr("Where the names come from"));
 
+    // Insert (or the context menu) adds a sound to a device that already has some.
+    auto *addSound = new QAction(tr("Add a Sound"), ui->programTable);
+    addSound->setObjectName(QStringLiteral("addSoundAction"));
+    addSound->setShortcut(QKeySequence(Qt::Key_Insert));
+    addSound->setShortcutContext(Qt::WidgetShortcut);
+    ui->programTable->addAction(addSound);
+    ui->programTable->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(addSound, &QAction::triggered, this, [this] {
+        m_filling = true;
+        const int row = add_program_row(ui->programTable, ui->programTable->currentRow());
+        m_filling = false;
+        ui->programTable->setCurrentCell(row, SoundNameColumn);
+        ui->programTable->editItem(ui->programTable->item(row, SoundNameColumn));
+    });
     connect(ui->deviceList, &QListWidget::currentRowChanged, this, &rignamesdialog::showDevice);
     connect(ui->chooseButton, &QPushButton::clicked, this, &rignamesdialog::chooseInstalled);
     connect(ui->importButton, &QPushButton::clicked, this, &rignamesdialog::importFile);

@@ -14,6 +14,7 @@
 #include "rignamesdialog.h"
 #include "store.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -84,6 +85,7 @@ private slots:
     void showsTheDevicesAndTheirNames();
     void typingChangesTheNames_data();
     void typingChangesTheNames();
+    void addedRowTakesTheNextFreeProgram();
     void okWritesTheRigFileAndCancelDoesNot_data();
     void okWritesTheRigFileAndCancelDoesNot();
     void importsAFile_data();
@@ -156,6 +158,20 @@ void TestRigNamesDialog::typingChangesTheNames()
     if (device == 2)
         QCOMPARE(patch_text(find_patch(names, true, 1, 0, 0)), QString("Plexi Lead (1A)"));
     QCOMPARE(rig_names(), ampRig()); // nothing reaches the editor before OK
+}
+
+void TestRigNamesDialog::addedRowTakesTheNextFreeProgram()
+{
+    RigHome home;
+    rignamesdialog dialog(nullptr, config_image(), home.configPath());
+    dialog.setCurrentDevice(2);
+    programs(dialog)->setCurrentCell(1, SoundNameColumn);
+    dialog.findChild<QAction *>("addSoundAction")->trigger();
+    QCOMPARE(programs(dialog)->rowCount(), 3);
+    type(programs(dialog), 2, SoundNameColumn, "Octave");
+    // In the bank of the row it was added from, at its first free program.
+    QCOMPARE(patch_text(find_patch(dialog.workingRig().devices[2], true, 1, 0, 1)), QString("Octave"));
+    QCOMPARE(patch_text(find_patch(dialog.workingRig().devices[2], true, 1, 0, 3)), QString("Fuzz Wall (1D)"));
 }
 
 void TestRigNamesDialog::okWritesTheRigFileAndCancelDoesNot_data()
