@@ -4,6 +4,7 @@
 
 #include "controlchangedialog.h"
 #include "dialog_timing.h"
+#include "full_rig.h"
 #include "overridesdialog.h"
 #include "presetsdialog.h"
 #include "configuration_saves.h"
@@ -72,6 +73,15 @@ int main(int argc, char *argv[])
     report("preset dialog", presets, presetLists.summary());
     report("control-change dialog", cc, changeLists.summary());
     report("overrides dialog", ov, overrideLists.summary());
+
+    // Every device's sounds named: sixteen labels to fill on top of the lists.
+    set_rig_names(fullRig());
+    stdout = sink;
+    const auto named = measure(openPresets, openBareForm<Ui::presetsdialog>,
+                               [&] { return openListedForm<Ui::presetsdialog>(presetLists); }, rounds);
+    stdout = realStdout;
+    report("named-preset dialog", named, presetLists.summary());
+    set_rig_names(RigNames());
 
     stdout = sink;
     presetsdialog dialog(nullptr, config_image());

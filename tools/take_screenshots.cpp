@@ -18,6 +18,8 @@
 #include "preset_operations.h"
 #include "presetlibrarymodel.h"
 #include "presetsdialog.h"
+#include "rig_names.h"
+#include "rignamesdialog.h"
 #include "configuration_saves.h"
 #include "store.h"
 #include "utilitydialog.h"
@@ -74,6 +76,24 @@ int main(int argc, char *argv[])
         path->setText(path->text().replace(home.path(), QStringLiteral("~")));
     shoot(main, "main-window");
     load_image();
+    {
+        // A rig whose amp has its sounds named and whose wah names its pedal.
+        RigNames rig;
+        PatchBank factory;
+        const char *sounds[] = {"Clean", "Crunch", "Plexi Lead", "Brown Sound", "Jazz Warm", "Fuzz Wall",
+                                "Octave Up", "Ambient Swell"};
+        for (int p = 0; p < 64; ++p)
+            factory.patches.append({p, QStringLiteral("%1%2").arg(p / 4 + 1).arg(QChar('A' + p % 4)),
+                                    QString::fromLatin1(sounds[p % 8]) + (p < 8 ? QString() : QStringLiteral(" %1").arg(p / 8 + 1))});
+        rig.devices[0].banks = {factory};
+        rig.devices[0].source.manufacturer = QStringLiteral("Example");
+        rig.devices[0].source.model = QStringLiteral("Amp 64");
+        rig.devices[0].source.typed = true;
+        rig.devices[1].controls = {{7, QStringLiteral("Volume")}, {11, QStringLiteral("Wah Position")}};
+        set_rig_names(rig);
+        rignamesdialog names(&main, config_image(), file_paths().configuration);
+        shoot(names, "rig-names");
+    }
     {
         globaldialog dialog(&main);
         shoot(dialog, "global-settings");

@@ -407,6 +407,10 @@
         <source>MIDI Monitor</source>
         <translation>MIDI-Monitor</translation>
     </message>
+    <message>
+        <source>Rig Names</source>
+        <translation>Namen des Rigs</translation>
+    </message>
 </context>
 <context>
     <name>MidnamReader</name>
@@ -3361,6 +3365,271 @@ Der Controller hat nur einen Teil des Dumps erhalten. Klicken Sie erneut auf „
     <message>
         <source>Preset to copy it over</source>
         <translation>Preset, das überschrieben wird</translation>
+    </message>
+</context>
+<context>
+    <name>PresetSoundColumn</name>
+    <message>
+        <source>Sound</source>
+        <translation>Klang</translation>
+    </message>
+    <message>
+        <source>Choose a Sound</source>
+        <translation>Klang wählen</translation>
+    </message>
+    <message>
+        <source>Sounds of device %1:</source>
+        <translation>Klänge von Gerät %1:</translation>
+    </message>
+    <message>
+        <source>Ctrl+F or the context menu of a program list chooses the sound by name</source>
+        <translation>Strg+F oder das Kontextmenü einer Programmliste wählt den Klang nach seinem Namen</translation>
+    </message>
+    <message>
+        <source>Choose the Sound by Name...</source>
+        <translation>Klang nach Namen wählen...</translation>
+    </message>
+</context>
+<context>
+    <name>RigNamesLoading</name>
+    <message>
+        <source>Rig Names</source>
+        <translation>Namen des Rigs</translation>
+    </message>
+    <message>
+        <source>The names of the rig were not read, so none are shown: %1</source>
+        <translation>Die Namen des Rigs wurden nicht gelesen, darum werden keine gezeigt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RigSoundText</name>
+    <message>
+        <source>%1 - program %2</source>
+        <translation>%1 - Programm %2</translation>
+    </message>
+    <message>
+        <source>%1 - bank %2/%3, program %4</source>
+        <translation>%1 - Bank %2/%3, Programm %4</translation>
+    </message>
+    <message>
+        <source>Control change %1: %2</source>
+        <translation>Control Change %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>namechooserdialog</name>
+    <message>
+        <source>Choose</source>
+        <translation>Wählen</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Type part of a name</source>
+        <translation>Einen Teil des Namens eingeben</translation>
+    </message>
+    <message>
+        <source>Find a name</source>
+        <translation>Namen suchen</translation>
+    </message>
+    <message>
+        <source>Names found</source>
+        <translation>Gefundene Namen</translation>
+    </message>
+</context>
+<context>
+    <name>rignamesdialog</name>
+    <message>
+        <source>Rig Names</source>
+        <translation>Namen des Rigs</translation>
+    </message>
+    <message>
+        <source>&amp;Devices:</source>
+        <translation>&amp;Geräte:</translation>
+    </message>
+    <message>
+        <source>No names</source>
+        <translation>Keine Namen</translation>
+    </message>
+    <message>
+        <source>Choose Device...</source>
+        <translation>Gerät wählen...</translation>
+    </message>
+    <message>
+        <source>Names from a MIDNAM file installed on this computer</source>
+        <translation>Namen aus einer auf diesem Rechner installierten MIDNAM-Datei</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importieren...</translation>
+    </message>
+    <message>
+        <source>Names from a MIDNAM file or a list with one name per line</source>
+        <translation>Namen aus einer MIDNAM-Datei oder einer Liste mit einem Namen je Zeile</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Removes every name of the chosen device</source>
+        <translation>Entfernt alle Namen des gewählten Geräts</translation>
+    </message>
+    <message>
+        <source>Export MIDNAM...</source>
+        <translation>MIDNAM exportieren...</translation>
+    </message>
+    <message>
+        <source>Writes the names of the whole rig as one MIDNAM file for a DAW</source>
+        <translation>Schreibt die Namen des ganzen Rigs als eine MIDNAM-Datei für eine DAW</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds:</source>
+        <translation>&amp;Klänge:</translation>
+    </message>
+    <message>
+        <source>MSB</source>
+        <translation>MSB</translation>
+    </message>
+    <message>
+        <source>LSB</source>
+        <translation>LSB</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>C&amp;ontrols:</source>
+        <translation>C&amp;ontroller:</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Sounds of the chosen device</source>
+        <translation>Klänge des gewählten Geräts</translation>
+    </message>
+    <message>
+        <source>Control names of the chosen device</source>
+        <translation>Controller-Namen des gewählten Geräts</translation>
+    </message>
+    <message>
+        <source>Where the names come from</source>
+        <translation>Woher die Namen stammen</translation>
+    </message>
+    <message>
+        <source>No names yet: choose a device, import a file or type them below.</source>
+        <translation>Noch keine Namen: ein Gerät wählen, eine Datei importieren oder sie unten eintippen.</translation>
+    </message>
+    <message>
+        <source>%1, mode %2</source>
+        <translation>%1, Modus %2</translation>
+    </message>
+    <message>
+        <source>Choose a Mode</source>
+        <translation>Modus wählen</translation>
+    </message>
+    <message>
+        <source>The file holds the names of several models or modes:</source>
+        <translation>Die Datei enthält die Namen mehrerer Modelle oder Modi:</translation>
+    </message>
+    <message>
+        <source>Import a List</source>
+        <translation>Liste importieren</translation>
+    </message>
+    <message>
+        <source>Which program change does the first name of the list have?</source>
+        <translation>Welchen Program Change hat der erste Name der Liste?</translation>
+    </message>
+    <message>
+        <source>Program &amp;0</source>
+        <translation>Programm &amp;0</translation>
+    </message>
+    <message>
+        <source>Program &amp;1</source>
+        <translation>Programm &amp;1</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>%1 was not taken: %2</source>
+        <translation>%1 wurde nicht übernommen: %2</translation>
+    </message>
+    <message>
+        <source>%1 was taken, with these notes:
+%2</source>
+        <translation>%1 wurde übernommen, mit diesen Hinweisen:
+%2</translation>
+    </message>
+    <message>
+        <source>Choose Device</source>
+        <translation>Gerät wählen</translation>
+    </message>
+    <message>
+        <source>No MIDNAM files are installed. Install the ardour-data package, or put files in a folder named midnam beside the memory file.</source>
+        <translation>Es sind keine MIDNAM-Dateien installiert. Das Paket ardour-data installieren oder Dateien in einen Ordner namens midnam neben der Speicherdatei legen.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Manufacturer and model:</source>
+        <translation>Hersteller und Modell:</translation>
+    </message>
+    <message>
+        <source>Import Names</source>
+        <translation>Namen importieren</translation>
+    </message>
+    <message>
+        <source>MIDNAM files (*.midnam);;Lists of names (*.txt);;All files (*)</source>
+        <translation>MIDNAM-Dateien (*.midnam);;Namenslisten (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export MIDNAM</source>
+        <translation>MIDNAM exportieren</translation>
+    </message>
+    <message>
+        <source>MIDNAM files (*.midnam)</source>
+        <translation>MIDNAM-Dateien (*.midnam)</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 wurde nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>No memory file is in use, so the names have nowhere to be kept.</source>
+        <translation>Es ist keine Speicherdatei in Gebrauch, darum können die Namen nirgends bleiben.</translation>
+    </message>
+    <message>
+        <source>The names were not saved: %1</source>
+        <translation>Die Namen wurden nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Add a Sound</source>
+        <translation>Klang hinzufügen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 </TS>

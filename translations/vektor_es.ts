@@ -407,6 +407,10 @@
         <source>MIDI Monitor</source>
         <translation>Monitor MIDI</translation>
     </message>
+    <message>
+        <source>Rig Names</source>
+        <translation>Nombres del equipo</translation>
+    </message>
 </context>
 <context>
     <name>MidnamReader</name>
@@ -3361,6 +3365,271 @@ El controlador solo ha recibido una parte del volcado. Pulsa «Enviar SysEx» ot
     <message>
         <source>Preset to copy it over</source>
         <translation>Preset que se sobrescribe</translation>
+    </message>
+</context>
+<context>
+    <name>PresetSoundColumn</name>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Choose a Sound</source>
+        <translation>Elegir un sonido</translation>
+    </message>
+    <message>
+        <source>Sounds of device %1:</source>
+        <translation>Sonidos del dispositivo %1:</translation>
+    </message>
+    <message>
+        <source>Ctrl+F or the context menu of a program list chooses the sound by name</source>
+        <translation>Ctrl+F o el menú contextual de una lista de programas elige el sonido por su nombre</translation>
+    </message>
+    <message>
+        <source>Choose the Sound by Name...</source>
+        <translation>Elegir el sonido por su nombre...</translation>
+    </message>
+</context>
+<context>
+    <name>RigNamesLoading</name>
+    <message>
+        <source>Rig Names</source>
+        <translation>Nombres del equipo</translation>
+    </message>
+    <message>
+        <source>The names of the rig were not read, so none are shown: %1</source>
+        <translation>No se leyeron los nombres del equipo, así que no se muestra ninguno: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RigSoundText</name>
+    <message>
+        <source>%1 - program %2</source>
+        <translation>%1 - programa %2</translation>
+    </message>
+    <message>
+        <source>%1 - bank %2/%3, program %4</source>
+        <translation>%1 - banco %2/%3, programa %4</translation>
+    </message>
+    <message>
+        <source>Control change %1: %2</source>
+        <translation>Cambio de control %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>namechooserdialog</name>
+    <message>
+        <source>Choose</source>
+        <translation>Elegir</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Buscar:</translation>
+    </message>
+    <message>
+        <source>Type part of a name</source>
+        <translation>Escriba parte de un nombre</translation>
+    </message>
+    <message>
+        <source>Find a name</source>
+        <translation>Buscar un nombre</translation>
+    </message>
+    <message>
+        <source>Names found</source>
+        <translation>Nombres encontrados</translation>
+    </message>
+</context>
+<context>
+    <name>rignamesdialog</name>
+    <message>
+        <source>Rig Names</source>
+        <translation>Nombres del equipo</translation>
+    </message>
+    <message>
+        <source>&amp;Devices:</source>
+        <translation>&amp;Dispositivos:</translation>
+    </message>
+    <message>
+        <source>No names</source>
+        <translation>Sin nombres</translation>
+    </message>
+    <message>
+        <source>Choose Device...</source>
+        <translation>Elegir dispositivo...</translation>
+    </message>
+    <message>
+        <source>Names from a MIDNAM file installed on this computer</source>
+        <translation>Nombres de un archivo MIDNAM instalado en este equipo</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importar...</translation>
+    </message>
+    <message>
+        <source>Names from a MIDNAM file or a list with one name per line</source>
+        <translation>Nombres de un archivo MIDNAM o de una lista con un nombre por línea</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>Removes every name of the chosen device</source>
+        <translation>Quita todos los nombres del dispositivo elegido</translation>
+    </message>
+    <message>
+        <source>Export MIDNAM...</source>
+        <translation>Exportar MIDNAM...</translation>
+    </message>
+    <message>
+        <source>Writes the names of the whole rig as one MIDNAM file for a DAW</source>
+        <translation>Escribe los nombres de todo el equipo en un archivo MIDNAM para una DAW</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds:</source>
+        <translation>&amp;Sonidos:</translation>
+    </message>
+    <message>
+        <source>MSB</source>
+        <translation>MSB</translation>
+    </message>
+    <message>
+        <source>LSB</source>
+        <translation>LSB</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>C&amp;ontrols:</source>
+        <translation>C&amp;ontroles:</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivos</translation>
+    </message>
+    <message>
+        <source>Sounds of the chosen device</source>
+        <translation>Sonidos del dispositivo elegido</translation>
+    </message>
+    <message>
+        <source>Control names of the chosen device</source>
+        <translation>Nombres de los controles del dispositivo elegido</translation>
+    </message>
+    <message>
+        <source>Where the names come from</source>
+        <translation>De dónde vienen los nombres</translation>
+    </message>
+    <message>
+        <source>No names yet: choose a device, import a file or type them below.</source>
+        <translation>Aún no hay nombres: elija un dispositivo, importe un archivo o escríbalos abajo.</translation>
+    </message>
+    <message>
+        <source>%1, mode %2</source>
+        <translation>%1, modo %2</translation>
+    </message>
+    <message>
+        <source>Choose a Mode</source>
+        <translation>Elegir un modo</translation>
+    </message>
+    <message>
+        <source>The file holds the names of several models or modes:</source>
+        <translation>El archivo contiene los nombres de varios modelos o modos:</translation>
+    </message>
+    <message>
+        <source>Import a List</source>
+        <translation>Importar una lista</translation>
+    </message>
+    <message>
+        <source>Which program change does the first name of the list have?</source>
+        <translation>¿Qué cambio de programa tiene el primer nombre de la lista?</translation>
+    </message>
+    <message>
+        <source>Program &amp;0</source>
+        <translation>Programa &amp;0</translation>
+    </message>
+    <message>
+        <source>Program &amp;1</source>
+        <translation>Programa &amp;1</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>%1 was not taken: %2</source>
+        <translation>No se tomó %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was taken, with these notes:
+%2</source>
+        <translation>Se tomó %1, con estas notas:
+%2</translation>
+    </message>
+    <message>
+        <source>Choose Device</source>
+        <translation>Elegir dispositivo</translation>
+    </message>
+    <message>
+        <source>No MIDNAM files are installed. Install the ardour-data package, or put files in a folder named midnam beside the memory file.</source>
+        <translation>No hay archivos MIDNAM instalados. Instale el paquete ardour-data o ponga archivos en una carpeta llamada midnam junto al archivo de memoria.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Manufacturer and model:</source>
+        <translation>Fabricante y modelo:</translation>
+    </message>
+    <message>
+        <source>Import Names</source>
+        <translation>Importar nombres</translation>
+    </message>
+    <message>
+        <source>MIDNAM files (*.midnam);;Lists of names (*.txt);;All files (*)</source>
+        <translation>Archivos MIDNAM (*.midnam);;Listas de nombres (*.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Export MIDNAM</source>
+        <translation>Exportar MIDNAM</translation>
+    </message>
+    <message>
+        <source>MIDNAM files (*.midnam)</source>
+        <translation>Archivos MIDNAM (*.midnam)</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>No se escribió %1: %2</translation>
+    </message>
+    <message>
+        <source>No memory file is in use, so the names have nowhere to be kept.</source>
+        <translation>No hay ningún archivo de memoria en uso, así que los nombres no tienen dónde guardarse.</translation>
+    </message>
+    <message>
+        <source>The names were not saved: %1</source>
+        <translation>No se guardaron los nombres: %1</translation>
+    </message>
+    <message>
+        <source>Add a Sound</source>
+        <translation>Añadir un sonido</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>No se puede leer %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "monitordialog.h"
 #include "history_notice.h"
 #include "presetsdialog.h"
+#include "rig_names_loading.h"
 #include "save_warning.h"
 #include "configuration_saves.h"
 #include "store.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace {
 
@@ -38,6 +40,7 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowIcon(editor_window_icon());
     connect(ui->pushButton_Library, &QPushButton::clicked, this, [this] { librarydialog::run(this); });
     connect(ui->pushButton_Monitor, &QPushButton::clicked, this, [this] { monitordialog::showMonitor(this); });
+    connect(ui->pushButton_RigNames, &QPushButton::clicked, this, [this] { run_rig_names_window(this); });
     show_history_problems_in(ui->statusBar);
     give_buttons_keys(this);
 
@@ -55,6 +58,10 @@ MainWindow::MainWindow(QWidget *parent)
 
     if (!QFileInfo(file_paths().configuration).isFile())
         init_default_image();
+    // Said once the window is up, above it.
+    const QString rigError = load_rig_for_memory(file_paths().configuration);
+    if (!rigError.isEmpty())
+        QTimer::singleShot(0, this, [this, rigError] { say_rig_not_read(this, rigError); });
 }
 
 MainWindow::~MainWindow()
@@ -97,4 +104,5 @@ void MainWindow::on_buttonFilename_clicked()
         return;
     ui->selectedFileName->setText(path);
     file_paths().configuration = path;
+    say_rig_not_read(this, load_rig_for_memory(path));
 }

@@ -4,6 +4,7 @@
 #include "image_layout.h"
 #include "preset_facts.h"
 #include "preset_sends.h"
+#include "rig_names.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -23,7 +24,8 @@ QString folded_text(const QString &text)
     return out;
 }
 
-PresetQuery::PresetQuery(const QString &text, const unsigned char *image)
+PresetQuery::PresetQuery(const QString &text, const unsigned char *image, const RigNames *rig)
+    : m_rig(rig)
 {
     static const QStringList keywords{QStringLiteral("pc"), QStringLiteral("cc"), QStringLiteral("bank"),
                                       QStringLiteral("relay"), QStringLiteral("loop")};
@@ -55,6 +57,18 @@ PresetQuery::PresetQuery(const QString &text, const unsigned char *image)
         for (int d = 0; d < kDeviceCount; ++d)
             if (folded_text(name_text(image + deviceOffset(d) + device::kName)).contains(m_phrase))
                 m_devices |= 1u << d;
+    if (m_phrase.isEmpty() || !rig)
+        return;
+    // Folded once here, not once for every preset asked.
+    for (int d = 0; d < kDeviceCount; ++d) {
+        for (const PatchBank &bank : rig->devices[d].banks)
+            for (const PatchName &patch : bank.patches)
+                if (folded_text(patch.name).contains(m_phrase))
+                    m_sounds.insert(&patch);
+        for (const ControlName &control : rig->devices[d].controls)
+            if (control.number >= 0 && control.number < 128 && folded_text(control.name).contains(m_phrase))
+                m_controls.set(size_t(d * 128 + control.number));
+    }
 }
 
 bool PresetQuery::asksForChanged() const
@@ -121,6 +135,32 @@ bool PresetQuery::matches(const unsigned char *image, int i, bool changed) const
         return true;
     for (int d = 0; d < kDeviceCount; ++d)
         if ((m_devices >> d & 1u) && (sends_program_change(record, d) || sends_control_change(record, d)))
+            return true;
+    return callsNamedSound(record);
+}
+
+bool PresetQuery::callsNamedSound(const unsigned char *record) const
+{
+    if (!m_rig)
+        return false;
+    if (!m_sounds.isEmpty())
+        for (int d = 0; d < kDeviceCount; ++d) {
+            const ProgramChangeEntry entry = program_change_entry(record, d);
+            if (entry.enabled
+                && m_sounds.contains(find_patch(m_rig->devices[d], entry.bankSelect, entry.msb, entry.lsb, entry.number)))
+                return true;
+        }
+    if (m_controls.none())
+        return false;
+    const auto named = [this](int device, int number) {
+        return device >= 0 && device < kDeviceCount && number >= 0 && number < 128
+               && m_controls.test(size_t(device * 128 + number));
+    };
+    for (int j = 0; j < preset::kControlChangeCount; ++j)
+        if (const auto sent = control_change_sent(record, j); sent && named(sent->device, sent->number))
+            return true;
+    for (int b = 0; b < preset::kOverrideCount; ++b)
+        if (const auto sent = override_sent(record, b); sent && named(sent->device, sent->controlChange))
             return true;
     return false;
 }

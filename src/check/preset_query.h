@@ -1,7 +1,13 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QVector>
+
+#include <bitset>
+
+struct PatchName;
+struct RigNames;
 
 // What a musician types to find presets. Words that ask for a fact:
 //   pc 12     a program change 12 that it sends
@@ -11,14 +17,17 @@
 //   unnamed   still the factory name
 //   changed   differs from the file
 // and the rest of the text, which the name holds or the name of a device
-// the preset sends to; letter case and accents don't count. A preset is
+// the preset sends to, or of a sound or control of the rig's names it calls;
+// letter case and accents don't count. A preset is
 // found when it has every fact asked for.
 class PresetQuery
 {
 public:
     PresetQuery() = default;
-    // `image` is the memory the presets belong to, for its device names.
-    PresetQuery(const QString &text, const unsigned char *image);
+    // `image` is the memory the presets belong to, for its device names;
+    // `rig`, when given, names the sounds and controls of its devices and
+    // must outlive the query.
+    PresetQuery(const QString &text, const unsigned char *image, const RigNames *rig = nullptr);
 
     bool isEmpty() const { return m_terms.isEmpty() && m_phrase.isEmpty(); }
     // Record `i` of the image given to the constructor; `changed` says
@@ -36,6 +45,10 @@ private:
     QVector<Term> m_terms;
     QString m_phrase;      // folded
     unsigned m_devices = 0; // bit d: the phrase is in the name of device d
+    bool callsNamedSound(const unsigned char *record) const;
+    const RigNames *m_rig = nullptr;
+    QSet<const PatchName *> m_sounds;     // the rig's sounds whose names hold the phrase
+    std::bitset<16 * 128> m_controls;     // device * 128 + number: control names that hold it
 };
 
 // Lower case without accents: "Éclat" and "eclat" are the same to a find.

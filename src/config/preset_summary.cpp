@@ -51,6 +51,13 @@ QList<SwitchByte> switchBytes(const unsigned char *image, int i)
     return bytes;
 }
 
+// " 'Plexi Lead' (1A)" after a program change's number, or nothing.
+QString soundOf(const SoundNamer &sound, int device, const ProgramChangeEntry &entry)
+{
+    const QString name = sound ? sound(device, entry) : QString();
+    return name.isEmpty() ? QString() : QLatin1Char(' ') + name;
+}
+
 } // namespace
 
 QString preset_run_text(int first, int count)
@@ -59,14 +66,14 @@ QString preset_run_text(int first, int count)
                       : preset_number_text(first) + QChar(0x2013) + preset_number_text(first + count - 1);
 }
 
-QString program_change_summary(const unsigned char *image, int i)
+QString program_change_summary(const unsigned char *image, int i, const SoundNamer &sound)
 {
     QStringList parts;
     for (int c = 0; c < preset::kProgramChangeCount; ++c) {
         const ProgramChangeEntry entry = program_change_entry(record(image, i), c);
         if (!entry.enabled)
             continue;
-        QString part = deviceName(image, c) + QLatin1Char(' ') + number3(entry.number);
+        QString part = deviceName(image, c) + QLatin1Char(' ') + number3(entry.number) + soundOf(sound, c, entry);
         if (entry.bankSelect)
             part += Text::tr(" (bank %1/%2)").arg(number3(entry.msb), number3(entry.lsb));
         parts << part;
@@ -74,14 +81,15 @@ QString program_change_summary(const unsigned char *image, int i)
     return parts.join(QStringLiteral(", "));
 }
 
-QString program_change_details(const unsigned char *image, int i)
+QString program_change_details(const unsigned char *image, int i, const SoundNamer &sound)
 {
     QStringList lines;
     for (int c = 0; c < preset::kProgramChangeCount; ++c) {
         const ProgramChangeEntry entry = program_change_entry(record(image, i), c);
         if (!entry.enabled)
             continue;
-        QString line = Text::tr("%1: program %2").arg(device_entry_text(image, c), number3(entry.number));
+        QString line = Text::tr("%1: program %2").arg(device_entry_text(image, c), number3(entry.number))
+                       + soundOf(sound, c, entry);
         if (entry.bankSelect)
             line += Text::tr(", bank select MSB %1, LSB %2").arg(number3(entry.msb), number3(entry.lsb));
         lines << line;

@@ -2,6 +2,7 @@
 #include "ui_controlchangedialog.h"
 
 #include "choicelists.h"
+#include "control_change_names.h"
 #include "editor_names.h"
 #include "fields.h"
 #include "image_layout.h"
@@ -38,6 +39,10 @@ ControlChangeDialog::ControlChangeDialog(QWidget *parent, int presetIndex)
     ChoiceItems(deviceListTexts(image)).appendToEach(deviceLists);
 
     m_presetIndex = presetIndex;
+    const int nameColumn = ui->gridLayout->columnCount();
+    for (int k = 0; k < kEntries; ++k)
+        add_control_name_label(ui->gridLayout, k, m_boxes[size_t(k)][layout::controlchange::kDevice],
+                               m_boxes[size_t(k)][layout::controlchange::kNumber], this, nameColumn);
     loadControlChanges();
     name_control_change_controls(this, ui);
 }

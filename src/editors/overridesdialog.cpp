@@ -7,6 +7,7 @@
 #include "image_layout.h"
 #include "presetlists.h"
 #include "slotconnection.h"
+#include "rig_sound_text.h"
 #include "store.h"
 
 namespace {
@@ -47,6 +48,8 @@ overridesdialog::overridesdialog(QWidget *parent, int presetIndex)
     ChoiceItems(deviceListTexts(image)).appendToEach(deviceLists);
 
     m_presetIndex = presetIndex;
+    for (const auto &row : m_boxes)
+        name_control_in_tooltip(row[kDevice], row[kControlChange]);
     loadOverridesIntoForm();
     name_override_controls(this, ui);
 }

@@ -8,9 +8,11 @@
 #include "image_layout.h"
 #include "overridesdialog.h"
 #include "presetlists.h"
+#include "preset_sound_column.h"
 #include "preset_sends.h"
 #include "save_warning.h"
 #include "slotconnection.h"
+#include "rig_sound_text.h"
 #include "store.h"
 #include "valuelistmodel.h"
 
@@ -43,6 +45,7 @@ presetsdialog::presetsdialog(QWidget *parent, unsigned char *image)
     m_currentPreset = 0;
     resetProperties();
     labelProgramChangeRows();
+    addSoundNames();
     name_preset_controls(this, ui);
     std::printf("Loading data into form...\n");
     loadPresetIntoForm(0);
@@ -117,10 +120,21 @@ void presetsdialog::labelProgramChangeRows()
     }
 }
 
+void presetsdialog::addSoundNames()
+{
+    QVector<PresetSoundColumn::Row> rows;
+    for (const ProgramChangeRow &row : m_rows)
+        rows.append({row.enabled, row.bankSelect, row.number, row.msb, row.lsb});
+    m_sounds = new PresetSoundColumn(ui->gridLayout, rows, this);
+    for (const PedalRow &pedal : m_pedals)
+        name_control_in_tooltip(pedal.channel, pedal.controlChange);
+}
+
 void presetsdialog::loadPresetIntoForm(int index)
 {
     using namespace layout;
     ui->presetComboBox->setCurrentIndex(index);
+    m_sounds->holdLabels();
     const unsigned char *record = image + presetOffset(index);
     auto signedByte = [](unsigned char byte) { return int(static_cast<signed char>(byte)); };
 
@@ -153,6 +167,7 @@ void presetsdialog::loadPresetIntoForm(int index)
     // A box that kept its state raised no signal, so settle every row here.
     for (int c = 0; c < PresetFormValues::kRows; ++c)
         applyEnablingRule(c);
+    m_sounds->releaseLabels();
 }
 
 void presetsdialog::storeFormIntoImage()

@@ -6,6 +6,7 @@
 
 #include <array>
 
+class PresetSoundColumn;
 class QCheckBox;
 class QComboBox;
 
@@ -120,6 +121,7 @@ private:
     void fillPresetSelector();
     void resetProperties();
     void labelProgramChangeRows();
+    void addSoundNames(); // preset_sound_column.h
     void refreshPresetSelectorTexts();
     void applyEnablingRule(int row);
 
@@ -131,4 +133,5 @@ private:
     std::array<PedalRow, PresetFormValues::kPedals> m_pedals{};
     std::array<QComboBox *, PresetFormValues::kRelays> m_relays{};
     std::array<QComboBox *, PresetFormValues::kLoops> m_loops{};
+    PresetSoundColumn *m_sounds = nullptr;
 };

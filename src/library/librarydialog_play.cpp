@@ -10,6 +10,8 @@
 #include "preset_messages.h"
 #include "preset_play.h"
 #include "presetlibrarymodel.h"
+#include "rig_names.h"
+#include "sound_names.h"
 
 #include <QItemSelectionModel>
 #include <QPushButton>
@@ -27,7 +29,10 @@ void librarydialog::setUpPlay()
         if (rows.size() != 1)
             return;
         const unsigned char *image = m_model->image();
-        const QString text = preset_entry_text(image, rows.first()).replace(QStringLiteral(" - "), QStringLiteral(" "));
+        QString text = preset_entry_text(image, rows.first()).replace(QStringLiteral(" - "), QStringLiteral(" "));
+        // The line under the table says what the rig now plays by name.
+        if (const QString sounds = preset_sound_names(image, rows.first(), rig_names()); !sounds.isEmpty())
+            text += QStringLiteral(" (%1)").arg(sounds);
         // The monitor explains what was sent by this copy, saved or not.
         const QByteArray memory(reinterpret_cast<const char *>(image), layout::kImageSize);
         ui->statusLabel->setText(

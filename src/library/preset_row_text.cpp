@@ -3,6 +3,7 @@
 #include "fields.h"
 #include "image_layout.h"
 #include "preset_list.h"
+#include "preset_sound_names.h"
 #include "preset_summary.h"
 
 #include <QCoreApplication>
@@ -21,7 +22,7 @@ QString preset_row_sentence(const unsigned char *image, int i)
 {
     QStringList parts{RowText::tr("Preset %1").arg(preset_number_text(i)),
                       name_text(image + layout::presetOffset(i) + layout::preset::kName)};
-    const QString programs = program_change_summary(image, i);
+    const QString programs = program_change_summary(image, i, rig_sound_namer());
     parts << (programs.isEmpty() ? RowText::tr("no program change") : RowText::tr("program changes to %1").arg(programs));
     const int changes = control_changes_on(image, i);
     parts << (changes == 1 ? RowText::tr("1 control change") : RowText::tr("%1 control changes").arg(changes));

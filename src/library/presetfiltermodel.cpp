@@ -1,6 +1,7 @@
 #include "presetfiltermodel.h"
 
 #include "presetlibrarymodel.h"
+#include "rig_names.h"
 
 PresetFilterModel::PresetFilterModel(PresetLibraryModel *library, QObject *parent)
     : QSortFilterProxyModel(parent)
@@ -11,7 +12,7 @@ PresetFilterModel::PresetFilterModel(PresetLibraryModel *library, QObject *paren
 
 void PresetFilterModel::setFindText(const QString &text)
 {
-    m_query = PresetQuery(text, m_library->image());
+    m_query = PresetQuery(text, m_library->image(), &rig_names());
     invalidateFilter();
 }
 

@@ -5,6 +5,7 @@
 #include "preset_list.h"
 #include "preset_operations.h"
 #include "preset_row_text.h"
+#include "preset_sound_names.h"
 #include "preset_summary.h"
 
 #include <QDataStream>
@@ -79,7 +80,7 @@ QVariant PresetLibraryModel::data(const QModelIndex &index, int role) const
         switch (index.column()) {
         case NumberColumn: return preset_number_text(i);
         case NameColumn: return name_text(im + presetOffset(i) + preset::kName);
-        case ProgramChangeColumn: return program_change_summary(im, i);
+        case ProgramChangeColumn: return program_change_summary(im, i, rig_sound_namer());
         case SwitchingColumn: return switching_summary(im, i);
         case ControlChangeColumn: return count(control_changes_on(im, i));
         case OverrideColumn: return count(overrides_on(im, i));
@@ -94,7 +95,7 @@ QVariant PresetLibraryModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         switch (index.column()) {
         case NameColumn: return tr("F2 or a double-click renames the preset");
-        case ProgramChangeColumn: return program_change_details(im, i);
+        case ProgramChangeColumn: return program_change_details(im, i, rig_sound_namer());
         case SwitchingColumn: return switching_details(im, i);
         case ControlChangeColumn: return tr("Control changes on: %1").arg(control_changes_on(im, i));
         case OverrideColumn: return tr("Instant-access overrides on: %1").arg(overrides_on(im, i));

@@ -3,6 +3,8 @@
 #include "fields.h"
 #include "image_layout.h"
 #include "preset_list.h"
+#include "rig_names.h"
+#include "sound_names.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -28,6 +30,10 @@ constexpr int kRows = kBanksPerPage / kColumns;
 constexpr qreal kLargestName = 24; // points
 constexpr qreal kSmallestName = 6;
 constexpr qreal kSizeStep = 0.5;
+// The sounds a preset calls go under its name in smaller type, wrapped if
+// need be: they never make the names smaller.
+constexpr qreal kSoundsScale = 0.45;
+constexpr int kSoundsBlock = QTextFormat::UserProperty + 1;
 
 // The texts of this file belong to the "Setlist" translation context; lupdate
 // finds them by the qualified calls.
@@ -65,8 +71,15 @@ void addBank(QTextCursor cursor, const unsigned char *image, const QVector<int> 
         const int i = bank * kBankSize + k;
         cursor.insertBlock(line);
         cursor.insertText(preset_number_text(i) + QLatin1Char(' '), number);
-        if (shown.isEmpty() || shown.contains(i))
-            cursor.insertText(name_text(image + presetOffset(i) + preset::kName), name);
+        if (!shown.isEmpty() && !shown.contains(i))
+            continue;
+        cursor.insertText(name_text(image + presetOffset(i) + preset::kName), name);
+        if (const QString sounds = preset_sound_names(image, i, rig_names()); !sounds.isEmpty()) {
+            QTextBlockFormat soundsLine = line;
+            soundsLine.setProperty(kSoundsBlock, true);
+            cursor.insertBlock(soundsLine);
+            cursor.insertText(sounds, charFormat(nameSize * kSoundsScale, false, Qt::darkGray));
+        }
     }
 }
 
@@ -117,7 +130,7 @@ bool fits(QTextDocument &document)
     if (document.pageCount() > kPages)
         return false;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-        if (block.layout() && block.layout()->lineCount() > 1)
+        if (block.layout() && block.layout()->lineCount() > 1 && !block.blockFormat().boolProperty(kSoundsBlock))
             return false;
     return true;
 }

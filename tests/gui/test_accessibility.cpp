@@ -16,9 +16,11 @@
 #include "memory_check.h"
 #include "memorycheckdialog.h"
 #include "monitordialog.h"
+#include "namechooserdialog.h"
 #include "overridesdialog.h"
 #include "preset_list.h"
 #include "presetsdialog.h"
+#include "rignamesdialog.h"
 #include "store.h"
 #include "test_support.h"
 #include "utilitydialog.h"
@@ -70,6 +72,11 @@ const std::map<QString, Opener> &windows()
          }},
         {"library copy", [](QWidget *main) { return new copytargetdialog(main, config_image(), bank_records(1)); }},
         {"library edit selected", [](QWidget *main) { return new bulkeditdialog(main, config_image(), bank_records(1)); }},
+        {"rig names", [](QWidget *main) { return new rignamesdialog(main, config_image(), file_paths().configuration); }},
+        {"name chooser",
+         [](QWidget *main) {
+             return new namechooserdialog(main, "Choose Device", "Manufacturer and model:", {"Line 6 POD", "Lexicon PCM 80"});
+         }},
     };
     return all;
 }
