@@ -37,6 +37,8 @@ int read_limit(FileKind kind)
         return filelimit::kDump;
     case FileKind::Document:
         return filelimit::kDocument;
+    case FileKind::Notes:
+        return filelimit::kNotes;
     case FileKind::AnyFile:
         break;
     }

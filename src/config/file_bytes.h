@@ -13,6 +13,7 @@ enum class FileKind {
     DumpSource, // a file a dump is made of (a memory, a firmware image): what one dump can carry
     Dump,       // a SysEx dump: the largest that a dump source gives
     Document,   // a readable document
+    Notes,      // the notes and tags beside a memory
     AnyFile,    // a file copied whole (a backup, a version) or not yet told apart (vektor-tool's inputs)
 };
 
@@ -20,6 +21,7 @@ namespace filelimit {
 constexpr int kDumpSource = 131072;
 constexpr int kDump = 262144;
 constexpr int kDocument = 32 * 1024 * 1024;
+constexpr int kNotes = 16 * 1024 * 1024; // 270 full notes, every character escaped, and their tags
 constexpr int kAnyFile = 64 * 1024 * 1024;
 } // namespace filelimit
 

@@ -20,5 +20,5 @@ bool PresetFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourc
     if (sourceParent.isValid() || m_query.isEmpty())
         return true;
     const bool changed = m_query.asksForChanged() && m_library->recordDiffersFromFile(sourceRow);
-    return m_query.matches(m_library->image(), sourceRow, changed);
+    return m_query.matches(m_library->image(), sourceRow, changed, m_library->note(sourceRow));
 }
