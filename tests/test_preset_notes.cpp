@@ -3,6 +3,10 @@
 
 #include "image_layout.h"
 #include "notes_file.h"
+#include "preset_operations.h"
+#include "readable_form.h"
+#include "readable_notes.h"
+#include "image_fixtures.h"
 #include "test_support.h"
 
 namespace {
@@ -25,6 +29,9 @@ private slots:
     void refusedNotesFiles_data();
     void refusedNotesFiles();
     void fileReadBackAsWritten();
+    void readableDocumentCarriesNotes();
+    void refusedDocumentNotes_data();
+    void refusedDocumentNotes();
 };
 
 void TestPresetNotes::typedTags_data()
@@ -111,6 +118,60 @@ void TestPresetNotes::fileReadBackAsWritten()
     QVERIFY(read.present);
     QVERIFY(read.notes == notes);
     QVERIFY(!read_notes_file(home.path() + "/none.notes.json", layout::kImageSize).present);
+}
+
+void TestPresetNotes::readableDocumentCarriesNotes()
+{
+    const QByteArray image = factoryImage();
+    const auto *bytes = reinterpret_cast<const unsigned char *>(image.constData());
+    PresetNotes notes = empty_notes();
+    notes[12] = {"capo 2\n\"quoted\"", {"verse"}};
+    notes[200] = {QString(), {"live", "set-2"}};
+    // Without notes, the document is what it always was.
+    QCOMPARE(with_readable_notes(export_readable_memory(bytes), empty_notes(), all_records()),
+             export_readable_memory(bytes));
+    const QByteArray whole = with_readable_notes(export_readable_memory(bytes), notes, all_records());
+    const ReadableRead read = read_readable(whole);
+    QVERIFY2(read.ok(), qPrintable(read.error));
+    QCOMPARE(read.document.image, image); // the bytes round-trip exactly
+    const ReadableNotes back = read_readable_notes(whole, read.document.records);
+    QVERIFY2(back.ok(), qPrintable(back.error));
+    QCOMPARE(back.notes.keys(), (QList<int>{12, 200}));
+    QVERIFY(back.notes.value(12) == notes[12] && back.notes.value(200) == notes[200]);
+
+    const QByteArray bank = with_readable_notes(export_readable_presets(bytes, {9, 10, 11, 12}), notes, {9, 10, 11, 12});
+    const ReadableRead someRead = read_readable(bank);
+    QVERIFY2(someRead.ok(), qPrintable(someRead.error));
+    const ReadableNotes some = read_readable_notes(bank, someRead.document.records);
+    QCOMPARE(some.notes.keys(), QList<int>{12});
+    QCOMPARE(notes_moved_to(some.notes, {9, 10, 11, 12}, {40, 41, 42, 43}).keys(), QList<int>{43});
+}
+
+void TestPresetNotes::refusedDocumentNotes_data()
+{
+    QTest::addColumn<QByteArray>("notes");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("not a list") << QByteArray(R"({"slot": "011"})") << "notes: not a list";
+    QTest::newRow("a slot not in the document") << QByteArray(R"([{"slot": "021", "note": "x"}])")
+                                                << "021 is not the slot of a preset in the document";
+    QTest::newRow("no such preset") << QByteArray(R"([{"slot": "010", "note": "x"}])") << "notes[0].slot";
+    QTest::newRow("bad tag") << QByteArray(R"([{"slot": "011", "tags": ["a b"]}])") << "holds a space";
+    QTest::newRow("long note") << QByteArray(R"([{"slot": "011", "note": ")" + QByteArray(2001, 'n') + "\"}]")
+                               << "at most 2000";
+}
+
+void TestPresetNotes::refusedDocumentNotes()
+{
+    QFETCH(QByteArray, notes);
+    QFETCH(QString, said);
+    const QByteArray image = factoryImage();
+    QByteArray document = export_readable_presets(reinterpret_cast<const unsigned char *>(image.constData()), {9});
+    document.insert(document.lastIndexOf('}'), ", \"notes\": " + notes + "\n");
+    const ReadableRead read = read_readable(document);
+    QVERIFY2(read.ok(), qPrintable(read.error)); // the presets themselves are good
+    const ReadableNotes got = read_readable_notes(document, read.document.records);
+    QVERIFY2(got.error.contains(said), qPrintable(got.error));
+    QVERIFY(got.notes.isEmpty());
 }
 
 VEKTOR_TEST_MAIN(TestPresetNotes)

@@ -4,7 +4,10 @@
 
 #include "fields.h"
 #include "image_layout.h"
+#include "input_notes.h"
 #include "memory_input.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -21,9 +24,17 @@ int run(const QStringList &arguments)
     if (!input.ok())
         return line.fail(input.error);
     const auto *image = reinterpret_cast<const unsigned char *>(input.image.constData());
+    // Tags follow the name on the lines of presets that have some.
+    const InputNotes notes = notes_of_input(line.positional().at(0), input);
+    if (!notes.problem.isEmpty())
+        std::fprintf(stderr, "vektor-tool show: tags left out: %s\n", notes.problem.toUtf8().constData());
     QString text;
-    for (int record = 0; record < layout::kPresetCount; ++record)
-        text += preset_entry_text(image, record) + QLatin1Char('\n');
+    for (int record = 0; record < layout::kPresetCount; ++record) {
+        text += preset_entry_text(image, record);
+        for (const QString &tag : notes.notes[record].tags)
+            text += (tag == notes.notes[record].tags.first() ? QStringLiteral("  #") : QStringLiteral(" #")) + tag;
+        text += QLatin1Char('\n');
+    }
     print_bytes(text.toUtf8());
     return exitcode::kDone;
 }

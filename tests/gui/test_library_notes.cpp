@@ -15,8 +15,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QUndoStack>
 
@@ -87,6 +90,7 @@ private slots:
     void editorFindAndSave();
     void unreadableNotesFile_data();
     void unreadableNotesFile();
+    void sharedBankCarriesItsNotes();
 };
 
 void TestLibraryNotes::operationsMoveNotes_data()
@@ -235,6 +239,35 @@ void TestLibraryNotes::unreadableNotesFile()
     dialog.model()->setNote(0, {QStringLiteral("fresh"), {}});
     QVERIFY(dialog.save());
     QCOMPARE(parse_notes(readWholeFile(notesPath), kImageSize).notes.at(0).text, QString("fresh"));
+}
+
+void TestLibraryNotes::sharedBankCarriesItsNotes()
+{
+    PresetsHome home;
+    librarydialog dialog;
+    dialog.show();
+    QVERIFY(dialog.model()->setNote(10, {QStringLiteral("chorus: more gain"), {QStringLiteral("chorus")}}));
+    QVERIFY(dialog.model()->setNote(46, {QStringLiteral("replaced"), {}}));
+    QVERIFY(dialog.model()->setNote(60, {QStringLiteral("outside the bank"), {}}));
+    const QString file = home.configPath() + "-bank.json";
+    dialog.selectRecords({9});
+    answerFileDialog(file);
+    dialog.findChild<QPushButton *>("exportButton")->menu()->actions().at(1)->trigger(); // the bank
+    const PresetNotes before = dialog.model()->notes();
+
+    dialog.selectRecords({45});
+    answerFileDialog(file);
+    whenModal<QMessageBox>([](QMessageBox *box) {
+        for (QAbstractButton *button : box->buttons())
+            if (button->text() == "Import from 051 On")
+                button->click();
+    });
+    dialog.findChild<QPushButton *>("importButton")->click();
+    QCOMPARE(dialog.model()->note(46), before[10]); // 052 took 012's note
+    QVERIFY(dialog.model()->note(45).isEmpty());
+    QCOMPARE(dialog.model()->note(60).text, QString("outside the bank"));
+    dialog.model()->undoStack()->undo(); // one step with the presets
+    QVERIFY(dialog.model()->notes() == before);
 }
 
 VEKTOR_TEST_MAIN(TestLibraryNotes)
