@@ -38,6 +38,7 @@ private slots:
     void refusedChangesWriteNothing_data();
     void refusedChangesWriteNothing();
     void changeShowExportImport();
+    void diffNamesChangedNotes();
 };
 
 void TestToolNotes::refusedChangesWriteNothing_data()
@@ -119,6 +120,21 @@ void TestToolNotes::changeShowExportImport()
     const PresetNotes after = read_notes_file(notes_file_path(other), layout::kImageSize).notes;
     QVERIFY(after[18].isEmpty() && after[19].isEmpty());
     QCOMPARE(after[27].text, QString("031 stays"));
+}
+
+void TestToolNotes::diffNamesChangedNotes()
+{
+    TempHome home;
+    for (const char *name : {"a.bin", "b.bin"})
+        QVERIFY(writeWholeFile(home.path() + "/" + name, factoryImage()));
+    QCOMPARE(tool({"diff", "a.bin", "b.bin"}, home.path()).exitCode, 0);
+    QCOMPARE(tool({"notes", "a.bin", "014", "--tag", "verse", "--note", "capo 2\nsecond line"}, home.path()).exitCode, 0);
+    QCOMPARE(tool({"notes", "b.bin", "014", "--tag", "live", "--note", "capo 3"}, home.path()).exitCode, 0);
+    const Run run = tool({"diff", "a.bin", "b.bin"}, home.path());
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.out, QString("preset 014 \"Preset 014\" note: \"capo 2...\" -> \"capo 3\"\n"
+                              "preset 014 \"Preset 014\" tags: added #live; taken away #verse\n"));
+    QCOMPARE(tool({"diff", "--summary", "a.bin", "b.bin"}, home.path()).out, QString("notes of preset 014\n"));
 }
 
 VEKTOR_TEST_MAIN(TestToolNotes)

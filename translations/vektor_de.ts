@@ -344,6 +344,14 @@
         <source>Kept %1, replaced by %2, changed from it to the next: %3</source>
         <translation>Aufbewahrt %1, ersetzt durch %2, geändert bis zur nächsten: %3</translation>
     </message>
+    <message>
+        <source>%1 could not be kept with its memory (%2)</source>
+        <translation>%1 konnte nicht mit seinem Speicher aufbewahrt werden (%2)</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>zu groß</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2029,6 +2037,14 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
     <message>
         <source>Differences</source>
         <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <source>Notes and tags</source>
+        <translation>Notizen und Tags</translation>
+    </message>
+    <message>
+        <source>The version is back, but its notes couldn&apos;t be put back: %1.</source>
+        <translation>Die Version ist zurück, aber ihre Notizen konnten nicht zurückgelegt werden: %1.</translation>
     </message>
 </context>
 <context>

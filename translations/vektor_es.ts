@@ -344,6 +344,14 @@
         <source>Kept %1, replaced by %2, changed from it to the next: %3</source>
         <translation>Guardada el %1, sustituida por %2, cambios de ella a la siguiente: %3</translation>
     </message>
+    <message>
+        <source>%1 could not be kept with its memory (%2)</source>
+        <translation>%1 no se pudo guardar con su memoria (%2)</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>demasiado grande</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2029,6 +2037,14 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
     <message>
         <source>Differences</source>
         <translation>Diferencias</translation>
+    </message>
+    <message>
+        <source>Notes and tags</source>
+        <translation>Notas y etiquetas</translation>
+    </message>
+    <message>
+        <source>The version is back, but its notes couldn&apos;t be put back: %1.</source>
+        <translation>La versión ha vuelto, pero sus notas no se pudieron restaurar: %1.</translation>
     </message>
 </context>
 <context>
