@@ -2406,6 +2406,22 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
         <source>The presets were saved, but the notes couldn&apos;t be written to %1: %2. Your notes are still here.</source>
         <translation>Die Presets wurden gespeichert, aber die Notizen konnten nicht nach %1 geschrieben werden: %2. Ihre Notizen sind noch da.</translation>
     </message>
+    <message>
+        <source>Print Setlist</source>
+        <translation>Setlist drucken</translation>
+    </message>
+    <message>
+        <source>The setlist can show the tags and the first line of the note under each name.</source>
+        <translation>Die Setlist kann unter jedem Namen die Tags und die erste Zeile der Notiz zeigen.</translation>
+    </message>
+    <message>
+        <source>Names Only</source>
+        <translation>Nur Namen</translation>
+    </message>
+    <message>
+        <source>With Tags and Notes</source>
+        <translation>Mit Tags und Notizen</translation>
+    </message>
 </context>
 <context>
     <name>memorycheckdialog</name>
@@ -2859,6 +2875,18 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
         <source>Expression pedal %1 %2</source>
         <comment>pedal number, then the column&apos;s title</comment>
         <translation>Expression-Pedal %1 %2</translation>
+    </message>
+    <message>
+        <source>Notes and tags are edited in the Library, below its table</source>
+        <translation>Notizen und Tags werden in der Bibliothek unter ihrer Tabelle bearbeitet</translation>
+    </message>
+    <message>
+        <source>Notes of the preset</source>
+        <translation>Notizen des Presets</translation>
+    </message>
+    <message>
+        <source>No note or tags for this preset</source>
+        <translation>Keine Notiz und keine Tags für dieses Preset</translation>
     </message>
 </context>
 <context>

@@ -2406,6 +2406,22 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
         <source>The presets were saved, but the notes couldn&apos;t be written to %1: %2. Your notes are still here.</source>
         <translation>Los presets se guardaron, pero las notas no se pudieron escribir en %1: %2. Sus notas siguen aquí.</translation>
     </message>
+    <message>
+        <source>Print Setlist</source>
+        <translation>Imprimir setlist</translation>
+    </message>
+    <message>
+        <source>The setlist can show the tags and the first line of the note under each name.</source>
+        <translation>La setlist puede mostrar las etiquetas y la primera línea de la nota bajo cada nombre.</translation>
+    </message>
+    <message>
+        <source>Names Only</source>
+        <translation>Solo nombres</translation>
+    </message>
+    <message>
+        <source>With Tags and Notes</source>
+        <translation>Con etiquetas y notas</translation>
+    </message>
 </context>
 <context>
     <name>memorycheckdialog</name>
@@ -2859,6 +2875,18 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
         <source>Expression pedal %1 %2</source>
         <comment>pedal number, then the column&apos;s title</comment>
         <translation>%2 del pedal de expresión %1</translation>
+    </message>
+    <message>
+        <source>Notes and tags are edited in the Library, below its table</source>
+        <translation>Las notas y etiquetas se editan en la Biblioteca, bajo su tabla</translation>
+    </message>
+    <message>
+        <source>Notes of the preset</source>
+        <translation>Notas del preset</translation>
+    </message>
+    <message>
+        <source>No note or tags for this preset</source>
+        <translation>Este preset no tiene nota ni etiquetas</translation>
     </message>
 </context>
 <context>

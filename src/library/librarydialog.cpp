@@ -305,6 +305,9 @@ void librarydialog::printSetlist()
         showReport(tr("The find shows no presets to print."));
         return;
     }
+    bool withNotes = false;
+    if (!askSetlistNotes(&withNotes))
+        return;
     const QFileInfo configuration(file_paths().configuration);
     const QString path = ask_save_path(this, tr("Save the Setlist"),
                                        configuration.absolutePath() + QStringLiteral("/setlist.pdf"),
@@ -316,8 +319,9 @@ void librarydialog::printSetlist()
     for (int row = 0; m_found->isFinding() && row < m_found->rowCount(); ++row)
         found << m_found->mapToSource(m_found->index(row, 0)).row();
     const QString title = tr("Setlist of %1").arg(configuration.fileName());
-    const Setlist setlist = m_found->isFinding() ? make_setlist_of(m_model->image(), found, title)
-                                                 : make_setlist(m_model->image(), title);
+    const PresetNotes *notes = withNotes ? &m_model->notes() : nullptr;
+    const Setlist setlist = m_found->isFinding() ? make_setlist_of(m_model->image(), found, title, notes)
+                                                 : make_setlist(m_model->image(), title, notes);
     QString error;
     if (!write_file(path, setlist.pdf, &error)) {
         warn(tr("Couldn't write the setlist to %1: %2.").arg(path, error));

@@ -57,6 +57,9 @@ private:
     void keepTypedTags();
     void updateTagList();
     bool saveNotes();
+    // With notes in the memory, asks whether the setlist shows them; false
+    // when the print is cancelled.
+    bool askSetlistNotes(bool *withNotes);
     void updateFindCount();
     void showCheck();
     void swapSelected();

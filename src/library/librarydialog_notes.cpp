@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
 
 using namespace layout;
@@ -65,8 +66,17 @@ void librarydialog::setUpNotes()
                             "as it is until you save notes over it.")
                              .arg(QDir::toNativeSeparators(notes_file_path(memory)), read.error);
 
-    // The notes share the room left with the program changes.
-    ui->presetTable->horizontalHeader()->setSectionResizeMode(PresetLibraryModel::NotesColumn, QHeaderView::Stretch);
+    // Room for its title and a tag; the program changes keep the room left
+    // over, and the column widens by hand.
+    QHeaderView *header = ui->presetTable->horizontalHeader();
+    const QString title = m_model->headerData(PresetLibraryModel::NotesColumn, Qt::Horizontal).toString();
+    const int padding = 2 * QFontMetrics(header->font()).averageCharWidth() + 8;
+    header->resizeSection(PresetLibraryModel::NotesColumn,
+                          qMax(QFontMetrics(header->font()).horizontalAdvance(title),
+                               QFontMetrics(ui->presetTable->font()).horizontalAdvance(QStringLiteral("#verse")))
+                              + padding);
+    // The window grows by the column, so the others keep the room they had.
+    resize(width() + header->sectionSize(PresetLibraryModel::NotesColumn), height());
 
     ui->notesEdit->setAccessibleName(tr("Note of the preset"));
     ui->tagsEdit->setAccessibleName(tr("Tags of the preset"));
@@ -178,4 +188,20 @@ bool librarydialog::saveNotes()
     warn(tr("The presets were saved, but the notes couldn't be written to %1: %2. Your notes are still here.")
              .arg(QDir::toNativeSeparators(path), error));
     return false;
+}
+
+bool librarydialog::askSetlistNotes(bool *withNotes)
+{
+    *withNotes = false;
+    if (all_empty(m_model->notes()))
+        return true;
+    QMessageBox box(QMessageBox::Question, tr("Print Setlist"),
+                    tr("The setlist can show the tags and the first line of the note under each name."),
+                    QMessageBox::Cancel, this);
+    QPushButton *namesOnly = box.addButton(tr("Names Only"), QMessageBox::AcceptRole);
+    QPushButton *withThem = box.addButton(tr("With Tags and Notes"), QMessageBox::AcceptRole);
+    box.setDefaultButton(withThem);
+    box.exec();
+    *withNotes = box.clickedButton() == withThem;
+    return box.clickedButton() == withThem || box.clickedButton() == namesOnly;
 }

@@ -28,6 +28,8 @@ constexpr int kRows = kBanksPerPage / kColumns;
 constexpr qreal kLargestName = 24; // points
 constexpr qreal kSmallestName = 6;
 constexpr qreal kSizeStep = 0.5;
+constexpr int kNoteCharacters = 48;  // of the tags and the note's first line, under the name
+constexpr int kNoteBlock = 1;        // the user state of those lines, which may wrap
 
 // The texts of this file belong to the "Setlist" translation context; lupdate
 // finds them by the qualified calls.
@@ -51,8 +53,8 @@ struct Spacing {
 };
 
 // `shown`: the records whose names are printed; empty for all.
-void addBank(QTextCursor cursor, const unsigned char *image, const QVector<int> &shown, int bank, qreal nameSize,
-             qreal columnSpacing)
+void addBank(QTextCursor cursor, const unsigned char *image, const QVector<int> &shown, const PresetNotes *notes,
+             int bank, qreal nameSize, qreal columnSpacing)
 {
     QTextBlockFormat line;
     line.setRightMargin(columnSpacing);
@@ -65,13 +67,21 @@ void addBank(QTextCursor cursor, const unsigned char *image, const QVector<int> 
         const int i = bank * kBankSize + k;
         cursor.insertBlock(line);
         cursor.insertText(preset_number_text(i) + QLatin1Char(' '), number);
-        if (shown.isEmpty() || shown.contains(i))
-            cursor.insertText(name_text(image + presetOffset(i) + preset::kName), name);
+        if (!shown.isEmpty() && !shown.contains(i))
+            continue;
+        cursor.insertText(name_text(image + presetOffset(i) + preset::kName), name);
+        const QString summary = notes ? note_summary(notes->value(i)) : QString();
+        if (summary.isEmpty())
+            continue;
+        cursor.insertBlock(line);
+        cursor.block().setUserState(kNoteBlock);
+        cursor.insertText(summary.size() > kNoteCharacters ? summary.left(kNoteCharacters - 1) + QChar(0x2026) : summary,
+                          charFormat(qMax(kSmallestName, nameSize * 0.5), false, Qt::darkGray));
     }
 }
 
-void fillPages(QTextDocument &document, const unsigned char *image, const QVector<int> &shown, const QString &title,
-               qreal nameSize, const Spacing &spacing)
+void fillPages(QTextDocument &document, const unsigned char *image, const QVector<int> &shown,
+               const PresetNotes *notes, const QString &title, qreal nameSize, const Spacing &spacing)
 {
     document.clear();
     QTextCursor cursor(&document);
@@ -105,7 +115,8 @@ void fillPages(QTextDocument &document, const unsigned char *image, const QVecto
                 room.setBottomPadding(spacing.bank);
                 cell.setFormat(room);
             }
-            addBank(cell.firstCursorPosition(), image, shown, page * kBanksPerPage + k, nameSize, spacing.column);
+            addBank(cell.firstCursorPosition(), image, shown, notes, page * kBanksPerPage + k, nameSize,
+                    spacing.column);
         }
     }
     cursor.endEditBlock();
@@ -117,19 +128,20 @@ bool fits(QTextDocument &document)
     if (document.pageCount() > kPages)
         return false;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-        if (block.layout() && block.layout()->lineCount() > 1)
+        if (block.userState() != kNoteBlock && block.layout() && block.layout()->lineCount() > 1)
             return false;
     return true;
 }
 
 } // namespace
 
-Setlist make_setlist(const unsigned char *image, const QString &title)
+Setlist make_setlist(const unsigned char *image, const QString &title, const PresetNotes *notes)
 {
-    return make_setlist_of(image, {}, title);
+    return make_setlist_of(image, {}, title, notes);
 }
 
-Setlist make_setlist_of(const unsigned char *image, const QVector<int> &records, const QString &title)
+Setlist make_setlist_of(const unsigned char *image, const QVector<int> &records, const QString &title,
+                        const PresetNotes *notes)
 {
     Setlist setlist;
     QBuffer buffer(&setlist.pdf);
@@ -159,11 +171,11 @@ Setlist make_setlist_of(const unsigned char *image, const QVector<int> &records,
     const auto sizeAt = [](int step) { return kSmallestName + step * kSizeStep; };
     while (tooLarge - fitting > 1) {
         const int middle = (fitting + tooLarge) / 2;
-        fillPages(document, image, records, title, sizeAt(middle), spacing);
+        fillPages(document, image, records, notes, title, sizeAt(middle), spacing);
         (fits(document) ? fitting : tooLarge) = middle;
     }
     setlist.nameSize = sizeAt(fitting);
-    fillPages(document, image, records, title, setlist.nameSize, spacing);
+    fillPages(document, image, records, notes, title, setlist.nameSize, spacing);
     setlist.pages = document.pageCount();
     setlist.text = document.toPlainText();
     document.print(&writer);

@@ -9,8 +9,12 @@
 #include "preset_list.h"
 #include "presetlibrarymodel.h"
 #include "presets_support.h"
+#include "presetsdialog.h"
+#include "setlist.h"
 #include "store.h"
 
+#include <QComboBox>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +87,9 @@ class TestLibraryNotes : public QObject
 {
     Q_OBJECT
 
+public slots:
+    void ignoreUrl(const QUrl &) {} // stands in for the desktop's PDF viewer
+
 private slots:
     void operationsMoveNotes_data();
     void operationsMoveNotes();
@@ -91,6 +98,9 @@ private slots:
     void unreadableNotesFile_data();
     void unreadableNotesFile();
     void sharedBankCarriesItsNotes();
+    void setlistShowsNotesWhenAsked_data();
+    void setlistShowsNotesWhenAsked();
+    void presetsWindowShowsTheNotes();
 };
 
 void TestLibraryNotes::operationsMoveNotes_data()
@@ -268,6 +278,63 @@ void TestLibraryNotes::sharedBankCarriesItsNotes()
     QCOMPARE(dialog.model()->note(60).text, QString("outside the bank"));
     dialog.model()->undoStack()->undo(); // one step with the presets
     QVERIFY(dialog.model()->notes() == before);
+}
+
+void TestLibraryNotes::setlistShowsNotesWhenAsked_data()
+{
+    QTest::addColumn<QString>("answer"); // the button of the question, empty when none is asked
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("no notes: no question") << QString() << true;
+    QTest::newRow("names only") << "Names Only" << true;
+    QTest::newRow("with tags and notes") << "With Tags and Notes" << true;
+    QTest::newRow("cancel") << "Cancel" << false;
+}
+
+void TestLibraryNotes::setlistShowsNotesWhenAsked()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, printed);
+    PresetsHome home;
+    librarydialog dialog;
+    dialog.show();
+    if (!answer.isEmpty())
+        QVERIFY(dialog.model()->setNote(3, {QStringLiteral("capo 2\nsecond line"), {QStringLiteral("verse")}}));
+    QDesktopServices::setUrlHandler("file", this, "ignoreUrl");
+    const QString pdf = home.configPath() + "-setlist.pdf";
+    auto asked = std::make_shared<bool>(false);
+    if (!answer.isEmpty())
+        whenModal<QMessageBox>([answer, asked](QMessageBox *box) {
+            *asked = true;
+            for (QAbstractButton *button : box->buttons())
+                if (button->text() == answer)
+                    button->click();
+        });
+    if (printed)
+        answerFileDialog(pdf);
+    dialog.findChild<QPushButton *>("printButton")->click();
+    QCOMPARE(*asked, !answer.isEmpty());
+    QCOMPARE(QFileInfo::exists(pdf), printed);
+    QDesktopServices::unsetUrlHandler("file");
+    // What the pages say, made the same way.
+    PresetNotes notes = dialog.model()->notes();
+    const QString text = make_setlist(dialog.model()->image(), "t", &notes).text;
+    QCOMPARE(text.contains("#verse capo 2"), !answer.isEmpty());
+    QVERIFY(!make_setlist(dialog.model()->image(), "t").text.contains("#verse"));
+}
+
+void TestLibraryNotes::presetsWindowShowsTheNotes()
+{
+    PresetsHome home;
+    PresetNotes notes = empty_notes();
+    notes[1] = {QStringLiteral("verse: roll the volume back"), {QStringLiteral("verse"), QStringLiteral("capo-2")}};
+    QVERIFY(write_notes_file(notes_file_path(home.configPath()), notes, kImageSize));
+    presetsdialog dialog(nullptr, config_image());
+    auto *label = dialog.findChild<QLabel *>("presetNotesLabel");
+    QVERIFY(label->text().startsWith("No note"));
+    QVERIFY(label->toolTip().contains("Library"));
+    QVERIFY(!label->accessibleName().isEmpty());
+    dialog.findChild<QComboBox *>("presetComboBox")->setCurrentIndex(1);
+    QCOMPARE(label->text(), QString("#verse #capo-2\nverse: roll the volume back"));
 }
 
 VEKTOR_TEST_MAIN(TestLibraryNotes)
