@@ -77,6 +77,8 @@ void TestPresetNotes::refusedNotesFiles_data()
     QTest::newRow("no size") << QByteArray(R"({"format": "vektor-notes", "version": 1, "presets": []})")
                              << "memoryBytes: missing";
     QTest::newRow("slot 270") << notesFile(R"([{"slot": 270, "note": "x"}])") << "outside 0\u2013269";
+    QTest::newRow("a good slot, then 300") << notesFile(R"([{"slot": 30, "note": "x"}, {"slot": 300, "note": "y"}])")
+                                           << "outside 0\u2013269";
     QTest::newRow("slot -1") << notesFile(R"([{"slot": -1, "note": "x"}])") << "outside 0\u2013269";
     QTest::newRow("slot a text") << notesFile(R"([{"slot": "one", "note": "x"}])") << "outside 0\u2013269";
     QTest::newRow("slot twice") << notesFile(R"([{"slot": 4}, {"slot": 4}])") << "presets[1].slot: 4 is already";

@@ -57,17 +57,20 @@ NotesRead parse_notes(const QByteArray &json, qint64 memorySize)
     const NotesByKey entries = read_note_entries(presets.toArray(), QStringLiteral("presets"), &read.error);
     if (!read.ok())
         return read;
+    PresetNotes notes = empty_notes();
     for (auto it = entries.begin(); it != entries.end(); ++it) {
         bool number = false;
         const int slot = it.key().toInt(&number);
         if (!number || slot < 0 || slot >= layout::kPresetCount) {
+            // Nothing is taken from a refused file, not even its good entries.
             read.error = QStringLiteral("%1: slot %2 is outside 0\u2013%3")
                              .arg(it.value().path, it.key())
                              .arg(layout::kPresetCount - 1);
             return read;
         }
-        read.notes[slot] = it.value().note;
+        notes[slot] = it.value().note;
     }
+    read.notes = notes;
     return read;
 }
 
