@@ -930,6 +930,10 @@
         <source>Edit the notes of %1</source>
         <translation>Notizen von %1 bearbeiten</translation>
     </message>
+    <message>
+        <source>%1 Notes: %2</source>
+        <translation>%1 Notizen: %2</translation>
+    </message>
 </context>
 <context>
     <name>PresetLists</name>

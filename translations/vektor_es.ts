@@ -930,6 +930,10 @@
         <source>Edit the notes of %1</source>
         <translation>Editar las notas de %1</translation>
     </message>
+    <message>
+        <source>%1 Notes: %2</source>
+        <translation>%1 Notas: %2</translation>
+    </message>
 </context>
 <context>
     <name>PresetLists</name>

@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -51,6 +52,30 @@ protected:
 
 private:
     std::function<void()> m_keep;
+};
+
+// Return in the tags or the tag list does what it does there, and no more:
+// passed on, it would save and close the library.
+class ReturnStaysHere : public QObject
+{
+public:
+    ReturnStaysHere(QObject *parent, std::function<void()> action) : QObject(parent), m_action(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_action();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_action;
 };
 
 } // namespace
@@ -98,6 +123,11 @@ void librarydialog::setUpNotes()
         ui->notesEdit->moveCursor(QTextCursor::End);
     });
     connect(ui->tagsEdit, &QLineEdit::editingFinished, this, &librarydialog::keepTypedTags);
+    ui->tagsEdit->installEventFilter(new ReturnStaysHere(ui->tagsEdit, [this] { keepTypedTags(); }));
+    ui->tagList->installEventFilter(new ReturnStaysHere(ui->tagList, [this] {
+        if (QListWidgetItem *item = ui->tagList->currentItem())
+            emit ui->tagList->itemActivated(item);
+    }));
     connect(ui->tagList, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
         const QString tag = item->data(Qt::UserRole).toString();
         ui->filterEdit->setText(tag.isEmpty() ? QString() : QLatin1Char('#') + tag);

@@ -105,7 +105,9 @@ QVariant PresetLibraryModel::data(const QModelIndex &index, int role) const
             return name_text(im + presetOffset(i) + preset::kName);
         break;
     case Qt::AccessibleDescriptionRole:
-        return preset_row_sentence(im, i);
+        // The row read as one sentence, its tags and note's first line after it.
+        return m_notes[i].isEmpty() ? preset_row_sentence(im, i)
+                                    : tr("%1 Notes: %2").arg(preset_row_sentence(im, i), note_summary(m_notes[i]));
     case Qt::ToolTipRole:
         switch (index.column()) {
         case NameColumn: return tr("F2 or a double-click renames the preset");

@@ -80,6 +80,7 @@ public:
     int presetsDifferingFromFile() const;
     bool favoritesDifferFromFile() const;
     bool notesDifferFromFile() const { return m_notes != m_fileNotes; }
+    bool noteDiffersFromFile(int row) const { return m_notes.value(row) != m_fileNotes.value(row); }
     bool imageDiffersFromFile() const { return m_image != m_fileImage; }
     bool differsFromFile() const;
     // The working copy is now what the file holds.

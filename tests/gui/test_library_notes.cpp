@@ -7,6 +7,7 @@
 #include "librarydialog.h"
 #include "notes_file.h"
 #include "preset_list.h"
+#include "presetfiltermodel.h"
 #include "presetlibrarymodel.h"
 #include "presets_support.h"
 #include "presetsdialog.h"
@@ -168,6 +169,10 @@ void TestLibraryNotes::noteEditIsOneUndoStep()
     QVERIFY(model.setNote(7, {QStringLiteral("capo 2\nverse: roll back"), {QStringLiteral("verse")}}));
     QCOMPARE(model.index(7, PresetLibraryModel::NotesColumn).data().toString(), QString("#verse capo 2"));
     QVERIFY(model.notesDifferFromFile());
+    QVERIFY(model.index(7, 0).data(Qt::AccessibleDescriptionRole).toString().endsWith("Notes: #verse capo 2"));
+    PresetFilterModel changed(&model);
+    changed.setFindText("changed");
+    QCOMPARE(changed.rowCount(), 1); // a changed note is a changed preset
     QVERIFY(!model.setNote(7, {QString(2001, 'x'), {}}));         // refused
     QVERIFY(!model.setNote(7, {QString(), {QStringLiteral("a b")}})); // refused
     QCOMPARE(model.undoStack()->count(), 1);
@@ -195,6 +200,7 @@ void TestLibraryNotes::editorFindAndSave()
         QTest::keyClicks(tags, "Verse #capo-2");
         QTest::keyClick(tags, Qt::Key_Return);
         QCOMPARE(dialog.model()->note(12).tags, (QStringList{"verse", "capo-2"}));
+        QVERIFY(dialog.isVisible()); // Return keeps the tags, it does not save and close
         tags->setText("bad/tag");
         QTest::keyClick(tags, Qt::Key_Return);
         QVERIFY2(status(dialog).contains("\u201c/\u201d"), qPrintable(status(dialog)));
@@ -202,8 +208,11 @@ void TestLibraryNotes::editorFindAndSave()
 
         auto *list = dialog.findChild<QListWidget *>("tagList");
         QCOMPARE(list->count(), 3); // all presets, then each tag
-        emit list->itemActivated(list->item(2));
+        list->setFocus();
+        list->setCurrentRow(2);
+        QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(dialog.findChild<QLineEdit *>("filterEdit")->text(), QString("#verse"));
+        QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.findChild<QTableView *>("presetTable")->model()->rowCount(), 1);
         dialog.findChild<QLineEdit *>("filterEdit")->setText("tag:capo-2 delay");
         QCOMPARE(dialog.findChild<QTableView *>("presetTable")->model()->rowCount(), 1);
