@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <memory>
+
 using namespace layout;
 
 namespace {
@@ -112,15 +114,22 @@ void librarydialog::setUpNotes()
     auto *keeper = new KeepOnFocusOut(ui->notesEdit, [this] { keepTypedNote(); });
     keeper->setObjectName(QStringLiteral("noteKeeper")); // the destructor takes it out first
     ui->notesEdit->installEventFilter(keeper);
-    // Refused where typed: the note stops at its limit and says so.
-    connect(ui->notesEdit, &QPlainTextEdit::textChanged, this, [this] {
+    // Refused where typed: the key or the paste that would pass the limit is
+    // taken back whole, never cut, and the line under the table says why.
+    auto accepted = std::make_shared<QString>();
+    connect(ui->notesEdit, &QPlainTextEdit::textChanged, this, [this, accepted] {
         const QString text = ui->notesEdit->toPlainText();
-        if (text.size() <= notelimit::kNoteLength)
+        if (text.size() <= notelimit::kNoteLength) {
+            *accepted = text;
             return;
+        }
         showReport(note_text_refusal(text));
+        const int at = ui->notesEdit->textCursor().position() - (text.size() - accepted->size());
         QSignalBlocker blocker(ui->notesEdit);
-        ui->notesEdit->setPlainText(text.left(notelimit::kNoteLength));
-        ui->notesEdit->moveCursor(QTextCursor::End);
+        ui->notesEdit->setPlainText(*accepted);
+        QTextCursor cursor = ui->notesEdit->textCursor();
+        cursor.setPosition(qBound(0, at, accepted->size()));
+        ui->notesEdit->setTextCursor(cursor);
     });
     connect(ui->tagsEdit, &QLineEdit::editingFinished, this, &librarydialog::keepTypedTags);
     ui->tagsEdit->installEventFilter(new ReturnStaysHere(ui->tagsEdit, [this] { keepTypedTags(); }));
@@ -153,10 +162,8 @@ void librarydialog::showCurrentNote()
     m_noteRow = row;
     ui->notesEdit->setEnabled(row >= 0);
     ui->tagsEdit->setEnabled(row >= 0);
-    if (ui->notesEdit->toPlainText() != note.text) {
-        QSignalBlocker blocker(ui->notesEdit);
+    if (ui->notesEdit->toPlainText() != note.text)
         ui->notesEdit->setPlainText(note.text);
-    }
     if (!ui->tagsEdit->hasFocus() || parse_tags(ui->tagsEdit->text(), nullptr) != note.tags)
         ui->tagsEdit->setText(tags_text(note.tags));
     const QString slot = row >= 0 ? preset_number_text(row) : QString();

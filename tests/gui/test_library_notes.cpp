@@ -195,6 +195,9 @@ void TestLibraryNotes::editorFindAndSave()
         dialog.selectRecords({12});
         notes->setFocus();
         QTest::keyClicks(notes, "needs a new delay time");
+        notes->insertPlainText(QString(1990, 'x')); // a paste past 2000 characters is refused whole
+        QCOMPARE(notes->toPlainText(), QString("needs a new delay time"));
+        QVERIFY2(status(dialog).contains("at most 2000 characters"), qPrintable(status(dialog)));
         tags->setFocus(); // leaving the note keeps it
         QCOMPARE(dialog.model()->note(12).text, QString("needs a new delay time"));
         QTest::keyClicks(tags, "Verse #capo-2");
