@@ -11,7 +11,7 @@ set(VEKTOR_TRANSLATION_FILES
 # Everything the editor shows; the command-line tool speaks English only.
 set(VEKTOR_TRANSLATED_SOURCES
     forms src/app src/check src/config src/editors src/history src/kestrel src/library src/midi src/sysex src/transfer
-    src/historywindow src/memory_file src/rig src/monitor src/rignames src/rignamesdialog)
+    src/historywindow src/memory_file src/rig src/monitor src/rignames src/rignamesdialog src/notes)
 
 set_source_files_properties(${VEKTOR_TRANSLATION_FILES} PROPERTIES
     OUTPUT_LOCATION ${PROJECT_BINARY_DIR}/translations)

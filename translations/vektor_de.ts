@@ -348,6 +348,14 @@
         <source>Kept %1, replaced by %2, changed from it to the next: %3</source>
         <translation>Aufbewahrt %1, ersetzt durch %2, geändert bis zur nächsten: %3</translation>
     </message>
+    <message>
+        <source>%1 could not be kept with its memory (%2)</source>
+        <translation>%1 konnte nicht mit seinem Speicher aufbewahrt werden (%2)</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>zu groß</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1029,6 +1037,26 @@
         <source>Rename %1 to “%2”</source>
         <translation>%1 in „%2“ umbenennen</translation>
     </message>
+    <message>
+        <source>No note or tags; edit them below the table</source>
+        <translation>Keine Notiz und keine Tags; unter der Tabelle bearbeiten</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Tags and the first line of the note</source>
+        <translation>Tags und die erste Zeile der Notiz</translation>
+    </message>
+    <message>
+        <source>Edit the notes of %1</source>
+        <translation>Notizen von %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>%1 Notes: %2</source>
+        <translation>%1 Notizen: %2</translation>
+    </message>
 </context>
 <context>
     <name>PresetLists</name>
@@ -1039,6 +1067,33 @@
     <message>
         <source>on</source>
         <translation>ein</translation>
+    </message>
+</context>
+<context>
+    <name>PresetNotes</name>
+    <message>
+        <source>A note holds at most %1 characters; this one has %2.</source>
+        <translation>Eine Notiz hat höchstens %1 Zeichen; diese hat %2.</translation>
+    </message>
+    <message>
+        <source>A tag needs at least one letter, digit or “-”.</source>
+        <translation>Ein Tag braucht mindestens einen Buchstaben, eine Ziffer oder „-“.</translation>
+    </message>
+    <message>
+        <source>The tag “%1” is longer than %2 characters.</source>
+        <translation>Der Tag „%1“ ist länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The tag “%1” holds a space; tags are single words.</source>
+        <translation>Der Tag „%1“ enthält ein Leerzeichen; Tags sind einzelne Wörter.</translation>
+    </message>
+    <message>
+        <source>The tag “%1” holds “%2”; tags hold letters, digits and “-” only.</source>
+        <translation>Der Tag „%1“ enthält „%2“; Tags enthalten nur Buchstaben, Ziffern und „-“.</translation>
+    </message>
+    <message>
+        <source>A preset holds at most %1 tags; that would make %2.</source>
+        <translation>Ein Preset hat höchstens %1 Tags; das wären %2.</translation>
     </message>
 </context>
 <context>
@@ -2339,6 +2394,14 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
         <source>Differences</source>
         <translation>Unterschiede</translation>
     </message>
+    <message>
+        <source>Notes and tags</source>
+        <translation>Notizen und Tags</translation>
+    </message>
+    <message>
+        <source>The version is back, but its notes couldn&apos;t be put back: %1.</source>
+        <translation>Die Version ist zurück, aber ihre Notizen konnten nicht zurückgelegt werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>librarydialog</name>
@@ -2642,6 +2705,86 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
     <message>
         <source>The find shows no presets to print.</source>
         <translation>Die Suche zeigt keine Presets zum Drucken.</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Notiz:</translation>
+    </message>
+    <message>
+        <source>What the song needs: verse, capo, which set</source>
+        <translation>Was der Song braucht: Strophe, Kapo, welches Set</translation>
+    </message>
+    <message>
+        <source>Shows only the presets with the chosen tag</source>
+        <translation>Zeigt nur die Presets mit dem gewählten Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Tags:</source>
+        <translation>Ta&amp;gs:</translation>
+    </message>
+    <message>
+        <source>Words of letters, digits and -, separated by spaces</source>
+        <translation>Wörter aus Buchstaben, Ziffern und -, durch Leerzeichen getrennt</translation>
+    </message>
+    <message>
+        <source>Save the changed notes and tags?</source>
+        <translation>Die geänderten Notizen und Tags speichern?</translation>
+    </message>
+    <message>
+        <source>Notes and tags differ from the file</source>
+        <translation>Notizen und Tags weichen von der Datei ab</translation>
+    </message>
+    <message>
+        <source>The notes in %1 can&apos;t be read (%2). The presets open without notes; the file is kept as it is until you save notes over it.</source>
+        <translation>Die Notizen in %1 können nicht gelesen werden (%2). Die Presets öffnen sich ohne Notizen; die Datei bleibt, wie sie ist, bis Sie Notizen darüber speichern.</translation>
+    </message>
+    <message>
+        <source>Note of the preset</source>
+        <translation>Notiz des Presets</translation>
+    </message>
+    <message>
+        <source>Tags of the preset</source>
+        <translation>Tags des Presets</translation>
+    </message>
+    <message>
+        <source>Find by tag</source>
+        <translation>Nach Tag suchen</translation>
+    </message>
+    <message>
+        <source>Note of preset %1</source>
+        <translation>Notiz von Preset %1</translation>
+    </message>
+    <message>
+        <source>Tags of preset %1</source>
+        <translation>Tags von Preset %1</translation>
+    </message>
+    <message>
+        <source>The tags are kept as they were.</source>
+        <translation>Die Tags bleiben, wie sie waren.</translation>
+    </message>
+    <message>
+        <source>All presets</source>
+        <translation>Alle Presets</translation>
+    </message>
+    <message>
+        <source>The presets were saved, but the notes couldn&apos;t be written to %1: %2. Your notes are still here.</source>
+        <translation>Die Presets wurden gespeichert, aber die Notizen konnten nicht nach %1 geschrieben werden: %2. Ihre Notizen sind noch da.</translation>
+    </message>
+    <message>
+        <source>Print Setlist</source>
+        <translation>Setlist drucken</translation>
+    </message>
+    <message>
+        <source>The setlist can show the tags and the first line of the note under each name.</source>
+        <translation>Die Setlist kann unter jedem Namen die Tags und die erste Zeile der Notiz zeigen.</translation>
+    </message>
+    <message>
+        <source>Names Only</source>
+        <translation>Nur Namen</translation>
+    </message>
+    <message>
+        <source>With Tags and Notes</source>
+        <translation>Mit Tags und Notizen</translation>
     </message>
 </context>
 <context>
@@ -3096,6 +3239,18 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
         <source>Expression pedal %1 %2</source>
         <comment>pedal number, then the column&apos;s title</comment>
         <translation>Expression-Pedal %1 %2</translation>
+    </message>
+    <message>
+        <source>Notes and tags are edited in the Library, below its table</source>
+        <translation>Notizen und Tags werden in der Bibliothek unter ihrer Tabelle bearbeitet</translation>
+    </message>
+    <message>
+        <source>Notes of the preset</source>
+        <translation>Notizen des Presets</translation>
+    </message>
+    <message>
+        <source>No note or tags for this preset</source>
+        <translation>Keine Notiz und keine Tags für dieses Preset</translation>
     </message>
 </context>
 <context>

@@ -348,6 +348,14 @@
         <source>Kept %1, replaced by %2, changed from it to the next: %3</source>
         <translation>Guardada el %1, sustituida por %2, cambios de ella a la siguiente: %3</translation>
     </message>
+    <message>
+        <source>%1 could not be kept with its memory (%2)</source>
+        <translation>%1 no se pudo guardar con su memoria (%2)</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>demasiado grande</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1029,6 +1037,26 @@
         <source>Rename %1 to “%2”</source>
         <translation>Renombrar %1 como «%2»</translation>
     </message>
+    <message>
+        <source>No note or tags; edit them below the table</source>
+        <translation>Sin nota ni etiquetas; edítelas bajo la tabla</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Tags and the first line of the note</source>
+        <translation>Etiquetas y la primera línea de la nota</translation>
+    </message>
+    <message>
+        <source>Edit the notes of %1</source>
+        <translation>Editar las notas de %1</translation>
+    </message>
+    <message>
+        <source>%1 Notes: %2</source>
+        <translation>%1 Notas: %2</translation>
+    </message>
 </context>
 <context>
     <name>PresetLists</name>
@@ -1039,6 +1067,33 @@
     <message>
         <source>on</source>
         <translation>encendido</translation>
+    </message>
+</context>
+<context>
+    <name>PresetNotes</name>
+    <message>
+        <source>A note holds at most %1 characters; this one has %2.</source>
+        <translation>Una nota admite como máximo %1 caracteres; esta tiene %2.</translation>
+    </message>
+    <message>
+        <source>A tag needs at least one letter, digit or “-”.</source>
+        <translation>Una etiqueta necesita al menos una letra, una cifra o «-».</translation>
+    </message>
+    <message>
+        <source>The tag “%1” is longer than %2 characters.</source>
+        <translation>La etiqueta «%1» tiene más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>The tag “%1” holds a space; tags are single words.</source>
+        <translation>La etiqueta «%1» contiene un espacio; las etiquetas son palabras sueltas.</translation>
+    </message>
+    <message>
+        <source>The tag “%1” holds “%2”; tags hold letters, digits and “-” only.</source>
+        <translation>La etiqueta «%1» contiene «%2»; las etiquetas solo admiten letras, cifras y «-».</translation>
+    </message>
+    <message>
+        <source>A preset holds at most %1 tags; that would make %2.</source>
+        <translation>Un preset admite como máximo %1 etiquetas; serían %2.</translation>
     </message>
 </context>
 <context>
@@ -2339,6 +2394,14 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
         <source>Differences</source>
         <translation>Diferencias</translation>
     </message>
+    <message>
+        <source>Notes and tags</source>
+        <translation>Notas y etiquetas</translation>
+    </message>
+    <message>
+        <source>The version is back, but its notes couldn&apos;t be put back: %1.</source>
+        <translation>La versión ha vuelto, pero sus notas no se pudieron restaurar: %1.</translation>
+    </message>
 </context>
 <context>
     <name>librarydialog</name>
@@ -2642,6 +2705,86 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
     <message>
         <source>The find shows no presets to print.</source>
         <translation>La búsqueda no muestra ningún preset que imprimir.</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>What the song needs: verse, capo, which set</source>
+        <translation>Lo que pide la canción: estrofa, cejilla, qué set</translation>
+    </message>
+    <message>
+        <source>Shows only the presets with the chosen tag</source>
+        <translation>Muestra solo los presets con la etiqueta elegida</translation>
+    </message>
+    <message>
+        <source>&amp;Tags:</source>
+        <translation>E&amp;tiquetas:</translation>
+    </message>
+    <message>
+        <source>Words of letters, digits and -, separated by spaces</source>
+        <translation>Palabras de letras, cifras y -, separadas por espacios</translation>
+    </message>
+    <message>
+        <source>Save the changed notes and tags?</source>
+        <translation>¿Guardar las notas y etiquetas cambiadas?</translation>
+    </message>
+    <message>
+        <source>Notes and tags differ from the file</source>
+        <translation>Las notas y etiquetas difieren del archivo</translation>
+    </message>
+    <message>
+        <source>The notes in %1 can&apos;t be read (%2). The presets open without notes; the file is kept as it is until you save notes over it.</source>
+        <translation>Las notas de %1 no se pueden leer (%2). Los presets se abren sin notas; el archivo se conserva tal cual hasta que guarde notas encima.</translation>
+    </message>
+    <message>
+        <source>Note of the preset</source>
+        <translation>Nota del preset</translation>
+    </message>
+    <message>
+        <source>Tags of the preset</source>
+        <translation>Etiquetas del preset</translation>
+    </message>
+    <message>
+        <source>Find by tag</source>
+        <translation>Buscar por etiqueta</translation>
+    </message>
+    <message>
+        <source>Note of preset %1</source>
+        <translation>Nota del preset %1</translation>
+    </message>
+    <message>
+        <source>Tags of preset %1</source>
+        <translation>Etiquetas del preset %1</translation>
+    </message>
+    <message>
+        <source>The tags are kept as they were.</source>
+        <translation>Las etiquetas se quedan como estaban.</translation>
+    </message>
+    <message>
+        <source>All presets</source>
+        <translation>Todos los presets</translation>
+    </message>
+    <message>
+        <source>The presets were saved, but the notes couldn&apos;t be written to %1: %2. Your notes are still here.</source>
+        <translation>Los presets se guardaron, pero las notas no se pudieron escribir en %1: %2. Sus notas siguen aquí.</translation>
+    </message>
+    <message>
+        <source>Print Setlist</source>
+        <translation>Imprimir setlist</translation>
+    </message>
+    <message>
+        <source>The setlist can show the tags and the first line of the note under each name.</source>
+        <translation>La setlist puede mostrar las etiquetas y la primera línea de la nota bajo cada nombre.</translation>
+    </message>
+    <message>
+        <source>Names Only</source>
+        <translation>Solo nombres</translation>
+    </message>
+    <message>
+        <source>With Tags and Notes</source>
+        <translation>Con etiquetas y notas</translation>
     </message>
 </context>
 <context>
@@ -3096,6 +3239,18 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
         <source>Expression pedal %1 %2</source>
         <comment>pedal number, then the column&apos;s title</comment>
         <translation>%2 del pedal de expresión %1</translation>
+    </message>
+    <message>
+        <source>Notes and tags are edited in the Library, below its table</source>
+        <translation>Las notas y etiquetas se editan en la Biblioteca, bajo su tabla</translation>
+    </message>
+    <message>
+        <source>Notes of the preset</source>
+        <translation>Notas del preset</translation>
+    </message>
+    <message>
+        <source>No note or tags for this preset</source>
+        <translation>Este preset no tiene nota ni etiquetas</translation>
     </message>
 </context>
 <context>

@@ -43,11 +43,15 @@ PresetQuery::PresetQuery(const QString &text, const unsigned char *image, const 
         if (match.hasMatch()) {
             bool ok = false;
             const int number = match.captured(2).toInt(&ok);
-            m_terms.append({kinds[keywords.indexOf(match.captured(1))], ok ? number : -1});
+            m_terms.append({kinds[keywords.indexOf(match.captured(1))], ok ? number : -1, QString()});
+        } else if (word.size() > 1 && word.startsWith(QLatin1Char('#'))) {
+            m_terms.append({Kind::Tag, 0, word.mid(1)});
+        } else if (word.size() > 4 && word.startsWith(QLatin1String("tag:"))) {
+            m_terms.append({Kind::Tag, 0, word.mid(4)});
         } else if (word == QLatin1String("unnamed")) {
-            m_terms.append({Kind::Unnamed, 0});
+            m_terms.append({Kind::Unnamed, 0, QString()});
         } else if (word == QLatin1String("changed")) {
-            m_terms.append({Kind::Changed, 0});
+            m_terms.append({Kind::Changed, 0, QString()});
         } else {
             rest << word;
         }
@@ -114,6 +118,11 @@ bool switchedOn(const unsigned char *record, int first, int count, int shown)
 
 bool PresetQuery::matches(const unsigned char *image, int i, bool changed) const
 {
+    return matches(image, i, changed, PresetNote());
+}
+
+bool PresetQuery::matches(const unsigned char *image, int i, bool changed, const PresetNote &note) const
+{
     const unsigned char *record = image + presetOffset(i);
     for (const Term &term : m_terms) {
         bool has = false;
@@ -125,6 +134,7 @@ bool PresetQuery::matches(const unsigned char *image, int i, bool changed) const
         case Kind::Loop: has = switchedOn(record, preset::kLoops, preset::kLoopCount, term.number); break;
         case Kind::Unnamed: has = has_factory_name(record); break;
         case Kind::Changed: has = changed; break;
+        case Kind::Tag: has = note.tags.contains(term.tag); break;
         }
         if (!has)
             return false;
@@ -132,6 +142,8 @@ bool PresetQuery::matches(const unsigned char *image, int i, bool changed) const
     if (m_phrase.isEmpty())
         return true;
     if (folded_text(name_text(record + preset::kName)).contains(m_phrase))
+        return true;
+    if (!note.text.isEmpty() && folded_text(note.text).contains(m_phrase))
         return true;
     for (int d = 0; d < kDeviceCount; ++d)
         if ((m_devices >> d & 1u) && (sends_program_change(record, d) || sends_control_change(record, d)))

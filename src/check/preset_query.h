@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVector>
 
+#include "preset_notes.h"
+
 #include <bitset>
 
 struct PatchName;
@@ -16,9 +18,10 @@ struct RigNames;
 //   relay 1   relay 1 switched on; loop 4 likewise
 //   unnamed   still the factory name
 //   changed   differs from the file
-// and the rest of the text, which the name holds or the name of a device
-// the preset sends to, or of a sound or control of the rig's names it calls;
-// letter case and accents don't count. A preset is
+//   #verse    the tag "verse" (tag:verse alike)
+// and the rest of the text, which the name holds, or the note, or the name
+// of a device the preset sends to, or of a sound or control of the rig's
+// names it calls; letter case and accents don't count. A preset is
 // found when it has every fact asked for.
 class PresetQuery
 {
@@ -33,14 +36,17 @@ public:
     // Record `i` of the image given to the constructor; `changed` says
     // whether it differs from the file.
     bool matches(const unsigned char *image, int i, bool changed) const;
+    // The same, with the preset's note and tags.
+    bool matches(const unsigned char *image, int i, bool changed, const PresetNote &note) const;
     // Only the word "changed" asks whether a record differs from the file.
     bool asksForChanged() const;
 
 private:
-    enum class Kind { ProgramChange, ControlChange, Bank, Relay, Loop, Unnamed, Changed };
+    enum class Kind { ProgramChange, ControlChange, Bank, Relay, Loop, Unnamed, Changed, Tag };
     struct Term {
         Kind kind;
         int number;
+        QString tag; // folded
     };
     QVector<Term> m_terms;
     QString m_phrase;      // folded

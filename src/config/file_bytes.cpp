@@ -39,6 +39,8 @@ int read_limit(FileKind kind)
         return filelimit::kDocument;
     case FileKind::Names:
         return filelimit::kNames;
+    case FileKind::Notes:
+        return filelimit::kNotes;
     case FileKind::AnyFile:
         break;
     }

@@ -14,6 +14,7 @@ enum class FileKind {
     Dump,       // a SysEx dump: the largest that a dump source gives
     Document,   // a readable document
     Names,      // a MIDNAM file or a plain list of sound names
+    Notes,      // the notes and tags beside a memory
     AnyFile,    // a file copied whole (a backup, a version) or not yet told apart (vektor-tool's inputs)
 };
 
@@ -23,6 +24,7 @@ constexpr int kDump = 262144;
 constexpr int kDocument = 32 * 1024 * 1024;
 // The largest MIDNAM files (a synthesizer's whole sound set) are under 1 MB.
 constexpr int kNames = 8 * 1024 * 1024;
+constexpr int kNotes = 16 * 1024 * 1024; // 270 full notes, every character escaped, and their tags
 constexpr int kAnyFile = 64 * 1024 * 1024;
 } // namespace filelimit
 

@@ -80,19 +80,27 @@ void swap_presets(unsigned char *image, int a, int b)
     swap_preset_lists(image, {a}, {b});
 }
 
-bool swap_preset_lists(unsigned char *image, const QVector<int> &a, const QVector<int> &b)
+QVector<int> swap_order(const QVector<int> &a, const QVector<int> &b)
 {
     if (a.size() != b.size())
-        return false;
+        return {};
     QVector<int> order = identityOrder();
     std::vector<bool> used(kPresetCount, false);
     for (int k = 0; k < a.size(); ++k) {
         if (!isRecord(a[k]) || !isRecord(b[k]) || used[a[k]] || used[b[k]] || a[k] == b[k])
-            return false;
+            return {};
         used[a[k]] = used[b[k]] = true;
         order[a[k]] = b[k];
         order[b[k]] = a[k];
     }
+    return order;
+}
+
+bool swap_preset_lists(unsigned char *image, const QVector<int> &a, const QVector<int> &b)
+{
+    const QVector<int> order = swap_order(a, b);
+    if (order.isEmpty())
+        return false;
     reorder_presets(image, order);
     return true;
 }
@@ -114,10 +122,10 @@ bool validMove(QVector<int> &rows, int step)
 
 } // namespace
 
-bool move_presets(unsigned char *image, QVector<int> rows, int step)
+QVector<int> move_order(QVector<int> rows, int step)
 {
     if (!validMove(rows, step))
-        return false;
+        return {};
     QVector<int> order = identityOrder();
     // Each run of adjacent records shifts by one; the neighbour it passes
     // over lands at the run's other end.
@@ -137,6 +145,14 @@ bool move_presets(unsigned char *image, QVector<int> rows, int step)
         }
         start = end + 1;
     }
+    return order;
+}
+
+bool move_presets(unsigned char *image, QVector<int> rows, int step)
+{
+    const QVector<int> order = move_order(rows, step);
+    if (order.isEmpty())
+        return false;
     reorder_presets(image, order);
     return true;
 }

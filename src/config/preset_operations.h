@@ -20,6 +20,11 @@ QVector<int> record_run(int first, int count);
 // slot. Returns the number of buttons whose favourite changed.
 int reorder_presets(unsigned char *image, const QVector<int> &order);
 
+// The orders the rearrangements below put the records in, for what is kept
+// beside the image to follow them; empty when the rearrangement is refused.
+QVector<int> swap_order(const QVector<int> &a, const QVector<int> &b);
+QVector<int> move_order(QVector<int> rows, int step);
+
 void swap_presets(unsigned char *image, int a, int b);
 // Swaps records a[k] and b[k] for every k, as one rearrangement; false, with
 // the image untouched, when the lists differ in length or share a record.

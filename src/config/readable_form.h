@@ -15,6 +15,9 @@ constexpr char kFormat[] = "vektor-readable";
 constexpr int kVersion = 1;
 constexpr char kWholeMemory[] = "memory";
 constexpr char kPresets[] = "presets";
+// The presets' notes and tags, when any have them: an optional key that the
+// notes library writes and reads (readable_notes.h); the image never needs it.
+constexpr char kNotes[] = "notes";
 } // namespace readable
 
 // The whole image as a readable document (UTF-8, indented).

@@ -203,7 +203,7 @@ QString checkHead(const QCborMap &root, bool *wholeMemory)
     if (*wholeMemory)
         keys << QStringLiteral("global") << QLatin1String(system_section_field().key);
     for (auto it = root.constBegin(); it != root.constEnd(); ++it)
-        if (!keys.contains(it.key().toString()))
+        if (!keys.contains(it.key().toString()) && it.key().toString() != QLatin1String(readable::kNotes))
             return it.key().toString() + QStringLiteral(": unknown key");
     for (const QString &key : keys)
         if (!root.contains(key))

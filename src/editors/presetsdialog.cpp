@@ -139,6 +139,7 @@ void presetsdialog::loadPresetIntoForm(int index)
     auto signedByte = [](unsigned char byte) { return int(static_cast<signed char>(byte)); };
 
     ui->presetname->setText(name_text(record + preset::kName));
+    showPresetNotes(index);
     // As Play, the find and the check read the preset.
     for (int c = 0; c < PresetFormValues::kRows; ++c) {
         const ProgramChangeEntry entry = program_change_entry(record, c);

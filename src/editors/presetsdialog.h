@@ -1,5 +1,6 @@
 #pragma once
 
+#include "preset_notes.h"
 #include "presetrecord.h"
 
 #include <QDialog>
@@ -124,11 +125,13 @@ private:
     void addSoundNames(); // preset_sound_column.h
     void refreshPresetSelectorTexts();
     void applyEnablingRule(int row);
+    void showPresetNotes(int index); // presetsdialog_notes.cpp
 
     Ui::presetsdialog *ui;
     unsigned char *image;
     int m_currentPreset = -1;
     PresetFormValues m_values;
+    PresetNotes m_notes; // beside the memory, as the library saved them
     std::array<ProgramChangeRow, PresetFormValues::kRows> m_rows{};
     std::array<PedalRow, PresetFormValues::kPedals> m_pedals{};
     std::array<QComboBox *, PresetFormValues::kRelays> m_relays{};

@@ -19,6 +19,8 @@
 
 namespace {
 
+constexpr char kNotesSuffix[] = ".notes.json";
+
 bool g_enabled = true;
 bool g_problemTold = false;
 QString g_pendingProblem;
@@ -97,14 +99,35 @@ void prune(const QString &folder, const QString &justKept)
     QStringList names = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
     names.erase(std::remove_if(names.begin(), names.end(),
                                [&](const QString &name) {
-                                   return name == justKept || !looks_like_version_file_name(name);
+                                   return name == justKept || !looks_like_version_file_name(name)
+                                       || name.endsWith(QLatin1String(kNotesSuffix));
                                }),
                 names.end());
-    for (int i = 0; i < names.size() - (kKeptVersions - 1); ++i)
+    for (int i = 0; i < names.size() - (kKeptVersions - 1); ++i) {
         dir.remove(names.at(i));
+        dir.remove(names.at(i) + QLatin1String(kNotesSuffix));
+    }
 }
 
 } // namespace
+
+QString version_notes_path(const QString &versionPath)
+{
+    return versionPath + QLatin1String(kNotesSuffix);
+}
+
+void PendingVersion::keepNotes(const QString &file)
+{
+    if (m_path.isEmpty() || !QFileInfo(file).isFile())
+        return;
+    const FileRead notes = read_file(file, FileKind::Notes);
+    QString reason;
+    if (!notes.ok() || notes.cut())
+        report(Text::tr("%1 could not be kept with its memory (%2)")
+                   .arg(file, notes.ok() ? Text::tr("too large") : notes.error));
+    else if (!write_file(version_notes_path(m_path), notes.bytes, &reason))
+        report(Text::tr("%1 could not be written (%2)").arg(version_notes_path(m_path), reason));
+}
 
 QString history_folder(const QString &configurationPath)
 {
@@ -122,8 +145,10 @@ void PendingVersion::commit()
 
 void PendingVersion::discard()
 {
-    if (!m_path.isEmpty())
+    if (!m_path.isEmpty()) {
         QFile::remove(m_path);
+        QFile::remove(version_notes_path(m_path));
+    }
     m_path.clear();
 }
 

@@ -29,10 +29,17 @@ public:
     // The save failed and the file was not replaced: the version goes again.
     void discard();
     QString path() const { return m_path; } // empty when none was kept
+    // Keeps `file` as it is now (the notes beside the memory) with the
+    // version, at version_notes_path(); nothing when there is no such file.
+    void keepNotes(const QString &file);
 
 private:
     QString m_path;
 };
+
+// "<version>.notes.json": the notes that were beside the memory when the
+// version was kept. It goes when its version goes.
+QString version_notes_path(const QString &versionPath);
 
 // Keeps `path` as it is now, before `replacement` is written over it. Keeps
 // nothing when there is no file or `replacement` holds the same bytes.

@@ -5,6 +5,7 @@
 #include "image_bytes.h"
 #include "history_names.h"
 #include "image_compare.h"
+#include "image_layout.h"
 #include "save_warning.h"
 #include "configuration_saves.h"
 #include "store.h"
@@ -13,6 +14,8 @@
 #include "version_keeping.h"
 #include "version_list_model.h"
 #include "version_name.h"
+#include "version_notes.h"
+#include "notes_diff.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -126,12 +129,37 @@ void historydialog::showChanges(const QByteArray &before, const QByteArray &afte
 void historydialog::on_compareButton_clicked()
 {
     const QVector<int> rows = chosenVersions();
-    if (rows.size() == 2)
+    if (rows.size() == 2) {
         showChanges(m_versions->versionBytes(rows[0]), m_versions->versionBytes(rows[1]),
                     tr("%1 to %2").arg(versionText(rows[0]), versionText(rows[1])));
-    else if (rows.size() == 1 && !m_versions->currentBytes().isEmpty())
+        showNoteChanges(m_versions->version(rows[0]).path, m_versions->version(rows[1]).path, false,
+                        m_versions->versionBytes(rows[0]));
+    } else if (rows.size() == 1 && !m_versions->currentBytes().isEmpty()) {
         showChanges(m_versions->versionBytes(rows[0]), m_versions->currentBytes(),
                     tr("%1 to the file as it is now").arg(versionText(rows[0])));
+        showNoteChanges(m_versions->version(rows[0]).path, file_paths().configuration, true,
+                        m_versions->versionBytes(rows[0]));
+    }
+}
+
+void historydialog::showNoteChanges(const QString &before, const QString &after, bool afterIsCurrent,
+                                    const QByteArray &image)
+{
+    const NotesRead was = version_notes(before);
+    const NotesRead now = afterIsCurrent ? current_notes(after) : version_notes(after);
+    if (!was.ok() || !now.ok() || image.size() != layout::kImageSize)
+        return;
+    const QStringList lines = note_change_lines(compare_notes(was.notes, now.notes), image_bytes(image));
+    if (lines.isEmpty())
+        return;
+    auto *heading = new QTreeWidgetItem(QStringList(tr("Notes and tags")));
+    QFont font = heading->font(0);
+    font.setBold(true);
+    heading->setFont(0, font);
+    for (const QString &line : lines)
+        heading->addChild(new QTreeWidgetItem(QStringList(line)));
+    ui->changeTree->addTopLevelItem(heading);
+    heading->setExpanded(true);
 }
 
 void historydialog::on_restoreButton_clicked()
@@ -158,6 +186,12 @@ void historydialog::on_restoreButton_clicked()
         warn_configuration_not_saved(this);
         return;
     }
+    // The notes kept with the version come back with it; those of the file
+    // as it was went into the history with it.
+    QString notesError;
+    if (!restore_version_notes(m_versions->version(rows[0]).path, path, &notesError))
+        QMessageBox::warning(this, title, tr("The version is back, but its notes couldn't be put back: %1.")
+                                              .arg(notesError));
     ui->changeTree->clear();
     ui->compareLabel->setText(tr("Restored %1.").arg(versionText(rows[0])));
     listVersions();

@@ -34,6 +34,9 @@ private:
     QVector<int> chosenVersions() const;
     void updateButtons();
     void showChanges(const QByteArray &before, const QByteArray &after, const QString &what);
+    // Adds what changed in the notes kept with each side (paths of versions,
+    // or of the file now when `afterIsCurrent`).
+    void showNoteChanges(const QString &before, const QString &after, bool afterIsCurrent, const QByteArray &image);
     QString versionText(int row) const;
     void listVersions();
 

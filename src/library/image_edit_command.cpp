@@ -2,21 +2,23 @@
 
 #include "presetlibrarymodel.h"
 
-ImageEditCommand::ImageEditCommand(PresetLibraryModel *model, const QString &text, QVector<ImageSpan> spans)
+ImageEditCommand::ImageEditCommand(PresetLibraryModel *model, const QString &text, QVector<ImageSpan> spans,
+                                   QVector<NoteSpan> noteSpans)
     : QUndoCommand(text)
     , m_model(model)
     , m_spans(std::move(spans))
+    , m_noteSpans(std::move(noteSpans))
 {
 }
 
 void ImageEditCommand::redo()
 {
-    m_model->writeSpans(m_spans, PresetLibraryModel::After,
+    m_model->writeSpans(m_spans, m_noteSpans, PresetLibraryModel::After,
                         m_done ? PresetLibraryModel::Redone : PresetLibraryModel::Done, text());
     m_done = true;
 }
 
 void ImageEditCommand::undo()
 {
-    m_model->writeSpans(m_spans, PresetLibraryModel::Before, PresetLibraryModel::Undone, text());
+    m_model->writeSpans(m_spans, m_noteSpans, PresetLibraryModel::Before, PresetLibraryModel::Undone, text());
 }

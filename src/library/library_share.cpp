@@ -5,6 +5,7 @@
 #include "preset_list.h"
 #include "presetlibrarymodel.h"
 #include "readable_form.h"
+#include "readable_notes.h"
 #include "save_file_dialog.h"
 #include "store.h"
 
@@ -43,7 +44,8 @@ void exportRecords(QWidget *parent, const PresetLibraryModel &model, const QVect
     if (path.isEmpty())
         return;
     QString error;
-    if (!write_file(path, export_readable_presets(model.image(), records), &error))
+    if (!write_file(path, with_readable_notes(export_readable_presets(model.image(), records), model.notes(), records),
+                    &error))
         QMessageBox::warning(parent, parent->windowTitle(),
                              Text::tr("Couldn't write %1: %2. Nothing was exported.").arg(path, error));
 }
@@ -134,9 +136,12 @@ QVector<int> import_presets(QWidget *parent, PresetLibraryModel &model, const QV
         return {};
     }
     const ReadableRead read = read_readable(file.bytes);
-    if (!read.ok()) {
+    const ReadableNotes notes =
+        read.ok() ? read_readable_notes(file.bytes, read.document.records) : ReadableNotes();
+    if (!read.ok() || !notes.ok()) {
         QMessageBox::warning(parent, title,
-                             Text::tr("%1 can't be imported: %2").arg(QFileInfo(path).fileName(), read.error));
+                             Text::tr("%1 can't be imported: %2")
+                                 .arg(QFileInfo(path).fileName(), read.ok() ? notes.error : read.error));
         return {};
     }
 
@@ -178,7 +183,9 @@ QVector<int> import_presets(QWidget *parent, PresetLibraryModel &model, const QV
     if (box.clickedButton() != intoNamed && (!intoSelected || box.clickedButton() != intoSelected))
         return {};
     const QVector<int> targets = box.clickedButton() == intoNamed ? namedSlots : elsewhereSlots;
-    if (!model.replaceRecords(Text::tr("Import %1").arg(QFileInfo(path).fileName()), placed(targets, presets)))
+    const QVector<int> documentSlots = read.document.wholeMemory ? namedSlots : read.document.records;
+    if (!model.replaceRecords(Text::tr("Import %1").arg(QFileInfo(path).fileName()), placed(targets, presets),
+                              notes_moved_to(notes.notes, documentSlots, targets)))
         return {};
     return targets;
 }

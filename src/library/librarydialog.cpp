@@ -28,6 +28,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUndoStack>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -60,6 +61,7 @@ librarydialog::librarydialog(QWidget *parent)
     setUpTable();
     setUpActions();
     setUpFind();
+    setUpNotes();
     name_library_controls(this, ui);
     connect(m_model, &PresetLibraryModel::changed, this, [this](const QString &report) {
         showReport(report);
@@ -85,6 +87,9 @@ librarydialog::~librarydialog()
     // The table tells of its selection going as the widgets are taken down,
     // when this dialog is no longer one to update.
     ui->presetTable->selectionModel()->disconnect(this);
+    // The note editor keeps its text when it loses the focus: not once this
+    // dialog is going.
+    delete ui->notesEdit->findChild<QObject *>(QStringLiteral("noteKeeper"), Qt::FindDirectChildrenOnly);
     // The undo stack goes with the model, and clears itself on the way out:
     // its text signals must not reach the buttons deleted below.
     m_model->undoStack()->disconnect(this);
@@ -97,6 +102,8 @@ void librarydialog::run(QWidget *parent)
     librarydialog dialog(parent);
     // Modal to the main window only: the monitor stays usable while Play is.
     dialog.setWindowModality(Qt::WindowModal);
+    if (!dialog.m_notesProblem.isEmpty())
+        QTimer::singleShot(0, &dialog, [&dialog] { dialog.warn(dialog.m_notesProblem); });
     dialog.exec();
 }
 
@@ -256,8 +263,11 @@ void librarydialog::copySelected()
     if (rows.isEmpty())
         return;
     m_copied.clear();
-    for (int row : rows)
+    m_copiedNotes.clear();
+    for (int row : rows) {
         m_copied << m_model->recordBytes(row);
+        m_copiedNotes << m_model->note(row);
+    }
     showReport(rows.size() == 1
                    ? tr("Copied %1; Ctrl+V puts it over the selected slot.").arg(preset_number_text(rows[0]))
                    : tr("Copied %1 presets; Ctrl+V puts them over the slots from the one selected on.")
@@ -277,13 +287,16 @@ void librarydialog::pasteCopied()
         return;
     }
     QMap<int, QByteArray> records;
-    for (int k = 0; k < m_copied.size(); ++k)
+    QMap<int, PresetNote> notes;
+    for (int k = 0; k < m_copied.size(); ++k) {
         records.insert(to + k, m_copied[k]);
+        notes.insert(to + k, m_copiedNotes.value(k));
+    }
     const QString text = m_copied.size() == 1
         ? tr("Paste over %1").arg(preset_number_text(to))
         : tr("Paste %n presets over %1\u2013%2", nullptr, m_copied.size())
               .arg(preset_number_text(to), preset_number_text(to + m_copied.size() - 1));
-    if (m_model->replaceRecords(text, records))
+    if (m_model->replaceRecords(text, records, notes))
         selectRecords(record_run(to, m_copied.size()));
 }
 
@@ -293,6 +306,9 @@ void librarydialog::printSetlist()
         showReport(tr("The find shows no presets to print."));
         return;
     }
+    bool withNotes = false;
+    if (!askSetlistNotes(&withNotes))
+        return;
     const QFileInfo configuration(file_paths().configuration);
     const QString path = ask_save_path(this, tr("Save the Setlist"),
                                        configuration.absolutePath() + QStringLiteral("/setlist.pdf"),
@@ -304,8 +320,9 @@ void librarydialog::printSetlist()
     for (int row = 0; m_found->isFinding() && row < m_found->rowCount(); ++row)
         found << m_found->mapToSource(m_found->index(row, 0)).row();
     const QString title = tr("Setlist of %1").arg(configuration.fileName());
-    const Setlist setlist = m_found->isFinding() ? make_setlist_of(m_model->image(), found, title)
-                                                 : make_setlist(m_model->image(), title);
+    const PresetNotes *notes = withNotes ? &m_model->notes() : nullptr;
+    const Setlist setlist = m_found->isFinding() ? make_setlist_of(m_model->image(), found, title, notes)
+                                                 : make_setlist(m_model->image(), title, notes);
     QString error;
     if (!write_file(path, setlist.pdf, &error)) {
         warn(tr("Couldn't write the setlist to %1: %2.").arg(path, error));
@@ -319,11 +336,13 @@ void librarydialog::printSetlist()
 
 bool librarydialog::save()
 {
+    keepTypedNote();
     if (!m_model->differsFromFile())
         return true;
     const QString path = file_paths().configuration;
     const QByteArray edited(reinterpret_cast<const char *>(m_model->image()), kImageSize);
-    if (!save_configuration_bytes(edited, SaveOperation::LibrarySave, KeepBackup::Yes)) {
+    if (m_model->imageDiffersFromFile()
+        && !save_configuration_bytes(edited, SaveOperation::LibrarySave, KeepBackup::Yes)) {
         if (last_save_failed_at_backup())
             warn(tr("Couldn't keep a copy of %1 as %2, so nothing was saved. Your changes are still here.")
                      .arg(path, configuration_backup_path()));
@@ -332,6 +351,8 @@ bool librarydialog::save()
         return false;
     }
     std::memcpy(config_image(), m_model->image(), kImageSize);
+    if (!saveNotes())
+        return false;
     m_model->markSaved();
     m_found->refind(); // "changed" finds none now
     updateControls();
@@ -341,13 +362,15 @@ bool librarydialog::save()
 
 void librarydialog::reject()
 {
+    keepTypedNote();
     if (!m_model->differsFromFile()) {
         QDialog::reject();
         return;
     }
     const int presets = m_model->presetsDifferingFromFile();
-    const QString question = presets > 0 ? tr("Save changes to %n presets?", nullptr, presets)
-                                         : tr("Save the changed footswitch favourites?");
+    const QString question = presets > 0                         ? tr("Save changes to %n presets?", nullptr, presets)
+                           : m_model->favoritesDifferFromFile() ? tr("Save the changed footswitch favourites?")
+                                                                : tr("Save the changed notes and tags?");
     QMessageBox box(QMessageBox::Question, windowTitle(), question,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setDefaultButton(QMessageBox::Save);
@@ -381,6 +404,8 @@ void librarydialog::updateControls()
                                                   : tr("%1 presets differ from the file").arg(presets));
     else if (m_model->favoritesDifferFromFile())
         ui->differenceLabel->setText(tr("Footswitch favourites differ from the file"));
+    else if (m_model->notesDifferFromFile())
+        ui->differenceLabel->setText(tr("Notes and tags differ from the file"));
     else
         ui->differenceLabel->setText(tr("No changes"));
 }

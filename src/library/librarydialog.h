@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QVector>
 
+#include "preset_notes.h"
+
 class PresetFilterModel;
 class PresetLibraryModel;
 class memorycheckdialog;
@@ -50,6 +52,16 @@ private:
     void setUpFind(); // librarydialog_find.cpp, with the count and the check
     void setUpBulkEdit(); // librarydialog_bulk.cpp
     void editSelected();
+    // librarydialog_notes.cpp: the note and tags of the current preset, and the tag list
+    void setUpNotes();
+    void showCurrentNote();
+    void keepTypedNote();
+    void keepTypedTags();
+    void updateTagList();
+    bool saveNotes();
+    // With notes in the memory, asks whether the setlist shows them; false
+    // when the print is cancelled.
+    bool askSetlistNotes(bool *withNotes);
     void updateFindCount();
     void showCheck();
     void swapSelected();
@@ -68,4 +80,7 @@ private:
     PresetFilterModel *m_found;             // what the table shows: rows are not records
     memorycheckdialog *m_check = nullptr;   // made on the first Check
     QVector<QByteArray> m_copied; // records taken by Ctrl+C
+    QVector<PresetNote> m_copiedNotes; // and their notes
+    int m_noteRow = -1;           // the record the note editor shows
+    QString m_notesProblem;       // why the notes file beside the memory was not read
 };

@@ -20,6 +20,8 @@ bool PresetFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourc
 {
     if (sourceParent.isValid() || m_query.isEmpty())
         return true;
-    const bool changed = m_query.asksForChanged() && m_library->recordDiffersFromFile(sourceRow);
-    return m_query.matches(m_library->image(), sourceRow, changed);
+    // A changed note or tag is a change of the preset too.
+    const bool changed = m_query.asksForChanged()
+        && (m_library->recordDiffersFromFile(sourceRow) || m_library->noteDiffersFromFile(sourceRow));
+    return m_query.matches(m_library->image(), sourceRow, changed, m_library->note(sourceRow));
 }

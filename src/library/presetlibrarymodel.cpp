@@ -2,6 +2,7 @@
 
 #include "fields.h"
 #include "image_layout.h"
+#include "notes_operations.h"
 #include "preset_list.h"
 #include "preset_operations.h"
 #include "preset_row_text.h"
@@ -36,11 +37,24 @@ bool isRecord(int i)
 } // namespace
 
 PresetLibraryModel::PresetLibraryModel(const unsigned char *image, QObject *parent)
+    : PresetLibraryModel(image, empty_notes(), parent)
+{
+}
+
+PresetLibraryModel::PresetLibraryModel(const unsigned char *image, const PresetNotes &notes, QObject *parent)
     : QAbstractTableModel(parent)
     , m_image(reinterpret_cast<const char *>(image), kImageSize)
     , m_fileImage(m_image)
+    , m_notes(notes.size() == kPresetCount ? notes : empty_notes())
+    , m_fileNotes(m_notes)
     , m_undo(new QUndoStack(this))
 {
+}
+
+void PresetLibraryModel::setFileNotes(const PresetNotes &notes)
+{
+    m_notes = m_fileNotes = notes.size() == kPresetCount ? notes : empty_notes();
+    emit dataChanged(index(0, NotesColumn), index(kPresetCount - 1, NotesColumn));
 }
 
 const unsigned char *PresetLibraryModel::image() const
@@ -84,6 +98,7 @@ QVariant PresetLibraryModel::data(const QModelIndex &index, int role) const
         case SwitchingColumn: return switching_summary(im, i);
         case ControlChangeColumn: return count(control_changes_on(im, i));
         case OverrideColumn: return count(overrides_on(im, i));
+        case NotesColumn: return note_summary(m_notes[i]);
         }
         break;
     case Qt::EditRole:
@@ -91,7 +106,9 @@ QVariant PresetLibraryModel::data(const QModelIndex &index, int role) const
             return name_text(im + presetOffset(i) + preset::kName);
         break;
     case Qt::AccessibleDescriptionRole:
-        return preset_row_sentence(im, i);
+        // The row read as one sentence, its tags and note's first line after it.
+        return m_notes[i].isEmpty() ? preset_row_sentence(im, i)
+                                    : tr("%1 Notes: %2").arg(preset_row_sentence(im, i), note_summary(m_notes[i]));
     case Qt::ToolTipRole:
         switch (index.column()) {
         case NameColumn: return tr("F2 or a double-click renames the preset");
@@ -99,6 +116,8 @@ QVariant PresetLibraryModel::data(const QModelIndex &index, int role) const
         case SwitchingColumn: return switching_details(im, i);
         case ControlChangeColumn: return tr("Control changes on: %1").arg(control_changes_on(im, i));
         case OverrideColumn: return tr("Instant-access overrides on: %1").arg(overrides_on(im, i));
+        case NotesColumn:
+            return m_notes[i].isEmpty() ? tr("No note or tags; edit them below the table") : m_notes[i].text;
         }
         break;
     case Qt::TextAlignmentRole:
@@ -121,6 +140,7 @@ QVariant PresetLibraryModel::headerData(int section, Qt::Orientation orientation
         case SwitchingColumn: return tr("Switching");
         case ControlChangeColumn: return tr("CCs");
         case OverrideColumn: return tr("IA");
+        case NotesColumn: return tr("Notes");
         }
     } else if (role == Qt::ToolTipRole) {
         switch (section) {
@@ -129,6 +149,7 @@ QVariant PresetLibraryModel::headerData(int section, Qt::Orientation orientation
             return tr("Relays (R) and loops (L) switched on, in brackets those left as they are; then the output");
         case ControlChangeColumn: return tr("Control changes on");
         case OverrideColumn: return tr("Instant-access overrides on");
+        case NotesColumn: return tr("Tags and the first line of the note");
         }
     }
     return QVariant();
@@ -154,7 +175,8 @@ bool PresetLibraryModel::setData(const QModelIndex &index, const QVariant &value
 
 // --- Edits -------------------------------------------------------------------
 
-bool PresetLibraryModel::applyEdit(const QString &text, const std::function<bool(unsigned char *)> &edit)
+bool PresetLibraryModel::applyEdit(const QString &text, const std::function<bool(unsigned char *)> &edit,
+                                   const std::function<void(PresetNotes &)> &notesEdit)
 {
     const QByteArray before = m_image; // shared until the edit writes
     if (!edit(bytes())) {
@@ -172,13 +194,22 @@ bool PresetLibraryModel::applyEdit(const QString &text, const std::function<bool
         if (std::memcmp(before.constData() + at, m_image.constData() + at, kPresetRecordSize) != 0)
             spans.append({at, before.mid(at, kPresetRecordSize), m_image.mid(at, kPresetRecordSize)});
     }
-    if (spans.isEmpty())
+    QVector<NoteSpan> noteSpans;
+    if (notesEdit) {
+        PresetNotes notes = m_notes;
+        notesEdit(notes);
+        for (int i = 0; i < kPresetCount; ++i)
+            if (notes[i] != m_notes[i])
+                noteSpans.append({i, m_notes[i], notes[i]});
+    }
+    if (spans.isEmpty() && noteSpans.isEmpty())
         return false;
-    m_undo->push(new ImageEditCommand(this, text, spans)); // its first redo reports the change
+    m_undo->push(new ImageEditCommand(this, text, spans, noteSpans)); // its first redo reports the change
     return true;
 }
 
-void PresetLibraryModel::writeSpans(const QVector<ImageSpan> &spans, Side side, Step step, const QString &text)
+void PresetLibraryModel::writeSpans(const QVector<ImageSpan> &spans, const QVector<NoteSpan> &noteSpans, Side side,
+                                    Step step, const QString &text)
 {
     QVector<int> rows;
     for (const ImageSpan &span : spans) {
@@ -186,6 +217,11 @@ void PresetLibraryModel::writeSpans(const QVector<ImageSpan> &spans, Side side, 
         std::memcpy(bytes() + span.offset, bytesToWrite.constData(), size_t(bytesToWrite.size()));
         if (span.offset >= kPresetsStart && span.offset < kSystemSectionStart)
             rows << (span.offset - kPresetsStart) / kPresetRecordSize;
+    }
+    for (const NoteSpan &span : noteSpans) {
+        m_notes[span.slot] = side == After ? span.after : span.before;
+        if (!rows.contains(span.slot))
+            rows << span.slot;
     }
     // One signal per run of changed rows: the table repaints only those,
     // where one range from the first to the last would repaint all it shows.
@@ -231,10 +267,13 @@ bool PresetLibraryModel::swap(int a, int b)
 {
     if (!isRecord(a) || !isRecord(b) || a == b)
         return false;
-    return applyEdit(tr("Swap %1 and %2").arg(preset_number_text(a), preset_number_text(b)), [a, b](unsigned char *im) {
-        swap_presets(im, a, b);
-        return true;
-    });
+    return applyEdit(
+        tr("Swap %1 and %2").arg(preset_number_text(a), preset_number_text(b)),
+        [a, b](unsigned char *im) {
+            swap_presets(im, a, b);
+            return true;
+        },
+        [a, b](PresetNotes &notes) { swap_note_lists(notes, {a}, {b}); });
 }
 
 bool PresetLibraryModel::swapLists(const QVector<int> &a, const QVector<int> &b)
@@ -244,7 +283,8 @@ bool PresetLibraryModel::swapLists(const QVector<int> &a, const QVector<int> &b)
     if (a.isEmpty())
         return false;
     return applyEdit(tr("Swap %n presets", nullptr, a.size()),
-                     [&](unsigned char *im) { return swap_preset_lists(im, a, b); });
+                     [&](unsigned char *im) { return swap_preset_lists(im, a, b); },
+                     [&](PresetNotes &notes) { swap_note_lists(notes, a, b); });
 }
 
 bool PresetLibraryModel::swapBanks(int bankA, int bankB)
@@ -256,7 +296,8 @@ bool PresetLibraryModel::swapBanks(int bankA, int bankB)
                      [=](unsigned char *im) {
                          swap_banks(im, bankA, bankB);
                          return true;
-                     });
+                     },
+                     [=](PresetNotes &notes) { swap_note_banks(notes, bankA, bankB); });
 }
 
 bool PresetLibraryModel::move(const QVector<int> &rows, int step)
@@ -266,7 +307,8 @@ bool PresetLibraryModel::move(const QVector<int> &rows, int step)
     const QString text = rows.size() == 1
         ? (step < 0 ? tr("Move %1 up") : tr("Move %1 down")).arg(preset_number_text(rows[0]))
         : (step < 0 ? tr("Move %n presets up", nullptr, rows.size()) : tr("Move %n presets down", nullptr, rows.size()));
-    return applyEdit(text, [&](unsigned char *im) { return move_presets(im, rows, step); });
+    return applyEdit(text, [&](unsigned char *im) { return move_presets(im, rows, step); },
+                     [&](PresetNotes &notes) { move_notes(notes, rows, step); });
 }
 
 bool PresetLibraryModel::copy(const QVector<int> &from, int to)
@@ -276,7 +318,8 @@ bool PresetLibraryModel::copy(const QVector<int> &from, int to)
     const QString text = from.size() == 1 ? tr("Copy %1 over %2").arg(preset_number_text(from[0]), preset_number_text(to))
                                           : tr("Copy %n presets to %1", nullptr, from.size())
                                                 .arg(preset_run_text(to, from.size()));
-    return applyEdit(text, [&](unsigned char *im) { return copy_presets(im, from, to); });
+    return applyEdit(text, [&](unsigned char *im) { return copy_presets(im, from, to); },
+                     [&](PresetNotes &notes) { copy_notes(notes, from, to); });
 }
 
 bool PresetLibraryModel::reset(const QVector<int> &rows)
@@ -285,10 +328,13 @@ bool PresetLibraryModel::reset(const QVector<int> &rows)
         return false;
     const QString text = rows.size() == 1 ? tr("Reset %1 to its factory preset").arg(preset_number_text(rows[0]))
                                           : tr("Reset %n presets to their factory presets", nullptr, rows.size());
-    return applyEdit(text, [&](unsigned char *im) {
-        reset_presets(im, rows);
-        return true;
-    });
+    return applyEdit(
+        text,
+        [&](unsigned char *im) {
+            reset_presets(im, rows);
+            return true;
+        },
+        [&](PresetNotes &notes) { reset_notes(notes, rows); });
 }
 
 bool PresetLibraryModel::rename(int row, const QString &name)
@@ -297,16 +343,45 @@ bool PresetLibraryModel::rename(int row, const QString &name)
                      [&](unsigned char *im) { return rename_preset(im, row, name); });
 }
 
+namespace {
+
+bool placeRecords(unsigned char *image, const QMap<int, QByteArray> &records)
+{
+    for (auto it = records.begin(); it != records.end(); ++it)
+        if (!isRecord(it.key()) || it.value().size() != kPresetRecordSize)
+            return false;
+    for (auto it = records.begin(); it != records.end(); ++it)
+        std::memcpy(image + presetOffset(it.key()), it.value().constData(), kPresetRecordSize);
+    return true;
+}
+
+} // namespace
+
 bool PresetLibraryModel::replaceRecords(const QString &text, const QMap<int, QByteArray> &records)
 {
-    return applyEdit(text, [&](unsigned char *im) {
-        for (auto it = records.begin(); it != records.end(); ++it)
-            if (!isRecord(it.key()) || it.value().size() != kPresetRecordSize)
-                return false;
-        for (auto it = records.begin(); it != records.end(); ++it)
-            std::memcpy(im + presetOffset(it.key()), it.value().constData(), kPresetRecordSize);
-        return true;
-    });
+    return applyEdit(text, [&](unsigned char *im) { return placeRecords(im, records); });
+}
+
+bool PresetLibraryModel::replaceRecords(const QString &text, const QMap<int, QByteArray> &records,
+                                        const QMap<int, PresetNote> &notes)
+{
+    for (const PresetNote &note : notes)
+        if (!note_refusal(note).isEmpty())
+            return false;
+    return applyEdit(text, [&](unsigned char *im) { return placeRecords(im, records); },
+                     [&](PresetNotes &all) {
+                         for (auto it = records.begin(); it != records.end(); ++it)
+                             all[it.key()] = notes.value(it.key());
+                     });
+}
+
+bool PresetLibraryModel::setNote(int row, const PresetNote &note)
+{
+    if (!isRecord(row) || !note_refusal(note).isEmpty())
+        return false;
+    return applyEdit(
+        tr("Edit the notes of %1").arg(preset_number_text(row)), [](unsigned char *) { return true; },
+        [&](PresetNotes &notes) { notes[row] = note; });
 }
 
 // --- Against the file --------------------------------------------------------
@@ -336,12 +411,13 @@ bool PresetLibraryModel::favoritesDifferFromFile() const
 
 bool PresetLibraryModel::differsFromFile() const
 {
-    return m_image != m_fileImage;
+    return m_image != m_fileImage || notesDifferFromFile();
 }
 
 void PresetLibraryModel::markSaved()
 {
     m_fileImage = m_image;
+    m_fileNotes = m_notes;
     m_undo->setClean();
 }
 

@@ -21,13 +21,15 @@ class PresetLibraryModel : public QAbstractTableModel
 
 public:
     enum Column { NumberColumn, NameColumn, ProgramChangeColumn, SwitchingColumn, ControlChangeColumn,
-                  OverrideColumn, ColumnCount };
+                  OverrideColumn, NotesColumn, ColumnCount };
     enum Side { Before, After };
     enum Step { Done, Undone, Redone };
 
     // Works on a copy of `image` (one whole configuration image), which is
     // also taken as what the file holds.
     explicit PresetLibraryModel(const unsigned char *image, QObject *parent = nullptr);
+    // The same, with the notes the file beside the memory holds.
+    PresetLibraryModel(const unsigned char *image, const PresetNotes &notes, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -47,6 +49,9 @@ public:
     Qt::DropActions supportedDropActions() const override;
     Qt::DropActions supportedDragActions() const override;
 
+    // The notes the file beside the memory holds, before any edit.
+    void setFileNotes(const PresetNotes &notes);
+
     // Edits: each is one undoable step, false when nothing changed.
     bool swap(int a, int b);
     // Records a[k] and b[k] trade places, for every k.
@@ -59,20 +64,31 @@ public:
     // Puts each 290-byte record of `records` into its slot, as one step
     // called `text`.
     bool replaceRecords(const QString &text, const QMap<int, QByteArray> &records);
+    // The same, each slot getting the note `notes` has for it (none when absent).
+    bool replaceRecords(const QString &text, const QMap<int, QByteArray> &records,
+                        const QMap<int, PresetNote> &notes);
+    // A new note and tags for a slot; false when refused or the same.
+    bool setNote(int row, const PresetNote &note);
 
     QUndoStack *undoStack() const { return m_undo; }
     const unsigned char *image() const;
     QByteArray recordBytes(int row) const;
+    const PresetNotes &notes() const { return m_notes; }
+    PresetNote note(int row) const { return m_notes.value(row); }
 
     bool recordDiffersFromFile(int row) const;
     int presetsDifferingFromFile() const;
     bool favoritesDifferFromFile() const;
+    bool notesDifferFromFile() const { return m_notes != m_fileNotes; }
+    bool noteDiffersFromFile(int row) const { return m_notes.value(row) != m_fileNotes.value(row); }
+    bool imageDiffersFromFile() const { return m_image != m_fileImage; }
     bool differsFromFile() const;
     // The working copy is now what the file holds.
     void markSaved();
 
     // Called by the undo stack's commands.
-    void writeSpans(const QVector<ImageSpan> &spans, Side side, Step step, const QString &text);
+    void writeSpans(const QVector<ImageSpan> &spans, const QVector<NoteSpan> &noteSpans, Side side, Step step,
+                    const QString &text);
 
 signals:
     // After every change, undo and redo: one line saying what happened,
@@ -82,12 +98,16 @@ signals:
     void recordsPlaced(const QVector<int> &rows);
 
 private:
-    bool applyEdit(const QString &text, const std::function<bool(unsigned char *)> &edit);
+    // `notesEdit`, when given, moves the notes as `edit` moved the records.
+    bool applyEdit(const QString &text, const std::function<bool(unsigned char *)> &edit,
+                   const std::function<void(PresetNotes &)> &notesEdit = {});
     QString favoritesReport(const QVector<ImageSpan> &spans, Side side, Step step) const;
     QVector<int> draggedRows(const QMimeData *data) const;
     unsigned char *bytes();
 
     QByteArray m_image;
     QByteArray m_fileImage;
+    PresetNotes m_notes;
+    PresetNotes m_fileNotes;
     QUndoStack *m_undo;
 };

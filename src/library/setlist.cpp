@@ -34,6 +34,8 @@ constexpr qreal kSizeStep = 0.5;
 // need be: they never make the names smaller.
 constexpr qreal kSoundsScale = 0.45;
 constexpr int kSoundsBlock = QTextFormat::UserProperty + 1;
+constexpr int kNoteCharacters = 48;  // of the tags and the note's first line, under the name
+constexpr int kNoteBlock = 1;        // the user state of those lines, which may wrap
 
 // The texts of this file belong to the "Setlist" translation context; lupdate
 // finds them by the qualified calls.
@@ -57,8 +59,8 @@ struct Spacing {
 };
 
 // `shown`: the records whose names are printed; empty for all.
-void addBank(QTextCursor cursor, const unsigned char *image, const QVector<int> &shown, int bank, qreal nameSize,
-             qreal columnSpacing)
+void addBank(QTextCursor cursor, const unsigned char *image, const QVector<int> &shown, const PresetNotes *notes,
+             int bank, qreal nameSize, qreal columnSpacing)
 {
     QTextBlockFormat line;
     line.setRightMargin(columnSpacing);
@@ -80,11 +82,18 @@ void addBank(QTextCursor cursor, const unsigned char *image, const QVector<int> 
             cursor.insertBlock(soundsLine);
             cursor.insertText(sounds, charFormat(nameSize * kSoundsScale, false, Qt::darkGray));
         }
+        const QString summary = notes ? note_summary(notes->value(i)) : QString();
+        if (summary.isEmpty())
+            continue;
+        cursor.insertBlock(line);
+        cursor.block().setUserState(kNoteBlock);
+        cursor.insertText(summary.size() > kNoteCharacters ? summary.left(kNoteCharacters - 1) + QChar(0x2026) : summary,
+                          charFormat(qMax(kSmallestName, nameSize * 0.5), false, Qt::darkGray));
     }
 }
 
-void fillPages(QTextDocument &document, const unsigned char *image, const QVector<int> &shown, const QString &title,
-               qreal nameSize, const Spacing &spacing)
+void fillPages(QTextDocument &document, const unsigned char *image, const QVector<int> &shown,
+               const PresetNotes *notes, const QString &title, qreal nameSize, const Spacing &spacing)
 {
     document.clear();
     QTextCursor cursor(&document);
@@ -118,7 +127,8 @@ void fillPages(QTextDocument &document, const unsigned char *image, const QVecto
                 room.setBottomPadding(spacing.bank);
                 cell.setFormat(room);
             }
-            addBank(cell.firstCursorPosition(), image, shown, page * kBanksPerPage + k, nameSize, spacing.column);
+            addBank(cell.firstCursorPosition(), image, shown, notes, page * kBanksPerPage + k, nameSize,
+                    spacing.column);
         }
     }
     cursor.endEditBlock();
@@ -130,19 +140,21 @@ bool fits(QTextDocument &document)
     if (document.pageCount() > kPages)
         return false;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-        if (block.layout() && block.layout()->lineCount() > 1 && !block.blockFormat().boolProperty(kSoundsBlock))
+        if (block.userState() != kNoteBlock && block.layout() && block.layout()->lineCount() > 1
+            && !block.blockFormat().boolProperty(kSoundsBlock))
             return false;
     return true;
 }
 
 } // namespace
 
-Setlist make_setlist(const unsigned char *image, const QString &title)
+Setlist make_setlist(const unsigned char *image, const QString &title, const PresetNotes *notes)
 {
-    return make_setlist_of(image, {}, title);
+    return make_setlist_of(image, {}, title, notes);
 }
 
-Setlist make_setlist_of(const unsigned char *image, const QVector<int> &records, const QString &title)
+Setlist make_setlist_of(const unsigned char *image, const QVector<int> &records, const QString &title,
+                        const PresetNotes *notes)
 {
     Setlist setlist;
     QBuffer buffer(&setlist.pdf);
@@ -172,11 +184,11 @@ Setlist make_setlist_of(const unsigned char *image, const QVector<int> &records,
     const auto sizeAt = [](int step) { return kSmallestName + step * kSizeStep; };
     while (tooLarge - fitting > 1) {
         const int middle = (fitting + tooLarge) / 2;
-        fillPages(document, image, records, title, sizeAt(middle), spacing);
+        fillPages(document, image, records, notes, title, sizeAt(middle), spacing);
         (fits(document) ? fitting : tooLarge) = middle;
     }
     setlist.nameSize = sizeAt(fitting);
-    fillPages(document, image, records, title, setlist.nameSize, spacing);
+    fillPages(document, image, records, notes, title, setlist.nameSize, spacing);
     setlist.pages = document.pageCount();
     setlist.text = document.toPlainText();
     document.print(&writer);

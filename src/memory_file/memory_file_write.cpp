@@ -2,6 +2,7 @@
 
 #include "backup.h"
 #include "file_bytes.h"
+#include "notes_file.h"
 #include "store.h"
 #include "version_keeping.h"
 
@@ -25,8 +26,10 @@ MemoryFileWrite replace_memory_file(const QString &path, const QByteArray &bytes
         return result;
     }
     PendingVersion kept;
-    if (keepsHistory(path))
+    if (keepsHistory(path)) {
         kept = keep_version_before_replacing(path, bytes, operation);
+        kept.keepNotes(notes_file_path(path));
+    }
     if (!write_file(path, bytes, &result.reason)) {
         // The file was not replaced, so it is no earlier version yet.
         kept.discard();

@@ -12,9 +12,10 @@
 //  1. with KeepBackup::Yes, the file as it is is first copied to
 //     "<file>.bak" beside it (one generation); when that copy cannot be
 //     written, nothing else is;
-//  2. the file as it is is kept in the history folder beside it: always for
-//     the editor's configuration file (the folder is made when missing), for
-//     any other file when a history folder stands beside it;
+//  2. the file as it is is kept in the history folder beside it, with the
+//     notes file beside it as it is then: always for the editor's
+//     configuration file (the folder is made when missing), for any other
+//     file when a history folder stands beside it;
 //  3. the file is replaced whole, or left as it was.
 
 enum class KeepBackup { No, Yes };

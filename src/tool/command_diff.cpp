@@ -3,7 +3,11 @@
 #include "tool_command.h"
 
 #include "image_compare.h"
+#include "input_notes.h"
 #include "memory_input.h"
+#include "notes_diff.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -50,13 +54,26 @@ int run(const QStringList &arguments)
     const auto *before = reinterpret_cast<const unsigned char *>(a.image.constData());
     const auto *after = reinterpret_cast<const unsigned char *>(b.image.constData());
     const QVector<FieldChange> changes = compare_images(before, after);
+    // The notes beside each memory, or in each document, compared after the bytes.
+    const InputNotes notesA = notes_of_input(line.positional().at(0), a);
+    const InputNotes notesB = notes_of_input(line.positional().at(1), b);
+    for (const QString &problem : {notesA.problem, notesB.problem})
+        if (!problem.isEmpty())
+            std::fprintf(stderr, "vektor-tool diff: notes left out: %s\n", problem.toUtf8().constData());
+    const QVector<NoteChange> noteChanges =
+        notesA.problem.isEmpty() && notesB.problem.isEmpty() ? compare_notes(notesA.notes, notesB.notes)
+                                                             : QVector<NoteChange>();
     if (line.parser.isSet(summary)) {
-        print_line(change_summary(changes));
-    } else if (!changes.isEmpty()) {
-        QString text = change_lines(changes, before, after).join(QLatin1Char('\n'));
-        print_bytes((text + QLatin1Char('\n')).toUtf8());
+        if (noteChanges.isEmpty())
+            print_line(change_summary(changes));
+        else
+            print_line((changes.isEmpty() ? QString() : change_summary(changes) + QStringLiteral("; "))
+                       + note_change_summary(noteChanges));
+    } else if (!changes.isEmpty() || !noteChanges.isEmpty()) {
+        const QStringList lines = change_lines(changes, before, after) + note_change_lines(noteChanges, before);
+        print_bytes((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
     }
-    return changes.isEmpty() ? exitcode::kDone : exitcode::kDifferent;
+    return changes.isEmpty() && noteChanges.isEmpty() ? exitcode::kDone : exitcode::kDifferent;
 }
 
 const ToolCommandRegistration registration({"diff", "A B", "lists what differs between two memories, field by field",

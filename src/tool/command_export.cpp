@@ -3,10 +3,15 @@
 
 #include "tool_command.h"
 
+#include "input_notes.h"
 #include "memory_input.h"
 #include "preset_list.h"
+#include "preset_operations.h"
 #include "readable_form.h"
+#include "readable_notes.h"
 #include "store.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -52,8 +57,12 @@ int run(const QStringList &arguments)
     if (!input.ok())
         return line.fail(input.error);
     const auto *image = reinterpret_cast<const unsigned char *>(input.image.constData());
-    const QByteArray document = records.isEmpty() ? export_readable_memory(image)
-                                                  : export_readable_presets(image, records);
+    const InputNotes notes = notes_of_input(line.positional().at(0), input);
+    if (!notes.problem.isEmpty())
+        std::fprintf(stderr, "vektor-tool export: notes left out: %s\n", notes.problem.toUtf8().constData());
+    const QByteArray document =
+        with_readable_notes(records.isEmpty() ? export_readable_memory(image) : export_readable_presets(image, records),
+                            notes.notes, records.isEmpty() ? all_records() : records);
     if (!line.parser.isSet(output)) {
         print_bytes(document);
         return exitcode::kDone;

@@ -9,8 +9,10 @@
 #include "image_layout.h"
 #include "memory_input.h"
 #include "memory_file_write.h"
+#include "notes_file.h"
 #include "preset_list.h"
 #include "readable_form.h"
+#include "readable_notes.h"
 #include "store.h"
 
 #include <QFileInfo>
@@ -72,6 +74,25 @@ int run(const QStringList &arguments)
     const ReadableImport imported = import_readable(read.document, current, targets);
     if (!imported.ok())
         return line.fail(imported.error);
+    // The presets come with their notes: the slots they fill get the
+    // document's notes, or none.
+    const ReadableNotes documentNotes = read_readable_notes(json, read.document.records);
+    if (!documentNotes.ok())
+        return line.fail(documentPath + QStringLiteral(": ") + documentNotes.error);
+    const QString notesPath = notes_file_path(memoryPath);
+    const NotesRead oldNotes = read_notes_file(notesPath, exists ? QFileInfo(memoryPath).size() : qint64(layout::kImageSize));
+    PresetNotes notes = oldNotes.ok() ? oldNotes.notes : empty_notes();
+    const QMap<int, PresetNote> placedNotes =
+        notes_moved_to(documentNotes.notes, read.document.records, imported.records);
+    for (int record : imported.records)
+        notes[record] = placedNotes.value(record);
+    // A notes file that can't be read is kept as it is, unless the document
+    // brings notes to put in it.
+    const bool notesChange = oldNotes.ok() ? notes != oldNotes.notes : !documentNotes.notes.isEmpty();
+    if (notesChange && !oldNotes.ok())
+        return line.fail(QStringLiteral("%1: cannot be read (%2), so the notes of the presets imported cannot go "
+                                        "in; nothing was written")
+                             .arg(notesPath, oldNotes.error));
 
     const MemoryFileWrite write =
         replace_memory_file(memoryPath, imported.image, SaveOperation::ToolImport, KeepBackup::Yes);
@@ -80,6 +101,9 @@ int run(const QStringList &arguments)
                              .arg(backup_path(memoryPath), memoryPath, write.reason));
     if (!write.written())
         return line.fail(QStringLiteral("%1: cannot be written (%2)").arg(memoryPath, write.reason));
+    QString notesError;
+    if (notesChange && !write_notes_file(notesPath, notes, layout::kImageSize, &notesError))
+        return line.fail(QStringLiteral("%1: written, but %2 cannot be (%3)").arg(memoryPath, notesPath, notesError));
     if (!current.isEmpty())
         print_line(memoryPath + QStringLiteral(": ") +
                    change_summary(compare_images(image_bytes(current), image_bytes(imported.image))));

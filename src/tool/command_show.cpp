@@ -4,9 +4,12 @@
 
 #include "fields.h"
 #include "image_layout.h"
+#include "input_notes.h"
 #include "memory_input.h"
 #include "rig_input.h"
 #include "sound_names.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -26,12 +29,18 @@ int run(const QStringList &arguments)
         return line.fail(input.error);
     const auto *image = reinterpret_cast<const unsigned char *>(input.image.constData());
     const RigNames rig = load_tool_rig("show", line.parser.value(QStringLiteral("rig")), line.positional().at(0));
+    // Tags follow the name on the lines of presets that have some.
+    const InputNotes notes = notes_of_input(line.positional().at(0), input);
+    if (!notes.problem.isEmpty())
+        std::fprintf(stderr, "vektor-tool show: tags left out: %s\n", notes.problem.toUtf8().constData());
     QString text;
     for (int record = 0; record < layout::kPresetCount; ++record) {
         text += preset_entry_text(image, record);
         const QString sounds = preset_sound_names(image, record, rig);
         if (!sounds.isEmpty())
             text += QStringLiteral("  [%1]").arg(sounds);
+        for (const QString &tag : notes.notes[record].tags)
+            text += (tag == notes.notes[record].tags.first() ? QStringLiteral("  #") : QStringLiteral(" #")) + tag;
         text += QLatin1Char('\n');
     }
     print_bytes(text.toUtf8());
