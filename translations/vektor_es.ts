@@ -2720,7 +2720,7 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
     </message>
     <message>
         <source>&amp;Tags:</source>
-        <translation>E&amp;tiquetas:</translation>
+        <translation>Eti&amp;quetas:</translation>
     </message>
     <message>
         <source>Words of letters, digits and -, separated by spaces</source>
