@@ -253,6 +253,10 @@
         <translation>vektor-tool set</translation>
     </message>
     <message>
+        <source>vektor-tool notes</source>
+        <translation>vektor-tool notes</translation>
+    </message>
+    <message>
         <source>1 preset</source>
         <translation>1 Preset</translation>
     </message>
@@ -2302,6 +2306,18 @@ Sie sind noch im Editor; speichern Sie erneut, sobald die Datei beschreibbar ist
 </context>
 <context>
     <name>historydialog</name>
+    <message>
+        <source>%1 holds the presets of %2; only the notes and tags differ. Put the notes of that version back?</source>
+        <translation>%1 enthält die Presets von %2; nur die Notizen und Tags unterscheiden sich. Die Notizen dieser Version zurückholen?</translation>
+    </message>
+    <message>
+        <source>The notes as they are now are kept in the history first, so the restore can be undone the same way.</source>
+        <translation>Die Notizen, wie sie jetzt sind, werden zuerst im Verlauf aufbewahrt, damit sich die Wiederherstellung ebenso rückgängig machen lässt.</translation>
+    </message>
+    <message>
+        <source>The notes couldn&apos;t be put back: %1.</source>
+        <translation>Die Notizen konnten nicht zurückgeholt werden: %1.</translation>
+    </message>
     <message>
         <source>History</source>
         <translation>Verlauf</translation>

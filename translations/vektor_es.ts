@@ -253,6 +253,10 @@
         <translation>vektor-tool set</translation>
     </message>
     <message>
+        <source>vektor-tool notes</source>
+        <translation>vektor-tool notes</translation>
+    </message>
+    <message>
         <source>1 preset</source>
         <translation>1 preset</translation>
     </message>
@@ -2302,6 +2306,18 @@ Los cambios siguen en el editor; vuelve a guardar cuando se pueda escribir el ar
 </context>
 <context>
     <name>historydialog</name>
+    <message>
+        <source>%1 holds the presets of %2; only the notes and tags differ. Put the notes of that version back?</source>
+        <translation>%1 contiene los presets de %2; solo difieren las notas y las etiquetas. ¿Recuperar las notas de esa versión?</translation>
+    </message>
+    <message>
+        <source>The notes as they are now are kept in the history first, so the restore can be undone the same way.</source>
+        <translation>Las notas tal como están ahora se guardan antes en el historial, para que la restauración pueda deshacerse del mismo modo.</translation>
+    </message>
+    <message>
+        <source>The notes couldn&apos;t be put back: %1.</source>
+        <translation>No se pudieron recuperar las notas: %1.</translation>
+    </message>
     <message>
         <source>History</source>
         <translation>Historial</translation>

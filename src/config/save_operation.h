@@ -18,4 +18,5 @@ enum class SaveOperation {
     ToolDecode,     // vektor-tool decode
     HistoryExport,  // a kept version exported over a memory file
     ToolSet,        // vektor-tool set
+    ToolNotes,      // vektor-tool notes, when only the notes beside the memory change
 };

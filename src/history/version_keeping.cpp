@@ -152,8 +152,12 @@ void PendingVersion::discard()
     m_path.clear();
 }
 
-PendingVersion keep_version_before_replacing(const QString &path, const QByteArray &replacement,
-                                             SaveOperation operation)
+namespace {
+
+enum class Keeping { WhenChanged, AsItStands };
+
+PendingVersion keepVersion(const QString &path, const QByteArray &replacement, SaveOperation operation,
+                           Keeping keeping)
 {
     if (!g_enabled || path.isEmpty())
         return {};
@@ -175,7 +179,10 @@ PendingVersion keep_version_before_replacing(const QString &path, const QByteArr
                         : Text::tr("%1 could not be read (%2)").arg(path, old.error));
         return false;
     };
-    if (info.size() == replacement.size()) {
+    if (keeping == Keeping::AsItStands) {
+        if (!readBefore())
+            return {};
+    } else if (info.size() == replacement.size()) {
         if (!readBefore())
             return {};
         if (before == replacement)
@@ -192,7 +199,7 @@ PendingVersion keep_version_before_replacing(const QString &path, const QByteArr
     for (int step = 0; step < 50; ++step) {
         const QDateTime stamp = now.addMSecs(step);
         const QString version = folder + QLatin1Char('/') + version_file_name(stamp, operation, info.fileName());
-        const Link link = linkVersion(file, version);
+        const Link link = keeping == Keeping::AsItStands ? Link::NotPossible : linkVersion(file, version);
         if (link == Link::NameTaken)
             continue;
         if (link == Link::NotPossible) {
@@ -211,6 +218,19 @@ PendingVersion keep_version_before_replacing(const QString &path, const QByteArr
     }
     report(Text::tr("no free name for a version in %1").arg(folder));
     return {};
+}
+
+} // namespace
+
+PendingVersion keep_version_before_replacing(const QString &path, const QByteArray &replacement,
+                                             SaveOperation operation)
+{
+    return keepVersion(path, replacement, operation, Keeping::WhenChanged);
+}
+
+PendingVersion keep_version_as_it_stands(const QString &path, SaveOperation operation)
+{
+    return keepVersion(path, QByteArray(), operation, Keeping::AsItStands);
 }
 
 void set_history_enabled(bool enabled)

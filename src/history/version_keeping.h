@@ -45,6 +45,11 @@ QString version_notes_path(const QString &versionPath);
 // nothing when there is no file or `replacement` holds the same bytes.
 PendingVersion keep_version_before_replacing(const QString &path, const QByteArray &replacement,
                                              SaveOperation operation);
+// Keeps `path` as it is now although it stays as it is: what changes is a
+// file kept beside it (its notes), which the caller keeps with the version.
+// The version is a copy, never a second name of the file, since the file
+// is not renamed away after it.
+PendingVersion keep_version_as_it_stands(const QString &path, SaveOperation operation);
 
 // On by default; benchmarks turn it off to time a bare save.
 void set_history_enabled(bool enabled);

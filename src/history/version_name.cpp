@@ -30,6 +30,7 @@ const OperationName kOperations[] = {
     {SaveOperation::ToolDecode, "tool-decode", QT_TRANSLATE_NOOP("History", "vektor-tool decode")},
     {SaveOperation::HistoryExport, "history-export", QT_TRANSLATE_NOOP("History", "History, Export")},
     {SaveOperation::ToolSet, "tool-set", QT_TRANSLATE_NOOP("History", "vektor-tool set")},
+    {SaveOperation::ToolNotes, "tool-notes", QT_TRANSLATE_NOOP("History", "vektor-tool notes")},
 };
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "version_keeping.h"
 #include "version_list_model.h"
 #include "version_name.h"
+#include "notes_file_write.h"
 #include "version_notes.h"
 #include "notes_diff.h"
 
@@ -170,9 +171,17 @@ void historydialog::on_restoreButton_clicked()
     const QByteArray version = m_versions->versionBytes(rows[0]);
     const QString path = file_paths().configuration;
     const QString title = tr("Restore");
+    // A version may differ from the file only in the notes kept with it.
+    const NotesRead versionNotes = version_notes(m_versions->version(rows[0]).path);
+    const NotesRead notesNow = current_notes(path);
+    const bool notesDiffer = !versionNotes.ok() || !notesNow.ok() || versionNotes.notes != notesNow.notes;
     if (version == m_versions->currentBytes()) {
-        QMessageBox::information(this, title, tr("%1 already holds this version: there is nothing to restore.")
-                                                  .arg(path));
+        if (!notesDiffer) {
+            QMessageBox::information(this, title, tr("%1 already holds this version: there is nothing to restore.")
+                                                      .arg(path));
+            return;
+        }
+        restoreNotesOnly(rows[0]);
         return;
     }
     const QString text =
@@ -194,6 +203,30 @@ void historydialog::on_restoreButton_clicked()
                                               .arg(notesError));
     ui->changeTree->clear();
     ui->compareLabel->setText(tr("Restored %1.").arg(versionText(rows[0])));
+    listVersions();
+}
+
+void historydialog::restoreNotesOnly(int row)
+{
+    const QString path = file_paths().configuration;
+    const QString title = tr("Restore");
+    const QString text = tr("%1 holds the presets of %2; only the notes and tags differ. Put the notes of that "
+                            "version back?")
+                             .arg(path, versionText(row))
+        + QStringLiteral("\n\n")
+        + tr("The notes as they are now are kept in the history first, so the restore can be undone the same way.");
+    if (QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+    const NotesRead kept = version_notes(m_versions->version(row).path);
+    QString error;
+    if (!kept.ok() || !replace_notes_file(path, kept.notes, layout::kImageSize, SaveOperation::Restore,
+                                          MemoryVersion::NotKept, &error)) {
+        QMessageBox::warning(this, title, tr("The notes couldn't be put back: %1.").arg(kept.ok() ? error : kept.error));
+        return;
+    }
+    ui->changeTree->clear();
+    ui->compareLabel->setText(tr("Restored %1.").arg(versionText(row)));
     listVersions();
 }
 

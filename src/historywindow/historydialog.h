@@ -36,6 +36,8 @@ private:
     void showChanges(const QByteArray &before, const QByteArray &after, const QString &what);
     // Adds what changed in the notes kept with each side (paths of versions,
     // or of the file now when `afterIsCurrent`).
+    // The version holds the file's bytes and other notes: only those go back.
+    void restoreNotesOnly(int row);
     void showNoteChanges(const QString &before, const QString &after, bool afterIsCurrent, const QByteArray &image);
     QString versionText(int row) const;
     void listVersions();

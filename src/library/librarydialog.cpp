@@ -341,8 +341,8 @@ bool librarydialog::save()
         return true;
     const QString path = file_paths().configuration;
     const QByteArray edited(reinterpret_cast<const char *>(m_model->image()), kImageSize);
-    if (m_model->imageDiffersFromFile()
-        && !save_configuration_bytes(edited, SaveOperation::LibrarySave, KeepBackup::Yes)) {
+    const bool memoryChanged = m_model->imageDiffersFromFile();
+    if (memoryChanged && !save_configuration_bytes(edited, SaveOperation::LibrarySave, KeepBackup::Yes)) {
         if (last_save_failed_at_backup())
             warn(tr("Couldn't keep a copy of %1 as %2, so nothing was saved. Your changes are still here.")
                      .arg(path, configuration_backup_path()));
@@ -351,7 +351,7 @@ bool librarydialog::save()
         return false;
     }
     std::memcpy(config_image(), m_model->image(), kImageSize);
-    if (!saveNotes())
+    if (!saveNotes(memoryChanged))
         return false;
     m_model->markSaved();
     m_found->refind(); // "changed" finds none now

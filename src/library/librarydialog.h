@@ -58,7 +58,8 @@ private:
     void keepTypedNote();
     void keepTypedTags();
     void updateTagList();
-    bool saveNotes();
+    // `memorySaved`: the memory was just replaced, so its version holds the notes as they were.
+    bool saveNotes(bool memorySaved);
     // With notes in the memory, asks whether the setlist shows them; false
     // when the print is cancelled.
     bool askSetlistNotes(bool *withNotes);

@@ -7,6 +7,7 @@
 
 #include "image_layout.h"
 #include "notes_file.h"
+#include "notes_file_write.h"
 #include "preset_list.h"
 #include "presetfiltermodel.h"
 #include "presetlibrarymodel.h"
@@ -214,13 +215,14 @@ void librarydialog::updateTagList()
     }
 }
 
-bool librarydialog::saveNotes()
+bool librarydialog::saveNotes(bool memorySaved)
 {
     if (!m_model->notesDifferFromFile())
         return true;
     const QString path = notes_file_path(file_paths().configuration);
     QString error;
-    if (write_notes_file(path, m_model->notes(), kImageSize, &error))
+    if (replace_notes_file(file_paths().configuration, m_model->notes(), kImageSize, SaveOperation::LibrarySave,
+                           memorySaved ? MemoryVersion::JustKept : MemoryVersion::NotKept, &error))
         return true;
     warn(tr("The presets were saved, but the notes couldn't be written to %1: %2. Your notes are still here.")
              .arg(QDir::toNativeSeparators(path), error));

@@ -2,20 +2,17 @@
 
 #include "backup.h"
 #include "file_bytes.h"
+#include "history_keeping.h"
 #include "notes_file.h"
 #include "store.h"
 #include "version_keeping.h"
 
 #include <QFileInfo>
 
-namespace {
-
-bool keepsHistory(const QString &path)
+bool keeps_history(const QString &path)
 {
     return path == file_paths().configuration || QFileInfo(history_folder(path)).isDir();
 }
-
-} // namespace
 
 MemoryFileWrite replace_memory_file(const QString &path, const QByteArray &bytes, SaveOperation operation,
                                     KeepBackup backup)
@@ -26,7 +23,7 @@ MemoryFileWrite replace_memory_file(const QString &path, const QByteArray &bytes
         return result;
     }
     PendingVersion kept;
-    if (keepsHistory(path)) {
+    if (keeps_history(path)) {
         kept = keep_version_before_replacing(path, bytes, operation);
         kept.keepNotes(notes_file_path(path));
     }

@@ -10,6 +10,7 @@
 #include "memory_input.h"
 #include "memory_file_write.h"
 #include "notes_file.h"
+#include "notes_file_write.h"
 #include "preset_list.h"
 #include "readable_form.h"
 #include "readable_notes.h"
@@ -102,7 +103,11 @@ int run(const QStringList &arguments)
     if (!write.written())
         return line.fail(QStringLiteral("%1: cannot be written (%2)").arg(memoryPath, write.reason));
     QString notesError;
-    if (notesChange && !write_notes_file(notesPath, notes, layout::kImageSize, &notesError))
+    // A memory imported unchanged kept no version: the notes' version is kept then.
+    const MemoryVersion memoryVersion = current == imported.image ? MemoryVersion::NotKept : MemoryVersion::JustKept;
+    if (notesChange
+        && !replace_notes_file(memoryPath, notes, layout::kImageSize, SaveOperation::ToolImport, memoryVersion,
+                               &notesError))
         return line.fail(QStringLiteral("%1: written, but %2 cannot be (%3)").arg(memoryPath, notesPath, notesError));
     if (!current.isEmpty())
         print_line(memoryPath + QStringLiteral(": ") +

@@ -8,6 +8,7 @@
 #include "input_notes.h"
 #include "memory_input.h"
 #include "notes_file.h"
+#include "notes_file_write.h"
 #include "preset_list.h"
 
 #include <QFileInfo>
@@ -110,7 +111,8 @@ int run(const QStringList &arguments)
             return line.fail(refusal + QStringLiteral(" Nothing was written."));
         const QString notesPath = notes_file_path(memoryPath);
         QString error;
-        if (!write_notes_file(notesPath, notes.notes, QFileInfo(memoryPath).size(), &error))
+        if (!replace_notes_file(memoryPath, notes.notes, QFileInfo(memoryPath).size(), SaveOperation::ToolNotes,
+                                MemoryVersion::NotKept, &error))
             return line.fail(QStringLiteral("%1: cannot be written (%2)").arg(notesPath, error));
     }
 

@@ -8,6 +8,7 @@
 #include "image_fixtures.h"
 #include "image_layout.h"
 #include "notes_file.h"
+#include "notes_file_write.h"
 #include "store.h"
 #include "test_support.h"
 #include "utility_support.h"
@@ -82,6 +83,8 @@ private slots:
     void restoreBringsBackTheNotes();
     void compareNamesChangedNotes();
     void notesGoWithTheirVersions();
+    void notesAloneKeepAVersion_data();
+    void notesAloneKeepAVersion();
 };
 
 void TestHistoryNotes::restoreBringsBackTheNotes_data()
@@ -149,6 +152,40 @@ void TestHistoryNotes::notesGoWithTheirVersions()
     QCOMPARE(files.size(), 2 * kKeptVersions - 1);
     for (const QString &gone : oldest)
         QVERIFY2(!files.contains(gone), qPrintable(gone));
+}
+
+void TestHistoryNotes::notesAloneKeepAVersion_data()
+{
+    QTest::addColumn<bool>("memoryJustKept");
+    QTest::addColumn<int>("versions");
+    QTest::newRow("only the notes change") << false << 1;
+    QTest::newRow("the memory's own version holds them") << true << 0;
+}
+
+// Changing only the notes must not lose the notes as they were: the memory
+// as it stands is kept with them, and a restore puts back just the notes.
+void TestHistoryNotes::notesAloneKeepAVersion()
+{
+    QFETCH(bool, memoryJustKept);
+    QFETCH(int, versions);
+    const QString memory = file_paths().configuration;
+    const PresetNotes first = oneNote("capo 2", {"verse"});
+    QVERIFY(write_notes_file(notes_file_path(memory), first, layout::kImageSize));
+    const PresetNotes second = oneNote("capo 4", {"live"});
+    QVERIFY(replace_notes_file(memory, second, layout::kImageSize, SaveOperation::LibrarySave,
+                               memoryJustKept ? MemoryVersion::JustKept : MemoryVersion::NotKept));
+    QVERIFY(notesNow().notes == second);
+    // The same notes again keep nothing more.
+    QVERIFY(replace_notes_file(memory, second, layout::kImageSize, SaveOperation::LibrarySave, MemoryVersion::NotKept));
+    historydialog dialog;
+    QCOMPARE(dialog.versions()->rowCount(), versions);
+    if (versions == 0)
+        return;
+    restore(dialog, 0);
+    QCOMPARE(readWholeFile(memory), renamed("First"));
+    QVERIFY(notesNow().notes == first);
+    // The notes the restore replaced went into the history in turn.
+    QCOMPARE(dialog.versions()->rowCount(), 2);
 }
 
 VEKTOR_TEST_MAIN(TestHistoryNotes)
