@@ -55,6 +55,11 @@ bulkeditdialog::bulkeditdialog(QWidget *parent, const unsigned char *image, cons
 
 bulkeditdialog::~bulkeditdialog()
 {
+    // The field's text loses its focus as the window's children go, after
+    // this part of the window is gone: nothing of theirs may reach it then.
+    ui->fieldCombo->lineEdit()->disconnect(this);
+    ui->fieldCombo->disconnect(this);
+    ui->valueCombo->disconnect(this);
     delete ui;
 }
 
