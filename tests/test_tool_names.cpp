@@ -5,27 +5,11 @@
 #include "rig_fixtures.h"
 #include "rig_names.h"
 #include "test_support.h"
+#include "tool_run.h"
 
 #include <QProcess>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run tool(const QStringList &arguments, const QString &folder)
-{
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(VEKTOR_TOOL), arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
 
 const char kAmpMidnam[] =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

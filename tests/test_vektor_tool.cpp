@@ -8,6 +8,7 @@
 #include "image_layout.h"
 #include "readable_form.h"
 #include "test_support.h"
+#include "tool_run.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,28 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// `input`, when given, comes through a pipe on standard input.
-Run tool(const QStringList &arguments, const QString &folder, const QByteArray *input = nullptr)
-{
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(VEKTOR_TOOL), arguments);
-    if (input) {
-        process.write(*input);
-        process.closeWriteChannel();
-    }
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
 
 // The factory memory with preset 014 renamed "Verse" and the program change
 // of device 3 moved to 40.

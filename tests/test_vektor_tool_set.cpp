@@ -6,30 +6,11 @@
 #include "image_layout.h"
 #include "preset_field_set.h"
 #include "test_support.h"
+#include "tool_run.h"
 
 #include <QProcess>
 
 using namespace layout;
-
-namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run tool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(VEKTOR_TOOL), arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
 
 class TestVektorToolSet : public QObject
 {
