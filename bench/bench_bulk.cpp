@@ -26,17 +26,7 @@ constexpr int kRepeats = 101;
 
 double medianMs(const std::function<void(int)> &work, const std::function<void(int)> &before = {})
 {
-    std::vector<double> ms;
-    for (int run = 0; run < kRepeats; ++run) {
-        if (before)
-            before(run);
-        QElapsedTimer clock;
-        clock.start();
-        work(run);
-        QApplication::processEvents();
-        ms.push_back(double(clock.nsecsElapsed()) / 1e6);
-    }
-    return dialogtiming::median(ms);
+    return dialogtiming::medianOfRunsMs(work, kRepeats, before);
 }
 
 } // namespace

@@ -25,15 +25,7 @@ constexpr int kRepeats = 101;
 
 double medianMs(const std::function<void(int)> &work, int repeats = kRepeats)
 {
-    std::vector<double> ms;
-    for (int run = 0; run < repeats; ++run) {
-        QElapsedTimer clock;
-        clock.start();
-        work(run);
-        QApplication::processEvents();
-        ms.push_back(double(clock.nsecsElapsed()) / 1e6);
-    }
-    return dialogtiming::median(ms);
+    return dialogtiming::medianOfRunsMs(work, repeats);
 }
 
 // A note of a few lines and four tags on every preset; one tag of each

@@ -125,6 +125,24 @@ inline Openings measure(const std::function<QWidget *()> &open, const std::funct
 
 // The offscreen platform complains about every shown window; other
 // warnings still show.
+// The median in ms of `repeats` runs of `work(run)`, each with the events it
+// posted handled; `before(run)`, when given, runs untimed ahead of each.
+inline double medianOfRunsMs(const std::function<void(int)> &work, int repeats,
+                             const std::function<void(int)> &before = {})
+{
+    std::vector<double> ms;
+    for (int run = 0; run < repeats; ++run) {
+        if (before)
+            before(run);
+        QElapsedTimer clock;
+        clock.start();
+        work(run);
+        QApplication::processEvents();
+        ms.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    return median(ms);
+}
+
 inline void dropPlatformNoise(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type != QtDebugMsg && type != QtInfoMsg && !message.contains(QLatin1String("propagateSizeHints")))
